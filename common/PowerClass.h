@@ -1,0 +1,63 @@
+#pragma once
+// Settings file, registry, shell links, files and number conversions: the
+// helpers every dialog of the suite reaches its surroundings through. No
+// operation shows a message; failures come back as results.
+#include "framework/TString.h"
+
+class PowerClass {
+public:
+    // Registry places by kind. Kind 0 reads HKEY_CURRENT_USER's "Shell Folders"
+    // key but writes and deletes under HKEY_LOCAL_MACHINE\subKey.
+    enum Kind { kShellFolders = 0, kCurrentUser = 1, kLocalMachine = 2, kClassesRoot = 4,
+                kFullPath = 10 };
+
+    tstring subKey;          // key path for the kinds that use it; ReadShortcut's description
+    tstrings subKeyNames;    // filled by EnumerateKey
+    tstrings valueNames;     // filled by EnumerateKey
+
+    // Folder of the running executable without a trailing backslash.
+    tstring GetProgramFolder() const;
+    // The part of a full path before its last backslash ("" without one).
+    static tstring FolderOfPath(const tstring& path);
+    // Tests run the files of several programs from one executable: while set,
+    // GetProgramFolder answers with this folder. Empty restores the real one.
+    static void OverrideProgramFolder(const tstring& folder);
+
+    // Settings file "config.ini" beside the executable: a key line, then its
+    // value line. The write functions change existing value lines only and
+    // return false when the file could not be read or replaced.
+    tstring ReadSetting(const tstring& key) const;
+    bool WriteSetting(const tstring& key, const tstring& value) const;
+    bool WriteModuleSetting(const tstring& subFolder, const tstring& key,
+                            const tstring& value) const;
+
+    static bool FileHasLine(const tstring& path, const tstring& line);
+    static bool FileExists(const tstring& path);
+    static ULONGLONG FileSize(const tstring& path);
+
+    tstring ReadRegistryText(int kind, const tstring& valueName) const;
+    BYTE ReadRegistryByte(int kind, const tstring& valueName) const;
+    void EnumerateKey(HKEY key);
+    void DeleteRegistryValue(int kind, const tstring& valueName) const;
+    void DeleteClassesKeyTree(const tstring& keyName) const;
+    void WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const;
+    void WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const;
+
+    static void CreateShortcut(const tstring& target, const tstring& linkPath,
+                               const tstring& description);
+    tstring ReadShortcut(const tstring& linkPath);
+
+    static int ParseDecimal(const tstring& text);
+    static int ParseHex(const tstring& text);
+    static tstring PadWithZeros(const tstring& text, size_t width);
+
+    static const TCHAR kKeyNotFound[];   // "Registry key was not found :-( "
+    static const TCHAR kNoRegSz[];       // "No REG_SZ"
+};
+
+// 8-bit text files (settings and language files): each byte is one character
+// of the same code in the wide programs and stays as it is in the narrow one.
+// Lines end in CR LF or LF; a missing file reads as no lines.
+namespace textfile {
+bool ReadLines(const tstring& path, tstrings& lines);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A file with a buffer of its own, for the byte and block copies of the
+// splitter. Failures raise FileError, which carries the cause and the file
+// name; the command that catches it reports it with ReportFileError.
+#include "framework/TString.h"
+
+class FileError {
+public:
+    enum Cause { kGeneric, kFileNotFound, kBadPath, kTooManyOpenFiles, kAccessDenied,
+                 kSharingViolation, kDiskFull };
+    FileError(Cause cause, DWORD osError, const tstring& fileName)
+        : cause(cause), osError(osError), fileName(fileName) {}
+    static FileError FromLastError(DWORD osError, const tstring& fileName);
+    // The report text, for example "data.bin was not found."
+    tstring Message() const;
+
+    Cause cause;
+    DWORD osError;
+    tstring fileName;
+};
+
+// Message box with a stop icon and the error's text; caption: the program's name.
+void ReportFileError(HWND owner, const FileError& error, const tstring& caption);
+
+class BufferedFile {
+public:
+    enum Mode {
+        kRead,          // read, no sharing; raises on failure
+        kCreateWrite,   // create or truncate for writing, no sharing; raises on failure
+    };
+    BufferedFile() = default;
+    ~BufferedFile();   // closes without raising
+    BufferedFile(const BufferedFile&) = delete;
+    BufferedFile& operator=(const BufferedFile&) = delete;
+
+    void Open(const tstring& path, Mode mode);
+    // Opens for reading without raising; false on failure.
+    bool TryOpenRead(const tstring& path);
+    bool IsOpen() const;
+
+    // Reads up to count bytes; returns how many (0 at the end of the file).
+    size_t Read(void* data, size_t count);
+    void Write(const void* data, size_t count);
+    bool ReadByte(BYTE& byte);
+    void WriteByte(BYTE byte);
+    ULONGLONG Length() const;
+    // Flushes and closes; raises when the flush fails.
+    void Close();
+    // Closes without raising (after an error, or on a stop request).
+    void Abort();
+
+private:
+    // implementation's own
+};

@@ -1,0 +1,40 @@
+#pragma once
+// Everything that leaves the window for the user or the shell goes through
+// one interface: message boxes, the open-file dialog, the folder browser and
+// starting a program or document. The default is the real Win32 call; the
+// test kit installs a recording double that answers as the test chose.
+#include "framework/TString.h"
+
+struct ShellStart {
+    HWND owner = nullptr;
+    tstring verb;          // "open"
+    tstring file;
+    tstring parameters;
+    tstring directory;
+    int show = SW_SHOWNORMAL;
+};
+
+class UiSeam {
+public:
+    virtual ~UiSeam() = default;
+    // MessageBox: returns the button pressed (IDOK, IDYES, ...).
+    virtual int ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) = 0;
+    // Open-file dialog. filter in the "description|pattern|...|" form;
+    // bufferChars is the file-name buffer size in characters. Returns false
+    // for cancel and for every error (a path longer than the buffer too).
+    virtual bool ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
+                                tstring& path) = 0;
+    // Folder browser with a title. Returns false when nothing was chosen.
+    virtual bool ChooseFolder(HWND owner, const tstring& title, tstring& path) = 0;
+    // ShellExecute: returns its result (greater than 32 on success).
+    virtual INT_PTR Shell(const ShellStart& start) = 0;
+    // ShellExecuteEx with SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI:
+    // false when the start failed; otherwise *process is the started process
+    // (nullptr when the shell gave none); the caller closes it.
+    virtual bool ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
+};
+
+// The seam in force; never null.
+UiSeam& Ui();
+// Installs a replacement (tests); nullptr restores the real implementation.
+void SetUi(UiSeam* seam);

@@ -1,0 +1,62 @@
+# Sourced by the scripts that run programs under Wine. wine_session_start BUILD
+# prepares the build-local prefix (once), a display (a private Xvfb when there is
+# none) and one persistent wineserver; an EXIT trap stops what it started.
+
+wine_bin() { command -v wine || echo /usr/lib/wine/wine; }
+
+_wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "${_vt_xvfb_pid:-}" ]; then
+    kill "$_vt_xvfb_pid" >/dev/null 2>&1 || true
+    wait "$_vt_xvfb_pid" 2>/dev/null || true
+  fi
+}
+
+_wine_start_xvfb() {
+  local fifo dir
+  dir=$(mktemp -d)
+  fifo="$dir/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  _vt_xvfb_pid=$!
+  local num
+  if ! read -r -t 20 num <"$fifo"; then
+    echo "wine-session: Xvfb did not start" >&2
+    rm -rf "$dir"
+    return 1
+  fi
+  rm -rf "$dir"
+  export DISPLAY=":$num"
+}
+
+# The prefix is made once per build folder; virtual-desktop mode goes in before
+# the first window (without a window manager Wine stalls ~2 s on every hide).
+_wine_make_prefix() {
+  local wine; wine=$(wine_bin)
+  [ -f "$WINEPREFIX/.vt-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i >/dev/null 2>&1 </dev/null
+  wineserver -w
+  "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vt-ready"
+}
+
+wine_session_start() {
+  local build=$1
+  export WINEPREFIX="$build/wineprefix"
+  export WINEARCH=win32
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  trap _wine_session_stop EXIT
+  if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    _wine_start_xvfb
+  fi
+  _wine_make_prefix
+  wineserver -p >/dev/null 2>&1 </dev/null
+}
