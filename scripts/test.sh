@@ -11,5 +11,5 @@ echo "== cppcheck"
 echo "== tests"
 # shellcheck source=scripts/wine-session.sh
 source "$root/scripts/wine-session.sh"
-wine_session_start "$build"
+wine_session_start "$build" own-display
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300

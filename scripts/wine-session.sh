@@ -1,6 +1,8 @@
 # Sourced by the scripts that run programs under Wine. wine_session_start BUILD
-# prepares the build-local prefix (once), a display (a private Xvfb when there is
-# none) and one persistent wineserver; an EXIT trap stops what it started.
+# [own-display] prepares the build-local prefix (once), a display and one
+# persistent wineserver; an EXIT trap stops what it started. The display is a
+# private Xvfb when there is none, or always with "own-display" (the tests:
+# their windows never appear on a user's screen).
 
 wine_bin() { command -v wine || echo /usr/lib/wine/wine; }
 
@@ -48,13 +50,13 @@ _wine_make_prefix() {
 }
 
 wine_session_start() {
-  local build=$1
+  local build=$1 mode=${2:-}
   export WINEPREFIX="$build/wineprefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   trap _wine_session_stop EXIT
-  if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  if [ "$mode" = own-display ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     _wine_start_xvfb
   fi
   _wine_make_prefix
