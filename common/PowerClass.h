@@ -59,5 +59,9 @@ public:
 // of the same code in the wide programs and stays as it is in the narrow one.
 // Lines end in CR LF or LF; a missing file reads as no lines.
 namespace textfile {
+// False when the file cannot be read.
 bool ReadLines(const tstring& path, tstrings& lines);
+// Writes every line followed by CR LF through a temp file beside the file,
+// which then replaces it in one step; false (file unchanged) on failure.
+bool WriteLines(const tstring& path, const tstrings& lines);
 }

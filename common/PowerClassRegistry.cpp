@@ -1,0 +1,176 @@
+#include "common/PowerClass.h"
+#include "common/WideText.h"
+#include <shlwapi.h>
+#include <algorithm>
+
+namespace {
+const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+const DWORD kTextBufferChars = 55555;
+const DWORD kByteBufferSize = 32;
+
+struct Place {
+    HKEY root = nullptr;   // none: the kind has no place for the operation
+    tstring path;
+};
+
+bool StartsWith(const tstring& text, const tstring& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Where the read operations look.
+Place ReadPlace(int kind, const tstring& subKey) {
+    switch (kind) {
+    case PowerClass::kShellFolders: return {HKEY_CURRENT_USER, kShellFoldersKey};
+    case PowerClass::kCurrentUser: return {HKEY_CURRENT_USER, subKey};
+    case PowerClass::kLocalMachine: return {HKEY_LOCAL_MACHINE, subKey};
+    case PowerClass::kClassesRoot: return {HKEY_CLASSES_ROOT, subKey};
+    default: return {};
+    }
+}
+
+// Where the write and delete operations go: kind 0 is the local machine here.
+Place WritePlace(int kind, const tstring& subKey) {
+    switch (kind) {
+    case PowerClass::kShellFolders: return {HKEY_LOCAL_MACHINE, subKey};
+    case PowerClass::kCurrentUser: return {HKEY_CURRENT_USER, subKey};
+    case PowerClass::kClassesRoot: return {HKEY_CLASSES_ROOT, subKey};
+    default: return {};
+    }
+}
+
+// Kind 10: "HKEY_CURRENT_USER" or "HKEY_LOCAL_MACHINE", two separator
+// characters, then the key path.
+Place FullPathPlace(const tstring& fullPath) {
+    const tstring user = _T("HKEY_CURRENT_USER"), machine = _T("HKEY_LOCAL_MACHINE");
+    if (StartsWith(fullPath, user) && fullPath.size() > user.size() + 2)
+        return {HKEY_CURRENT_USER, fullPath.substr(user.size() + 2)};
+    if (StartsWith(fullPath, machine) && fullPath.size() > machine.size() + 2)
+        return {HKEY_LOCAL_MACHINE, fullPath.substr(machine.size() + 2)};
+    return {HKEY_CURRENT_USER, tstring()};
+}
+
+// A key place the reads may open: kind 4 opens the classes root itself when
+// the path is empty, every other kind needs a path.
+bool CanRead(const Place& place, int kind) {
+    return place.root && (!place.path.empty() || kind == PowerClass::kClassesRoot);
+}
+
+// Queries the value into buffer, which grows to the size the registry asks
+// for; the stated size never exceeds the buffer.
+LONG QueryValue(HKEY key, const tstring& name, std::vector<BYTE>& buffer, DWORD& type,
+                DWORD& size) {
+    LONG rc;
+    do {
+        size = static_cast<DWORD>(buffer.size());
+        rc = RegQueryValueEx(key, name.c_str(), nullptr, &type, buffer.data(), &size);
+        if (rc == ERROR_MORE_DATA) buffer.assign(std::max<size_t>(size, buffer.size() * 2), 0);
+    } while (rc == ERROR_MORE_DATA);
+    return rc;
+}
+}
+
+tstring PowerClass::ReadRegistryText(int kind, const tstring& valueName) const {
+    Place place = ReadPlace(kind, subKey);
+    if (!CanRead(place, kind)) return kKeyNotFound;
+    HKEY key;
+    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return tstring();
+    std::vector<BYTE> buffer(kTextBufferChars * sizeof(TCHAR), 0);
+    DWORD type = 0, size = 0;
+    LONG rc = QueryValue(key, valueName, buffer, type, size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS) return tstring();
+    if (type != REG_SZ) return kNoRegSz;
+    const TCHAR* text = reinterpret_cast<const TCHAR*>(buffer.data());
+    tstring value(text, size / sizeof(TCHAR));
+    // The text ends at its terminating NUL (stored values need not have one).
+    return value.substr(0, value.find(_T('\0')));
+}
+
+BYTE PowerClass::ReadRegistryByte(int kind, const tstring& valueName) const {
+    Place place = kind == kFullPath ? FullPathPlace(subKey) : ReadPlace(kind, subKey);
+    if (!CanRead(place, kind)) return 1;
+    HKEY key;
+    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+    std::vector<BYTE> buffer(kByteBufferSize, 0);
+    DWORD type = 0, size = 0;
+    LONG rc = QueryValue(key, valueName, buffer, type, size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? buffer[0] : 0;
+}
+
+void PowerClass::EnumerateKey(HKEY key) {
+    subKeyNames.clear();
+    valueNames.clear();
+    DWORD subKeys = 0, values = 0;
+    if (RegQueryInfoKey(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                        nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return;
+    std::vector<TCHAR> name(16384);
+    for (DWORD i = 0; i < subKeys; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyEx(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS)
+            subKeyNames.emplace_back(name.data(), length);
+    }
+    for (DWORD i = 0; i < values; ++i) {
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumValue(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS)
+            valueNames.emplace_back(name.data(), length);
+    }
+}
+
+void PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) const {
+    Place place = WritePlace(kind, subKey);
+    HKEY key;
+    if (!place.root ||
+        RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValue(key, valueName.c_str());
+    RegCloseKey(key);
+}
+
+void PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
+    // An empty name would make the delete take the parent key itself.
+    if (keyName.empty()) return;
+    HKEY key;
+    if (RegOpenKeyEx(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    SHDeleteKey(key, keyName.c_str());
+    RegCloseKey(key);
+}
+
+void PowerClass::WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const {
+    // Always through the wide interface: the key, name and data are kept
+    // exactly, whatever their length and characters.
+    Place place = WritePlace(kind, subKey);
+    if (!place.root) return;
+    const std::wstring path = widetext::ToWide(place.path), name = widetext::ToWide(valueName),
+                       text = widetext::ToWide(data);
+    HKEY key;
+    if (RegCreateKeyExW(place.root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+void PowerClass::WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const {
+    // A narrow value of always 350 bytes: the text, its NUL and zero bytes.
+    // The reader of the launch handshake expects exactly this form.
+    const size_t kStatedSize = 350, kMaxChars = kStatedSize - 1;
+    Place place = WritePlace(kind, subKey);
+    if (!place.root) return;
+    const std::string name = widetext::ToBytes(valueName);
+    const std::string text = widetext::ToBytes(data).substr(0, kMaxChars);
+    BYTE buffer[352] = {};
+    std::copy(text.begin(), text.end(), buffer);
+    HKEY key;
+    if (RegCreateKeyEx(place.root, place.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                       KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, buffer, static_cast<DWORD>(kStatedSize));
+    RegCloseKey(key);
+}

@@ -1,0 +1,68 @@
+#include "common/PowerClass.h"
+#include "common/WideText.h"
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+// COM for the length of one shell-link operation.
+class ComScope {
+public:
+    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComScope() {
+        if (initialised_) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialised_;
+};
+
+// The Shell Link object and its file interface; either may be missing.
+class LinkObject {
+public:
+    LinkObject() {
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_ALL, IID_IShellLinkW,
+                                       reinterpret_cast<void**>(&link))))
+            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    }
+    ~LinkObject() {
+        if (file) file->Release();
+        if (link) link->Release();
+    }
+    LinkObject(const LinkObject&) = delete;
+    LinkObject& operator=(const LinkObject&) = delete;
+
+    bool Usable() const { return link && file; }
+
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+};
+}
+
+void PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
+                                const tstring& description) {
+    ComScope com;
+    LinkObject shortcut;
+    if (!shortcut.Usable()) return;
+    shortcut.link->SetPath(widetext::ToWide(target).c_str());
+    shortcut.link->SetDescription(widetext::ToWide(description).c_str());
+    shortcut.file->Save(widetext::ToWide(linkPath).c_str(), TRUE);
+}
+
+tstring PowerClass::ReadShortcut(const tstring& linkPath) {
+    ComScope com;
+    LinkObject shortcut;
+    if (!shortcut.Usable()) return tstring();
+    // Reading asks for read access only, so read-only links are read too.
+    // A link that does not load leaves the object empty: both queries then
+    // answer with empty texts.
+    shortcut.file->Load(widetext::ToWide(linkPath).c_str(), STGM_READ);
+    WCHAR text[MAX_PATH] = {};
+    if (SUCCEEDED(shortcut.link->GetDescription(text, MAX_PATH)))
+        subKey = widetext::FromWide(text);
+    WCHAR target[MAX_PATH] = {};
+    if (SUCCEEDED(shortcut.link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)))
+        return widetext::FromWide(target);
+    return tstring();
+}
