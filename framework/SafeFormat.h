@@ -15,7 +15,7 @@ public:
     FormatArg(unsigned value) : isNumber_(true), number_(value) {}
     FormatArg(long long value) : isNumber_(true), number_(value) {}
     FormatArg(unsigned long long value)
-        : isNumber_(true), number_(static_cast<long long>(value)) {}
+        : isNumber_(true), isUnsigned_(true), number_(static_cast<long long>(value)) {}
     FormatArg(const TCHAR* text) : text_(text ? text : _T("")) {}
     FormatArg(const tstring& text) : text_(text) {}
 
@@ -23,6 +23,7 @@ public:
 
 private:
     bool isNumber_ = false;
+    bool isUnsigned_ = false;   // number_ holds the bits of an unsigned value
     long long number_ = 0;
     tstring text_;
 };

@@ -1,0 +1,98 @@
+#include "framework/testkit/RecordingUi.h"
+
+RecordingUi::RecordingUi() { SetUi(this); }
+
+RecordingUi::~RecordingUi() { SetUi(nullptr); }
+
+void RecordingUi::QueueButton(int button) { buttons_.push_back(button); }
+void RecordingUi::QueueOpenFile(const tstring& path) { openFileAnswers_.push_back({true, path}); }
+void RecordingUi::QueueOpenFileCancel() { openFileAnswers_.push_back({false, tstring()}); }
+void RecordingUi::QueueFolder(const tstring& path) { folderAnswers_.push_back({true, path}); }
+void RecordingUi::QueueFolderCancel() { folderAnswers_.push_back({false, tstring()}); }
+void RecordingUi::QueueShellResult(INT_PTR result) { shellResults_.push_back(result); }
+void RecordingUi::QueueProcess(bool started, HANDLE process) {
+    processes_.push_back({started, process});
+}
+
+void RecordingUi::OnNextMessage(void (*action)(void*), void* context) {
+    messageAction_ = action;
+    messageContext_ = context;
+}
+
+int RecordingUi::DefaultButton(UINT type) {
+    static const int kButtons[][3] = {
+        {IDOK, 0, 0},                    // MB_OK
+        {IDOK, IDCANCEL, 0},             // MB_OKCANCEL
+        {IDABORT, IDRETRY, IDIGNORE},    // MB_ABORTRETRYIGNORE
+        {IDYES, IDNO, IDCANCEL},         // MB_YESNOCANCEL
+        {IDYES, IDNO, 0},                // MB_YESNO
+        {IDRETRY, IDCANCEL, 0},          // MB_RETRYCANCEL
+        {IDCANCEL, IDTRYAGAIN, IDCONTINUE},  // MB_CANCELTRYCONTINUE
+    };
+    const UINT kind = type & MB_TYPEMASK;
+    const UINT position = (type & MB_DEFMASK) >> 8;   // 0 for MB_DEFBUTTON1
+    if (kind >= sizeof kButtons / sizeof kButtons[0])
+        return IDOK;
+    const int button = position <= 2 ? kButtons[kind][position] : 0;
+    return button != 0 ? button : kButtons[kind][0];
+}
+
+int RecordingUi::ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) {
+    messages.push_back({owner, text, caption, type});
+    if (messageAction_) {
+        auto action = messageAction_;
+        messageAction_ = nullptr;
+        action(messageContext_);
+    }
+    if (buttons_.empty())
+        return DefaultButton(type);
+    const int button = buttons_.front();
+    buttons_.pop_front();
+    return button;
+}
+
+bool RecordingUi::ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
+                                 tstring& path) {
+    openFiles.push_back({owner, filter, bufferChars});
+    if (openFileAnswers_.empty())
+        return false;
+    const PathAnswer answer = openFileAnswers_.front();
+    openFileAnswers_.pop_front();
+    // The real dialog never hands back more than its buffer holds.
+    if (!answer.chosen || answer.path.size() >= bufferChars)
+        return false;
+    path = answer.path;
+    return true;
+}
+
+bool RecordingUi::ChooseFolder(HWND owner, const tstring& title, tstring& path) {
+    folders.push_back({owner, title});
+    if (folderAnswers_.empty())
+        return false;
+    const PathAnswer answer = folderAnswers_.front();
+    folderAnswers_.pop_front();
+    if (answer.chosen)
+        path = answer.path;
+    return answer.chosen;
+}
+
+INT_PTR RecordingUi::Shell(const ShellStart& start) {
+    shells.push_back({start, false});
+    if (shellResults_.empty())
+        return 42;
+    const INT_PTR result = shellResults_.front();
+    shellResults_.pop_front();
+    return result;
+}
+
+bool RecordingUi::ShellStartProcess(const ShellStart& start, HANDLE* process) {
+    shells.push_back({start, true});
+    ProcessAnswer answer = {true, nullptr};
+    if (!processes_.empty()) {
+        answer = processes_.front();
+        processes_.pop_front();
+    }
+    if (process)
+        *process = answer.started ? answer.process : nullptr;
+    return answer.started;
+}

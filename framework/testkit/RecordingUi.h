@@ -1,0 +1,95 @@
+#pragma once
+// RecordingUi: the test double of the UI seam (framework/UiSeam.h).
+//
+// Constructing one installs it with SetUi; destroying it puts the real
+// implementation back. Every call is recorded in order; the answers come from
+// queues the test fills beforehand. When a queue is empty the double answers
+// as a user pressing Enter or Esc would:
+//   ShowMessage        the box's default button (MB_DEFBUTTON1..4 of its type)
+//   ChooseOpenFile     cancel (false)
+//   ChooseFolder       cancel (false)
+//   Shell              42 (success)
+//   ShellStartProcess  started, no process handle
+//
+//   RecordingUi ui;
+//   ui.QueueButton(IDYES);
+//   ui.QueueOpenFile(_T("C:\\data\\big.bin"));
+//   ... run the code under test ...
+//   ASSERT_EQ(1u, ui.messages.size());
+//   EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
+#include "framework/UiSeam.h"
+#include <deque>
+
+class RecordingUi : public UiSeam {
+public:
+    struct MessageCall {
+        HWND owner;
+        tstring text;
+        tstring caption;
+        UINT type;   // buttons | icon | default button, as passed
+    };
+    struct OpenFileCall {
+        HWND owner;
+        tstring filter;   // as passed, in the "description|pattern|" form
+        size_t bufferChars;
+    };
+    struct FolderCall {
+        HWND owner;
+        tstring title;
+    };
+    struct ShellCall {
+        ShellStart start;
+        bool withProcess;   // true: ShellStartProcess, false: Shell
+    };
+
+    RecordingUi();
+    ~RecordingUi() override;
+    RecordingUi(const RecordingUi&) = delete;
+    RecordingUi& operator=(const RecordingUi&) = delete;
+
+    // Answers, used in the order queued.
+    void QueueButton(int button);
+    void QueueOpenFile(const tstring& path);
+    void QueueOpenFileCancel();
+    void QueueFolder(const tstring& path);
+    void QueueFolderCancel();
+    void QueueShellResult(INT_PTR result);
+    // started false: ShellStartProcess fails. The process handle is handed to
+    // the code under test, which closes it.
+    void QueueProcess(bool started, HANDLE process = nullptr);
+    // Runs while the next message box is "shown" (before it answers), for
+    // tests that act while the owner is blocked.
+    void OnNextMessage(void (*action)(void* context), void* context);
+
+    std::vector<MessageCall> messages;
+    std::vector<OpenFileCall> openFiles;
+    std::vector<FolderCall> folders;
+    std::vector<ShellCall> shells;
+
+    int ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) override;
+    bool ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
+                        tstring& path) override;
+    bool ChooseFolder(HWND owner, const tstring& title, tstring& path) override;
+    INT_PTR Shell(const ShellStart& start) override;
+    bool ShellStartProcess(const ShellStart& start, HANDLE* process) override;
+
+    // The button a user pressing Enter gets in a box of this type.
+    static int DefaultButton(UINT type);
+
+private:
+    struct PathAnswer {
+        bool chosen;
+        tstring path;
+    };
+    struct ProcessAnswer {
+        bool started;
+        HANDLE process;
+    };
+    std::deque<int> buttons_;
+    std::deque<PathAnswer> openFileAnswers_;
+    std::deque<PathAnswer> folderAnswers_;
+    std::deque<INT_PTR> shellResults_;
+    std::deque<ProcessAnswer> processes_;
+    void (*messageAction_)(void*) = nullptr;
+    void* messageContext_ = nullptr;
+};
