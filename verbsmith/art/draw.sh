@@ -147,7 +147,7 @@ convert -size 73x640 gradient:"#2B6AD8"-"$navy" -rotate 90 \
   -font Liberation-Sans-Bold -pointsize 26 -fill white -annotate +82+44 'Vantorel Verbsmith' \
   -fill '#FFB020' -draw 'rectangle 0,70 640,73' \
   -type TrueColor "BMP3:$out/bitmap130.bmp"
-convert -size 640x50 gradient:"$face"-'#D6E0F0' \
+convert -size 640x50 gradient:'#D6E0F0'-"$face" \
   -fill "$blue" -draw 'rectangle 0,0 640,1' \
   -font Liberation-Sans-Bold -pointsize 15 -fill '#8FA6CC' -gravity east -annotate +16+2 'Vantorel' \
   -type TrueColor "BMP3:$out/bitmap129.bmp"
