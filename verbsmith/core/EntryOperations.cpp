@@ -1,0 +1,136 @@
+#include "verbsmith/core/EntryOperations.h"
+#include "framework/SafeFormat.h"
+#include "framework/UiSeam.h"
+#include "verbsmith/core/EditorMessages.h"
+#include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/SendToFolder.h"
+#include "verbsmith/core/SpecialEntries.h"
+
+namespace {
+
+bool IsSendToRow(const CTranslation& translation, const ListedEntry& entry) {
+    return entry.category == translation.GetText(texts::kSendToCategory);
+}
+
+// A row may be removed when it is a Send To file (by its category and its
+// marker) or when its key path is exactly its own below a listed location.
+bool MayRemove(const CTranslation& translation, const ListedEntry& entry) {
+    if (IsSendToRow(translation, entry))
+        return entry.keyPath == kSendToMarker;
+    return LocationOfEntry(entry.keyPath, entry.name) != nullptr;
+}
+
+void DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+                 const ListedEntry& entry) {
+    if (IsSendToRow(translation, entry)) {
+        DeleteSendToShortcut(power, translation, owner, entry.name);
+        return;
+    }
+    // The entry's own key: the verb key of a shell entry (its key path
+    // without "\command"), the handler key of a handler.
+    power.subKey = LocationOfEntry(entry.keyPath, entry.name)->path;
+    power.DeleteClassesKeyTree(entry.name);
+}
+
+void WriteDefaultValue(PowerClass& power, const tstring& keyPath, const tstring& data) {
+    power.subKey = keyPath;
+    power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), data);
+}
+
+// A new registry entry: the verb key with its Name, then the command line.
+bool AddShellEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+                   const EntryDraft& draft) {
+    if (draft.name.find(_T('\\')) != tstring::npos) {
+        ShowEditorMessage(translation, owner, texts::kNameWithBackslash);
+        return false;
+    }
+    const tstring verbKey = TypeWriteLocation(draft.typeIndex) + _T("\\") + draft.name;
+    WriteDefaultValue(power, verbKey, draft.name);
+    WriteDefaultValue(power, verbKey + _T("\\command"), draft.value);
+    return true;
+}
+
+// Editing never renames: only the default value at the row's key path.
+bool EditRegistryEntry(PowerClass& power, const EntryDraft& draft) {
+    if (!LocationOfEntry(draft.entryKeyPath, draft.name))
+        return false;
+    WriteDefaultValue(power, draft.entryKeyPath, draft.value);
+    return true;
+}
+
+bool WriteDraft(PowerClass& power, const CTranslation& translation, HWND owner,
+                const EntryDraft& draft) {
+    const bool sendTo = draft.typeIndex >= kSendToType;
+    if (draft.addMode)
+        return sendTo ? CreateSendToShortcut(power, translation, owner, draft.name, draft.value)
+                      : AddShellEntry(power, translation, owner, draft);
+    return sendTo ? ReplaceSendToShortcut(power, translation, owner, draft.name, draft.value)
+                  : EditRegistryEntry(power, draft);
+}
+
+}  // namespace
+
+RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+                         const ListedEntry& entry) {
+    if (!MayRemove(translation, entry))
+        return RemoveResult::Refused;
+    if (IsSendToRow(translation, entry) && !IsPlainFileName(entry.name)) {
+        ShowEditorMessage(translation, owner, texts::kBadSendToName);
+        return RemoveResult::Refused;
+    }
+    const tstring question = FormatText(_T("%s\n\n%s"), {translation.GetText(texts::kRemoveQuestion1),
+                                                         translation.GetText(texts::kRemoveQuestion2)});
+    if (ShowEditorMessage(translation, owner, question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return RemoveResult::Declined;
+    DeleteEntry(power, translation, owner, entry);
+    ShowEditorMessage(translation, owner, texts::kRemoved);
+    return RemoveResult::Removed;
+}
+
+std::optional<tstring> ToggleActivation(PowerClass& power, const ListedEntry& entry) {
+    const bool handlerValue = IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value);
+    const Location* location = LocationOfEntry(entry.keyPath, entry.name);
+    if (!handlerValue || !location || !IsHandlerLocation(location->path))
+        return std::nullopt;
+    const tstring value = ToggledHandlerValue(entry.value);
+    WriteDefaultValue(power, entry.keyPath, value);
+    return value;
+}
+
+int ActivationButtonText(const tstring& value) {
+    return IsDeactivatedHandlerValue(value) ? texts::kActivateButton : texts::kDeactivateButton;
+}
+
+std::optional<tstring> ExecutableCommand(const tstring& value) {
+    const tstring command = WithoutAll(value, _T(" %1"));
+    if (command.empty() || BeginsWith(command, _T("{")) || BeginsWith(command, _T("(")) ||
+        command == PowerClass::kNoRegSz)
+        return std::nullopt;
+    return command;
+}
+
+void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value) {
+    const std::optional<tstring> command = ExecutableCommand(value);
+    if (!command) {
+        ShowEditorMessage(translation, owner, texts::kCannotExecute);
+        return;
+    }
+    ShellStart start;
+    start.owner = owner;
+    start.verb = _T("open");
+    start.file = *command;
+    Ui().Shell(start);
+}
+
+bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+               const EntryDraft& draft) {
+    if (draft.name.empty() || draft.value.empty() || draft.typeIndex <= 0) {
+        ShowEditorMessage(translation, owner, texts::kEntryIncomplete);
+        return false;
+    }
+    if (!WriteDraft(power, translation, owner, draft))
+        return false;
+    ShowEditorMessage(translation, owner, draft.addMode ? texts::kEntryAdded : texts::kEntryChanged);
+    return true;
+}

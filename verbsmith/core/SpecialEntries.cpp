@@ -1,0 +1,72 @@
+#include "verbsmith/core/SpecialEntries.h"
+#include "verbsmith/core/EditorMessages.h"
+#include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/SendToFolder.h"
+
+namespace {
+
+// The path of the file Name names directly inside the Send To folder (with
+// its ".lnk" ending for a shortcut being written); empty, after telling the
+// user why, when there is none.
+tstring SendToFilePath(const PowerClass& power, const CTranslation& translation, HWND owner,
+                       const tstring& name, bool asLink) {
+    if (!IsPlainFileName(name)) {
+        ShowEditorMessage(translation, owner, texts::kBadSendToName);
+        return tstring();
+    }
+    const tstring folder = SendToFolder(power);
+    if (folder.empty()) {
+        ShowEditorMessage(translation, owner, texts::kNoSendToFolder);
+        return tstring();
+    }
+    return folder + _T("\\") + (asLink ? SendToLinkName(name) : name);
+}
+
+}  // namespace
+
+void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button) {
+    for (const SpecialHandler& handler : SpecialHandlers) {
+        if (handler.button != button)
+            continue;
+        power.subKey = handler.key;
+        power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), handler.classId);
+        ShowEditorMessage(translation, owner, texts::kEntryAdded);
+    }
+}
+
+tstring SendToLinkName(const tstring& name) {
+    const size_t length = name.size();
+    const tstring ending = length >= 4 ? name.substr(length - 4) : tstring();
+    if (ending == _T(".lnk") || ending == _T(".LNK"))
+        return name;
+    return name + _T(".lnk");
+}
+
+bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                          const tstring& name, const tstring& value) {
+    const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
+    if (linkPath.empty())
+        return false;
+    PowerClass::CreateShortcut(value, linkPath, translation.GetText(texts::kShortcutDescription));
+    return true;
+}
+
+bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                           const tstring& name, const tstring& value) {
+    const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
+    if (linkPath.empty())
+        return false;
+    DeleteFile(linkPath.c_str());
+    PowerClass::CreateShortcut(value, linkPath, translation.GetText(texts::kShortcutDescription));
+    return true;
+}
+
+bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                          const tstring& name) {
+    const tstring path = SendToFilePath(power, translation, owner, name, false);
+    if (path.empty())
+        return false;
+    DeleteFile(path.c_str());
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Entries that are not plain shell verbs: the shell's built-in Copy To and
+// Move To handlers, and the shortcut files of the Send To folder.
+#include "common/PowerClass.h"
+#include "common/Translation.h"
+
+// Registers the built-in handler of button 1001 (Copy To) or 1002 (Move To)
+// and tells the user (text 190). Other buttons do nothing.
+void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button);
+
+// The file name a new Send To shortcut gets: Name as it stands when it ends
+// in exactly ".lnk" or ".LNK", otherwise Name + ".lnk".
+tstring SendToLinkName(const tstring& name);
+
+// The three Send To file operations touch only a file directly inside the
+// folder. A name that would leave it is refused with text 443, an unknown
+// folder with text 444; then nothing is written or deleted and the result is
+// false.
+// New link Name(.lnk) -> Value with description text 436; overwrites a file
+// of that name.
+bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                          const tstring& name, const tstring& value);
+// Deletes Name(.lnk), then creates it anew: nothing of the old link survives.
+bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                           const tstring& name, const tstring& value);
+// Deletes the file exactly as listed (extension included).
+bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
+                          const tstring& name);
