@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Draws Slicewise's icon and bitmaps into slicewise/res (ImageMagick 6,
+# `convert`). The results are committed; run this again after changing it.
+#
+# Sizes follow the window under "MS Shell Dlg" 8 pt (1.5 pixels per dialog
+# unit): the header is 78 pixels high so that it ends where the introduction
+# starts, and both bands are wider than the window (the window clips them).
+# Menu item bitmaps are 11 x 11, the menu check-mark size.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+out=$here/../res
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+FONT_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+FONT=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+NAVY='#1b3a6b'
+NAVY_DARK='#0e2246'
+ACCENT='#f08a24'
+PAGE='#ffffff'
+LINE='#9fb3cf'
+WINDOW_GREY='rgb(240,240,240)'   # the window's background brush
+
+# --- The product mark: a page cut into three slices, the middle one pushed
+# out to the right, drawn at 256 x 256 and scaled down.
+mark() {   # mark <file>
+  convert -size 256x256 xc:none \
+    -stroke "$NAVY_DARK" -strokewidth 8 -fill "$PAGE" \
+    -draw "path 'M 40,20 L 168,20 L 208,60 L 208,84 L 40,84 Z'" \
+    -draw "roundrectangle 64,100 232,164 6,6" \
+    -draw "roundrectangle 40,180 208,244 6,6" \
+    -fill '#d6e0ef' -draw "path 'M 168,20 L 168,60 L 208,60 Z'" \
+    -stroke "$LINE" -strokewidth 10 -draw "stroke-linecap round" \
+    -draw "line 66,46 140,46" -draw "line 66,66 180,66" \
+    -draw "line 90,120 206,120" -draw "line 90,142 180,142" \
+    -draw "line 66,202 182,202" -draw "line 66,224 150,224" \
+    -stroke none -fill "$ACCENT" \
+    -draw "polygon 12,88 30,92 30,96 12,100" \
+    -draw "polygon 244,168 226,172 226,176 244,180" \
+    -stroke "$ACCENT" -strokewidth 6 -draw "line 24,94 236,94" -draw "line 24,174 236,174" \
+    "$1"
+}
+
+mark "$work/mark256.png"
+for s in 24 32 48; do
+  convert "$work/mark256.png" -filter Lanczos -resize ${s}x${s} "$work/mark$s.png"
+done
+# At 16 x 16 the lines would blur: three plain slices, drawn pixel by pixel.
+convert -size 16x16 xc:none +antialias -stroke "$NAVY_DARK" -fill "$PAGE" \
+  -draw "rectangle 1,1 11,4" -draw "rectangle 4,6 14,9" -draw "rectangle 1,11 11,14" \
+  -stroke "$LINE" -draw "line 3,3 8,3" -draw "line 6,8 12,8" -draw "line 3,13 9,13" \
+  -stroke "$ACCENT" -draw "point 0,5" -draw "point 15,10" \
+  "$work/mark16.png"
+convert "$work/mark16.png" "$work/mark24.png" "$work/mark32.png" "$work/mark48.png" \
+  "$out/Slicewise.ico"
+
+# --- Header (bitmap 130): a navy band with the mark and the product name,
+# an accent rule, then the window grey under the welcome line.
+convert -size 78x640 gradient:"#2c5490"-"$NAVY_DARK" -rotate 90 \
+  -crop 640x54+0+0 +repage "$work/band.png"
+convert "$work/band.png" \
+  \( "$work/mark256.png" -resize 44x44 \) -geometry +16+5 -composite \
+  -font "$FONT_BOLD" -pointsize 22 -fill white -annotate +70+36 'Vantorel Slicewise' \
+  -fill none -stroke '#ffffff22' -strokewidth 14 \
+  -draw "line 470,70 530,-16" -draw "line 510,70 570,-16" -draw "line 550,70 610,-16" \
+  "$work/band.png"
+convert -size 640x78 xc:"$WINDOW_GREY" \
+  "$work/band.png" -geometry +0+0 -composite \
+  -fill "$ACCENT" -draw "rectangle 0,54 639,56" \
+  -type TrueColor BMP3:"$out/header.bmp"
+
+# --- Footer (bitmap 129): a thin rule, then a navy band with the maker's name.
+convert -size 66x640 gradient:"$NAVY"-"$NAVY_DARK" -rotate 90 +repage \
+  -fill "$WINDOW_GREY" -draw "rectangle 0,0 639,5" \
+  -fill "$ACCENT" -draw "rectangle 0,6 639,7" \
+  -fill none -stroke '#ffffff14' -strokewidth 10 \
+  -draw "line 20,66 50,8" -draw "line 44,66 74,8" -draw "line 68,66 98,8" \
+  -stroke none -font "$FONT_BOLD" -pointsize 12 -fill '#c8d4e8' \
+  -annotate +520+40 'VANTOREL' \
+  -type TrueColor BMP3:"$out/footer.bmp"
+
+# --- Menu item bitmaps, drawn at 44 x 44 on the menu's white and scaled to 11.
+icon() {   # icon <name> <draw arguments...>
+  local name=$1; shift
+  convert -size 44x44 xc:white "$@" -filter Lanczos -resize 11x11 \
+    -type TrueColor BMP3:"$out/menu_$name.bmp"
+}
+# Language selection: a speech bubble with a letter.
+icon language -fill "$NAVY" -stroke none \
+  -draw "roundrectangle 2,4 41,32 8,8" -draw "polygon 10,30 22,30 8,42" \
+  -font "$FONT_BOLD" -pointsize 26 -fill white -gravity center -annotate +0-5 'A'
+# About: an "i" in a circle.
+icon about -fill "$NAVY" -draw "circle 22,22 22,1" \
+  -fill white -draw "circle 22,11 22,7" -draw "rectangle 18,17 26,36"
+# Divide: a bar cut in two, the halves pulled apart.
+icon divide -fill "$NAVY" -draw "rectangle 1,8 18,36" -draw "rectangle 26,8 43,36" \
+  -fill "$ACCENT" -draw "rectangle 20,2 24,42"
+# Merge: two halves joined by an arrow.
+icon merge -fill "$NAVY" -draw "rectangle 1,8 14,36" -draw "rectangle 30,8 43,36" \
+  -fill "$ACCENT" -draw "polygon 14,22 24,12 24,32" -draw "polygon 30,22 20,12 20,32"
+# Exit: a door with an arrow leaving it.
+icon exit -fill "$NAVY" -draw "rectangle 4,2 24,42" -fill white -draw "rectangle 9,7 20,37" \
+  -fill "$NAVY" -draw "circle 17,23 17,20" \
+  -fill '#c0392b' -draw "rectangle 22,19 34,25" -draw "polygon 32,11 43,22 32,33"
+# Output folder.
+icon folder -fill "$ACCENT" -draw "polygon 2,8 16,8 20,13 42,13 42,38 2,38" \
+  -fill '#f7b266' -draw "polygon 2,18 42,18 42,38 2,38"
+# Help file: a "?" in a circle.
+icon help -fill "$NAVY" -draw "circle 22,22 22,1" \
+  -font "$FONT_BOLD" -pointsize 32 -fill white -gravity center -annotate +0+1 '?'
+# Website: a globe.
+icon website -fill '#2e86c1' -draw "circle 22,22 22,1" \
+  -fill none -stroke white -strokewidth 3 \
+  -draw "ellipse 22,22 9,21 0,360" -draw "line 1,22 43,22" \
+  -draw "line 5,12 39,12" -draw "line 5,32 39,32"
+
+echo "drawn into $out"

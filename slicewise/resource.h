@@ -1,0 +1,49 @@
+// Resource identifiers of the Slicewise program.
+#pragma once
+
+#define IDS_ABOUTBOX            101
+#define IDD_SLICEWISE_DIALOG    102
+#define IDR_MAINFRAME           128
+#define IDB_FOOTER              129
+#define IDB_HEADER              130
+#define IDR_MAINMENU            131
+#define IDB_MENU_LANGUAGE       136
+#define IDB_MENU_ABOUT          137
+#define IDB_MENU_DIVIDE         138
+#define IDB_MENU_MERGE          139
+#define IDB_MENU_EXIT           140
+#define IDB_MENU_FOLDER         141
+#define IDB_MENU_HELP           142
+#define IDB_MENU_WEBSITE        143
+
+#define IDC_SOURCE_PATH         1000
+#define IDC_BROWSE_FILE         1001
+#define IDC_OUTPUT_FOLDER       1002
+#define IDC_BROWSE_FOLDER       1003
+#define IDC_USER_SIZE           1004
+#define IDC_SIZE_UNIT           1005
+#define IDC_SIZE_100KB          1006
+#define IDC_SIZE_FLOPPY         1007
+#define IDC_SIZE_500KB          1008
+#define IDC_SIZE_1MB            1009
+#define IDC_SIZE_CD             1010
+#define IDC_SIZE_DVD            1011
+#define IDC_SIZE_USER           1012
+#define IDC_DIVIDE              1013
+#define IDC_MERGE               1014
+#define IDC_SOURCE_GROUP        1015
+#define IDC_FOLDER_GROUP        1016
+#define IDC_SIZE_GROUP          1017
+#define IDC_SIZE_2MB            1018
+#define IDC_STATUS              1019
+#define IDC_WELCOME             1027
+#define IDC_INTRODUCTION        1028
+
+#define ID_FILE_LANGUAGE        32771
+#define ID_FILE_EXIT            32772
+#define ID_HELP_ABOUT           32773
+#define ID_HELP_HELPFILE        32778
+#define ID_HELP_WEBSITE         32779
+
+// The system-menu item that opens the About box.
+#define IDM_ABOUTBOX            0x0010
