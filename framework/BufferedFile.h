@@ -34,21 +34,40 @@ public:
     BufferedFile& operator=(const BufferedFile&) = delete;
 
     void Open(const tstring& path, Mode mode);
-    // Opens for reading without raising; false on failure.
+    // Opens for reading without raising; false on failure, with the cause
+    // left in GetLastError.
     bool TryOpenRead(const tstring& path);
     bool IsOpen() const;
 
-    // Reads up to count bytes; returns how many (0 at the end of the file).
+    // Reads up to count bytes; returns how many, fewer only at the end of
+    // the file (0 there). Large blocks bypass the buffer.
     size_t Read(void* data, size_t count);
     void Write(const void* data, size_t count);
     bool ReadByte(BYTE& byte);
     void WriteByte(BYTE byte);
+    // Length of the file; for a file being written, what it holds once the
+    // buffer is flushed (writes are sequential).
     ULONGLONG Length() const;
     // Flushes and closes; raises when the flush fails.
     void Close();
-    // Closes without raising (after an error, or on a stop request).
+    // Closes without raising (after an error, or on a stop request); bytes
+    // still buffered are written as far as the file takes them.
     void Abort();
 
+    static const size_t kBufferSize = 64 * 1024;
+
 private:
-    // implementation's own
+    bool OpenHandle(const tstring& path, Mode mode);
+    [[noreturn]] void Raise(FileError::Cause cause, DWORD osError) const;
+    size_t Fill();
+    bool WriteOut(const BYTE* data, size_t count, DWORD& osError);
+    void Flush();
+    void CloseHandleOnly();
+
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    tstring path_;
+    Mode mode_ = kRead;
+    std::vector<BYTE> buffer_ = std::vector<BYTE>(kBufferSize);
+    size_t begin_ = 0;   // reading: next unread byte in buffer_
+    size_t end_ = 0;     // reading: end of the valid bytes; writing: bytes pending
 };
