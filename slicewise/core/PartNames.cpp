@@ -1,0 +1,42 @@
+#include "slicewise/core/PartNames.h"
+#include "common/PowerClass.h"
+#include "framework/SafeFormat.h"
+
+namespace {
+const size_t kFolderSuffix = 4;          // "\..."
+const size_t kNumberWidth = 5;
+const TCHAR kExtension[] = _T(".vtrl");
+const size_t kExtensionLength = 5;
+
+bool IsDigit(TCHAR c) { return c >= _T('0') && c <= _T('9'); }
+}  // namespace
+
+tstring FolderBase(const tstring& outputFolder) {
+    if (outputFolder.size() <= kFolderSuffix)
+        return tstring();
+    return outputFolder.substr(0, outputFolder.size() - kFolderSuffix);
+}
+
+tstring NameTail(const tstring& sourcePath) {
+    const size_t slash = sourcePath.rfind(_T('\\'));
+    return slash == tstring::npos ? sourcePath : sourcePath.substr(slash);
+}
+
+tstring PartName(const tstring& stem, ULONGLONG number) {
+    const tstring digits = FormatText(_T("%d"), {number});
+    return stem + _T(".") + PowerClass::PadWithZeros(digits, kNumberWidth) + kExtension;
+}
+
+bool StemOfPart(const tstring& path, tstring& stem) {
+    if (path.size() < kExtensionLength ||
+        lstrcmpi(path.c_str() + path.size() - kExtensionLength, kExtension) != 0)
+        return false;
+    size_t digitsStart = path.size() - kExtensionLength;
+    while (digitsStart > 0 && IsDigit(path[digitsStart - 1]))
+        --digitsStart;
+    const size_t digitCount = path.size() - kExtensionLength - digitsStart;
+    if (digitCount < kNumberWidth || digitsStart == 0 || path[digitsStart - 1] != _T('.'))
+        return false;
+    stem = path.substr(0, digitsStart - 1);
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Names of the part files: folder base + name tail + "." + number + ".vtrl",
+// the number padded with zeros to at least five digits.
+#include "framework/TString.h"
+
+// The output folder as shown without its last 4 characters (the "\...").
+tstring FolderBase(const tstring& outputFolder);
+// The source path from its last backslash on (the whole path without one).
+tstring NameTail(const tstring& sourcePath);
+// stem + "." + number text + ".vtrl"; stem is folder base + name tail when
+// dividing and the base name when merging.
+tstring PartName(const tstring& stem, ULONGLONG number);
+// When path ends in "." + five or more digits + ".vtrl" (any letter case),
+// stem is the path before that ending and the result true.
+bool StemOfPart(const tstring& path, tstring& stem);

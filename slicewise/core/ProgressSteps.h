@@ -1,0 +1,13 @@
+#pragma once
+#include "slicewise/core/SliceHost.h"
+
+// Copies run in blocks, but the status steps stay those of a byte-by-byte
+// copy: one for every multiple of 1000 that the byte counter of the current
+// part reaches, with the percentage counter x 100 / partSize (64-bit integer
+// division). This reports those that the counter passed going from before to
+// after (before < after <= partSize).
+void ReportProgressSteps(SliceHost& host, int text, ULONGLONG part, ULONGLONG partSize,
+                         ULONGLONG before, ULONGLONG after);
+
+// Size of the copy block of Divide and Merge.
+const size_t kCopyBlock = 1024 * 1024;

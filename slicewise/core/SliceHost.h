@@ -1,0 +1,55 @@
+#pragma once
+// What the Divide and Merge commands need of the window that runs them.
+// The commands report every status step as plain values; the window keeps
+// the latest one and shows it (StatusLine) when it repaints, which it does by
+// time in KeepGoing, not per step. Messages and the open-file dialog go
+// through the UI seam (framework/UiSeam.h).
+#include "framework/TString.h"
+
+// One status-line step. text is a language text number of slicetext, or
+// slicetext::kEmpty for an empty status line; part and percent are the
+// numbers the text is formatted with (unused ones are 0).
+struct SliceStep {
+    int text = 0;
+    ULONGLONG part = 0;
+    ULONGLONG percent = 0;
+
+    bool operator==(const SliceStep& other) const {
+        return text == other.text && part == other.part && percent == other.percent;
+    }
+};
+
+enum class SliceOutcome {
+    kDone,        // completion message shown
+    kRefused,     // a refusal message shown before any copying
+    kCancelled,   // the user cancelled the file dialog
+    kFailed,      // a file error or a missing part was reported
+    kStopped,     // KeepGoing asked to stop; files closed, reported
+};
+
+class SliceHost {
+public:
+    virtual ~SliceHost() = default;
+    // Owner window of the command's message boxes and file dialog.
+    virtual HWND Owner() = 0;
+    // The language text with this number (CTranslation GetText).
+    virtual tstring Text(int number) = 0;
+    // Every step in order: each part start, each 1000-byte step, the end.
+    // Called up to once per 1000 bytes copied, so it must be cheap.
+    virtual void Status(const SliceStep& step) = 0;
+    // Called after every copied block (at most 1 MiB) and part change: the
+    // window repaints and dispatches pending messages when due. false asks
+    // the command to stop.
+    virtual bool KeepGoing() = 0;
+    // The output folder value, and setting it (with the controls updated):
+    // Merge flashes "<x>" in the folder box at its start.
+    virtual tstring FolderBox() = 0;
+    virtual void SetFolderBox(const tstring& text) = 0;
+};
+
+// The status line of a step: its text formatted with part and percent
+// ("" for kEmpty).
+tstring StatusLine(const SliceStep& step, const tstring& text);
+
+// A message box of the command: OK button, no icon.
+void ShowSliceMessage(SliceHost& host, const tstring& text, const tstring& caption);

@@ -1,0 +1,29 @@
+#pragma once
+// Language text numbers of the Divide and Merge commands, and the fixed
+// captions that are not translated.
+#include "framework/TString.h"
+
+namespace slicetext {
+enum : int {
+    kEmpty = 0,              // not a text: the status line is cleared
+    kCaption = 5,            // caption of the command's messages
+    kMissingInput = 130,     // no source file or no output folder
+    kDividing = 135,         // status: the first part is open
+    kNothingToDivide = 140,  // the source is not larger than the part size
+    kZeroPartSize = 141,     // a part size of 0 bytes
+    kDividePart = 145,       // status: part %d started
+    kDivideProgress = 146,   // status: part %d, %d percent
+    kDivided = 150,          // the division is complete
+    kMergeHint = 152,        // shown before the open-file dialog
+    kNotAPart = 153,         // the chosen file is not named like a part
+    kMerging = 155,          // status: merging starts
+    kMergePart = 160,        // status: part %d opened
+    kMergeProgress = 161,    // status: part %d, %d percent
+    kMerged = 165,           // merging is complete
+    kMissingPart = 166,      // the next part (%s, its full name) is missing
+    kStopped = 167,          // the command was stopped on request
+};
+}  // namespace slicetext
+
+// Caption of the completion message of Divide and of file-error reports.
+extern const TCHAR kSlicewiseName[];   // "Vantorel Slicewise"

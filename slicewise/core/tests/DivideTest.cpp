@@ -1,0 +1,256 @@
+#include "FakeHost.h"
+#include "framework/testkit/RecordingUi.h"
+#include "slicewise/core/Divide.h"
+#include "slicewise/core/PartNames.h"
+#include "slicewise/core/PartSize.h"
+#include "tests/support/TempFolder.h"
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A source in its own folder "in", parts into "out".
+class DivideTest : public ::testing::Test {
+protected:
+    DivideTest() {
+        CreateDirectory(InFolder().c_str(), nullptr);
+        CreateDirectory(OutFolder().c_str(), nullptr);
+    }
+    tstring InFolder() const { return temp / _T("in"); }
+    tstring OutFolder() const { return temp / _T("out"); }
+    tstring Source() const { return InFolder() + _T("\\src.bin"); }
+    tstring Part(ULONGLONG number) const { return PartName(OutFolder() + _T("\\src.bin"), number); }
+
+    DivideValues UserDefined(int bytes, int unit = 0) const {
+        DivideValues values;
+        values.SourcePath = Source();
+        values.OutputFolder = OutFolder() + _T("\\...");
+        values.SizeChoice = 7;
+        values.UserSize = bytes;
+        values.SizeUnit = unit;
+        return values;
+    }
+
+    // The message texts shown, in order.
+    tstrings Messages() const {
+        tstrings texts;
+        for (const auto& call : ui.messages) texts.push_back(call.text);
+        return texts;
+    }
+
+    // Every part holds its slice of the source; the set ends with the first
+    // part shorter than partSize, empty after an exact multiple.
+    void ExpectParts(const std::string& source, size_t partSize) {
+        const size_t count = source.size() / partSize + 1;
+        for (size_t n = 1; n <= count; ++n)
+            EXPECT_EQ(source.substr((n - 1) * partSize, partSize), files::Read(Part(n)))
+                << "part " << n << " of a " << source.size() << "-byte source";
+        EXPECT_EQ(count, files::List(OutFolder()).size()) << source.size() << " bytes";
+    }
+
+    TempFolder temp;
+    RecordingUi ui;
+    FakeHost host;
+};
+
+}  // namespace
+
+class DivideSizes : public DivideTest, public ::testing::WithParamInterface<int> {};
+
+// Part sizes below 1000, a multiple of 1000 and an odd size.
+INSTANTIATE_TEST_SUITE_P(PartSizes, DivideSizes, ::testing::Values(100, 2000, 1234));
+
+TEST_P(DivideSizes, PartsHoldTheSourceAtEveryBoundary) {
+    const size_t ps = GetParam();
+    for (size_t size : {ps + 1, 2 * ps - 1, 2 * ps, 2 * ps + 1, 3 * ps - 1, 3 * ps, 3 * ps + 1}) {
+        files::RemoveTree(OutFolder());
+        CreateDirectory(OutFolder().c_str(), nullptr);
+        ui.messages.clear();
+        const std::string source = TestBytes(size, static_cast<unsigned>(size));
+        files::Write(Source(), source);
+
+        EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(GetParam()), host));
+        ExpectParts(source, ps);
+        ASSERT_EQ(1u, ui.messages.size());
+        EXPECT_EQ(_T("T150"), ui.messages[0].text);
+        EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_OK), ui.messages[0].type);
+        EXPECT_EQ(source, files::Read(Source()));
+    }
+}
+
+TEST_P(DivideSizes, SourceNotLargerThanThePartIsRefusedLeavingAnEmptyPartOne) {
+    const size_t ps = GetParam();
+    for (size_t size : {size_t(0), size_t(1), ps - 1, ps}) {
+        files::RemoveTree(OutFolder());
+        CreateDirectory(OutFolder().c_str(), nullptr);
+        ui.messages.clear();
+        host.steps.clear();
+        files::Write(Source(), TestBytes(size));
+
+        EXPECT_EQ(SliceOutcome::kRefused, Divide(UserDefined(GetParam()), host));
+        EXPECT_EQ(tstrings{_T("T140")}, Messages()) << size << " bytes";
+        EXPECT_EQ(_T("T5"), ui.messages[0].caption);
+        EXPECT_EQ(tstrings{_T("src.bin.00001.vtrl")}, files::List(OutFolder()));
+        EXPECT_TRUE(files::Read(Part(1)).empty());
+        const std::vector<SliceStep> expected = {Step(135), Step(0)};
+        EXPECT_EQ(expected, host.steps);
+    }
+}
+
+TEST_F(DivideTest, HundredKilobyteChoiceGivesTwoFullPartsAndTheRest) {
+    const std::string source = TestBytes(250000);
+    files::Write(Source(), source);
+    DivideValues values = UserDefined(0);
+    values.SizeChoice = 3;
+
+    EXPECT_EQ(SliceOutcome::kDone, Divide(values, host));
+    EXPECT_EQ(102400u, files::Read(Part(1)).size());
+    EXPECT_EQ(102400u, files::Read(Part(2)).size());
+    EXPECT_EQ(45200u, files::Read(Part(3)).size());
+    ExpectParts(source, 102400);
+
+    // Each part reports every 1000 bytes it reaches, by the integer percentage
+    // of the part; the part starts come after the last step of the full part.
+    std::vector<SliceStep> expected = {Step(135)};
+    for (ULONGLONG part = 1; part <= 3; ++part) {
+        if (part > 1) expected.push_back(Step(145, part));
+        const ULONGLONG bytes = part < 3 ? 102400 : 45200;
+        for (ULONGLONG counter = 1000; counter <= bytes; counter += 1000)
+            expected.push_back(Step(146, part, counter * 100 / 102400));
+    }
+    expected.push_back(Step(0));
+    EXPECT_EQ(expected, host.steps);
+    EXPECT_EQ(Step(146, 1, 0), host.steps[1]);
+    EXPECT_EQ(Step(146, 1, 99), host.steps[102]);
+    EXPECT_EQ(Step(145, 2), host.steps[103]);
+}
+
+TEST_F(DivideTest, StatusStepsForSmallSizes) {
+    // A multiple of 1000: the 100 % step of a full part before the next start.
+    files::Write(Source(), TestBytes(4500));
+    Divide(UserDefined(2000), host);
+    std::vector<SliceStep> expected = {Step(135), Step(146, 1, 50), Step(146, 1, 100), Step(145, 2),
+                                       Step(146, 2, 50), Step(146, 2, 100), Step(145, 3), Step(0)};
+    EXPECT_EQ(expected, host.steps);
+
+    // Below 1000: only the part starts.
+    host.steps.clear();
+    files::Write(Source(), TestBytes(2000));
+    Divide(UserDefined(999), host);
+    expected = {Step(135), Step(145, 2), Step(145, 3), Step(0)};
+    EXPECT_EQ(expected, host.steps);
+
+    // An odd size: steps by the part's own counter, never 100 %.
+    host.steps.clear();
+    files::Write(Source(), TestBytes(3100));
+    Divide(UserDefined(1500), host);
+    expected = {Step(135), Step(146, 1, 66), Step(145, 2), Step(146, 2, 66), Step(145, 3), Step(0)};
+    EXPECT_EQ(expected, host.steps);
+}
+
+TEST_F(DivideTest, UnitTypedIntoTheComboGivesHundredBytes) {
+    const std::string source = TestBytes(250);
+    files::Write(Source(), source);
+    EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(5, kNoUnitSelected), host));
+    ExpectParts(source, 100);
+}
+
+TEST_F(DivideTest, MissingSourceOrFolderIsRefused) {
+    files::Write(Source(), TestBytes(500));
+    DivideValues values = UserDefined(100);
+    values.OutputFolder.clear();
+    EXPECT_EQ(SliceOutcome::kRefused, Divide(values, host));
+    values = UserDefined(100);
+    values.SourcePath.clear();
+    EXPECT_EQ(SliceOutcome::kRefused, Divide(values, host));
+    EXPECT_EQ((tstrings{_T("T130"), _T("T130")}), Messages());
+    EXPECT_EQ(_T("T5"), ui.messages[1].caption);
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_TRUE(host.steps.empty());
+}
+
+TEST_F(DivideTest, UserSizeZeroIsRefusedBeforeAnythingIsCreated) {
+    files::Write(Source(), TestBytes(5000));
+    EXPECT_EQ(SliceOutcome::kRefused, Divide(UserDefined(0, 2), host));
+    EXPECT_EQ(tstrings{_T("T141")}, Messages());
+    EXPECT_EQ(_T("T5"), ui.messages[0].caption);
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_TRUE(host.steps.empty());
+}
+
+TEST_F(DivideTest, NegativeUserSizeIsRefusedAsTooLarge) {
+    files::Write(Source(), TestBytes(5000));
+    EXPECT_EQ(SliceOutcome::kRefused, Divide(UserDefined(-5, 1), host));
+    EXPECT_EQ(tstrings{_T("T140")}, Messages());
+    EXPECT_EQ(tstrings{_T("src.bin.00001.vtrl")}, files::List(OutFolder()));
+}
+
+TEST_F(DivideTest, MissingSourceIsAFileErrorAndCreatesNothing) {
+    EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(Source() + _T(" was not found."), ui.messages[0].text);
+    EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), ui.messages[0].type);
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_TRUE(host.steps.empty());
+}
+
+TEST_F(DivideTest, SourceHeldOpenIsASharingViolation) {
+    files::Write(Source(), TestBytes(500));
+    HANDLE other = CreateFile(Source().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
+    CloseHandle(other);
+    EXPECT_EQ(tstrings{_T("A sharing violation occurred while accessing ") + Source() + _T(".")},
+              Messages());
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+}
+
+TEST_F(DivideTest, PartsIntoAMissingFolderAreAFileError) {
+    files::Write(Source(), TestBytes(500));
+    DivideValues values = UserDefined(100);
+    values.OutputFolder = temp / _T("nowhere\\...");
+    EXPECT_EQ(SliceOutcome::kFailed, Divide(values, host));
+    EXPECT_EQ(tstrings{temp / _T("nowhere\\src.bin.00001.vtrl") + _T(" contains an invalid path.")},
+              Messages());
+    EXPECT_FALSE(files::Exists(temp / _T("nowhere")));
+    // The source was closed: it can be opened exclusively again.
+    HANDLE again = CreateFile(Source().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, again);
+    CloseHandle(again);
+}
+
+TEST_F(DivideTest, PartThatCannotBeCreatedStopsTheDivision) {
+    const std::string source = TestBytes(450);
+    files::Write(Source(), source);
+    files::Write(Part(3), "held");
+    HANDLE other = CreateFile(Part(3).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
+    CloseHandle(other);
+    EXPECT_EQ(tstrings{_T("A sharing violation occurred while accessing ") + Part(3) + _T(".")},
+              Messages());
+    // The parts written so far remain; nothing was written past the failure.
+    EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
+    EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
+    EXPECT_EQ("held", files::Read(Part(3)));
+    EXPECT_FALSE(files::Exists(Part(4)));
+    EXPECT_EQ(Step(145, 2), host.steps.back());   // the status line keeps its last text
+}
+
+TEST_F(DivideTest, StopRequestClosesTheFilesAndSaysSo) {
+    const std::string source = TestBytes(3 * 1048576 + 7);
+    files::Write(Source(), source);
+    host.stopAtCall = 1;   // after the first block, which fills part 1
+    EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(1, 2), host));
+    EXPECT_EQ(tstrings{_T("T167")}, Messages());
+    EXPECT_EQ(_T("T5"), ui.messages[0].caption);
+    EXPECT_EQ(source.substr(0, 1048576), files::Read(Part(1)));
+    EXPECT_TRUE(files::Read(Part(2)).empty());
+    EXPECT_FALSE(files::Exists(Part(3)));
+    EXPECT_EQ(Step(0), host.steps.back());
+    // Closed: the files can be deleted.
+    EXPECT_TRUE(DeleteFile(Part(2).c_str()));
+    EXPECT_TRUE(DeleteFile(Source().c_str()));
+}
