@@ -1,0 +1,42 @@
+#pragma once
+// What every core test runs in: a sandboxed registry, a program folder with a
+// small language file (the translator reads it), an empty Send To folder that
+// the sandboxed "Shell Folders" key names, and the recording UI double.
+#include <gtest/gtest.h>
+#include "common/PowerClass.h"
+#include "common/Translation.h"
+#include "framework/testkit/RecordingUi.h"
+#include "tests/support/RegistrySandbox.h"
+#include "tests/support/TempFolder.h"
+
+class CoreFixture : public ::testing::Test {
+protected:
+    CoreFixture();
+    ~CoreFixture() override;
+
+    // The texts of the test language file.
+    static const TCHAR kSendToText[];       // 27
+    static const TCHAR kUnreadableText[];   // 28
+
+    // Points the "Shell Folders" value "SendTo" at the Send To folder.
+    void NameSendToFolder(const tstring& path);
+    // Creates a key below HKEY_CLASSES_ROOT with a REG_SZ default value.
+    static void SetDefault(const tstring& key, const tstring& value);
+    static tstring GetDefault(const tstring& key);
+    // The texts the recorded message boxes showed, in order.
+    tstrings MessageTexts() const;
+
+    RegistrySandbox sandbox;
+    TempFolder programFolder;
+    TempFolder sendTo;
+    RecordingUi ui;
+    PowerClass power;
+    CTranslation translation{CTranslation::EditorDialects()};
+};
+
+// Independent shell-link access for checks: plain COM, not PowerClass.
+namespace links {
+void Create(const tstring& linkPath, const tstring& target, const tstring& description);
+tstring Target(const tstring& linkPath);        // empty when unreadable
+tstring Description(const tstring& linkPath);
+}

@@ -1,0 +1,250 @@
+#include "CoreFixture.h"
+#include "verbsmith/core/EntryOperations.h"
+#include "verbsmith/core/EntryScan.h"
+
+namespace {
+
+const HWND kOwner = reinterpret_cast<HWND>(0x1234);
+const TCHAR kQuestion[] = _T("Remove the entry?\n\nIt cannot be undone.");
+const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
+
+class EntryOperationsTest : public CoreFixture {
+protected:
+    // The entry as the main window reads it back from the list.
+    ListedEntry Row(const tstring& name) {
+        const EntryList list = ScanEntryList(power, translation);
+        for (size_t i = 0; i < list.rows.size(); ++i)
+            if (list.rows[i].name == name)
+                return {name, list.rows[i].category, list.rows[i].value, list.entryKeyPaths[i]};
+        ADD_FAILURE() << "no row named " << testing::PrintToString(name);
+        return {};
+    }
+};
+
+}  // namespace
+
+TEST_F(EntryOperationsTest, DeactivateThenActivateRestoresTheExactValue) {
+    const tstring key = tstring(kHandlers) + _T("\\Zip");
+    SetDefault(key, _T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"));
+
+    const std::optional<tstring> off = ToggleActivation(power, Row(_T("Zip")));
+    ASSERT_TRUE(off.has_value());
+    EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), *off);
+    EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
+    EXPECT_EQ(85, ActivationButtonText(*off));
+
+    const std::optional<tstring> on = ToggleActivation(power, Row(_T("Zip")));
+    ASSERT_TRUE(on.has_value());
+    EXPECT_EQ(_T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
+    EXPECT_EQ(*on, GetDefault(key));
+    EXPECT_EQ(80, ActivationButtonText(*on));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// The button may still be enabled from an earlier click while the keyboard
+// selects another row: a command line must not lose its first character.
+TEST_F(EntryOperationsTest, ToggleLeavesEverythingButHandlersAlone) {
+    SetDefault(_T("*\\shell\\Edit\\command"), _T("notepad.exe %1"));
+    SetDefault(tstring(kHandlers) + _T("\\Odd"), _T("-(not a handler)"));
+    links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
+
+    EXPECT_FALSE(ToggleActivation(power, Row(_T("Edit"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, Row(_T("Odd"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, Row(_T("Mail.lnk"))).has_value());
+    // A handler value under a key path that is not the row's own.
+    EXPECT_FALSE(ToggleActivation(power, {_T("Zip"), _T("x"), _T("{A}"), _T("")}).has_value());
+
+    EXPECT_EQ(_T("notepad.exe %1"), GetDefault(_T("*\\shell\\Edit\\command")));
+    EXPECT_EQ(_T("-(not a handler)"), GetDefault(tstring(kHandlers) + _T("\\Odd")));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Send To")));
+    EXPECT_EQ(_T("<missing>"), GetDefault(_T("")));
+}
+
+TEST_F(EntryOperationsTest, RemovingAVerbDeletesItWithItsCommandAndLeavesItsSiblings) {
+    SetDefault(_T("Drive\\shell\\Check"), _T("Check"));
+    SetDefault(_T("Drive\\shell\\Check\\command"), _T("chkdsk.exe %1"));
+    SetDefault(_T("Drive\\shell\\Check\\extra"), _T("below"));
+    SetDefault(_T("Drive\\shell\\Clean\\command"), _T("cleanmgr.exe"));
+
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("Check"))));
+
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Drive\\shell\\Check")));
+    EXPECT_EQ(_T("cleanmgr.exe"), GetDefault(_T("Drive\\shell\\Clean\\command")));
+    ASSERT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(kQuestion, ui.messages[0].text);
+    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), ui.messages[0].type);
+    EXPECT_EQ(kOwner, ui.messages[0].owner);
+    EXPECT_EQ(_T("Entry removed."), ui.messages[1].text);
+    EXPECT_EQ(_T("Test Caption"), ui.messages[1].caption);
+    EXPECT_EQ(UINT(MB_OK), ui.messages[1].type);
+}
+
+TEST_F(EntryOperationsTest, RemovingAHandlerDeletesOnlyItsKey) {
+    SetDefault(tstring(kHandlers) + _T("\\One"), _T("{1}"));
+    SetDefault(tstring(kHandlers) + _T("\\Two"), _T("{2}"));
+
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("One"))));
+
+    EXPECT_EQ(tstrings{_T("Two")}, reg::SubKeys(HKEY_CLASSES_ROOT, kHandlers));
+}
+
+TEST_F(EntryOperationsTest, RemoveAnsweredNoDeletesNothing) {
+    SetDefault(_T("*\\shell\\Keep\\command"), _T("keep.exe"));
+    ui.QueueButton(IDNO);
+
+    EXPECT_EQ(RemoveResult::Declined, RemoveEntry(power, translation, kOwner, Row(_T("Keep"))));
+
+    EXPECT_EQ(_T("keep.exe"), GetDefault(_T("*\\shell\\Keep\\command")));
+    EXPECT_EQ(tstrings{kQuestion}, MessageTexts());
+}
+
+// Only what the selected row names: a key path that is empty, belongs to
+// another row or lies outside the listed locations deletes nothing.
+TEST_F(EntryOperationsTest, RemoveRefusesKeyPathsThatAreNotTheRowsOwn) {
+    SetDefault(_T("*\\shell\\A\\command"), _T("a.exe"));
+    SetDefault(_T("*\\shell\\B\\command"), _T("b.exe"));
+    SetDefault(_T("Software\\Important"), _T("data"));
+    const ListedEntry rows[] = {
+        {_T("A"), _T("All files"), _T("a.exe"), _T("")},
+        {_T("A"), _T("All files"), _T("a.exe"), _T("*\\shell\\B\\command")},
+        {_T("Important"), _T("All files"), _T("data"), _T("Software\\Important")},
+        {_T(""), _T("All files"), _T(""), _T("*\\shell\\\\command")},
+        {_T("A"), _T("Send To"), _T("a.exe"), _T("*\\shell\\A\\command")},
+    };
+    for (const ListedEntry& row : rows)
+        EXPECT_EQ(RemoveResult::Refused, RemoveEntry(power, translation, kOwner, row));
+
+    EXPECT_EQ((tstrings{_T("A"), _T("B")}), reg::SubKeys(HKEY_CLASSES_ROOT, _T("*\\shell")));
+    EXPECT_EQ(_T("data"), GetDefault(_T("Software\\Important")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EntryOperationsTest, RemovingASendToEntryDeletesOnlyItsFile) {
+    links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
+    files::Write(sendTo / _T("Other.lnk"), "x");
+
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("Mail.lnk"))));
+
+    EXPECT_EQ(tstrings{_T("Other.lnk")}, files::List(sendTo.Path()));
+}
+
+TEST_F(EntryOperationsTest, RemovingASendToNameOutsideTheFolderIsRefused) {
+    TempFolder outside;
+    files::Write(outside / _T("victim.lnk"), "x");
+    const tstring escape = _T("..\\") + outside.Path().substr(outside.Path().rfind(_T('\\')) + 1) +
+                           _T("\\victim.lnk");
+
+    EXPECT_EQ(RemoveResult::Refused,
+              RemoveEntry(power, translation, kOwner, {escape, kSendToText, _T("x"), _T("Send To")}));
+
+    EXPECT_TRUE(files::Exists(outside / _T("victim.lnk")));
+    EXPECT_EQ(tstrings{_T("Bad Send To name.")}, MessageTexts());
+}
+
+TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocation) {
+    const tstring locations[] = {_T("*\\shell"), _T("AllFileSystemObjects\\shell"), _T("Folder\\shell"),
+                                 _T("SystemFileAssociations\\Directory.Audio\\shell"),
+                                 _T("SystemFileAssociations\\Directory.Video\\shell"),
+                                 _T("SystemFileAssociations\\Directory.Image\\shell"), _T("Drive\\shell")};
+    for (int type = 1; type <= 7; ++type) {
+        SCOPED_TRACE(type);
+        EXPECT_TRUE(SaveEntry(power, translation, kOwner,
+                              {true, type, _T("Open with Tool"), _T("C:\\Tool\\tool.exe %1"), _T("")}));
+        const tstring verb = locations[type - 1] + _T("\\Open with Tool");
+        EXPECT_EQ(_T("Open with Tool"), GetDefault(verb));
+        EXPECT_EQ(_T("C:\\Tool\\tool.exe %1"), GetDefault(verb + _T("\\command")));
+    }
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Directory")));
+    EXPECT_EQ(tstrings(7, _T("Entry added.")), MessageTexts());
+}
+
+TEST_F(EntryOperationsTest, OkRefusesAMissingNameValueOrType) {
+    const EntryDraft drafts[] = {
+        {true, 0, _T("Name"), _T("value.exe"), _T("")},
+        {true, -1, _T("Name"), _T("value.exe"), _T("")},
+        {true, 1, _T(""), _T("value.exe"), _T("")},
+        {true, 1, _T("Name"), _T(""), _T("")},
+        {false, 1, _T("Name"), _T(""), _T("*\\shell\\Name\\command")},
+    };
+    for (const EntryDraft& draft : drafts)
+        EXPECT_FALSE(SaveEntry(power, translation, kOwner, draft));
+
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*")));
+    EXPECT_TRUE(files::List(sendTo.Path()).empty());
+    EXPECT_EQ(tstrings(5, _T("Name, value or type missing.")), MessageTexts());
+}
+
+// A backslash would silently create nested keys below the location.
+TEST_F(EntryOperationsTest, AddRefusesANameWithABackslash) {
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner,
+                           {true, 1, _T("Tools\\Open"), _T("tool.exe"), _T("")}));
+
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*")));
+    EXPECT_EQ(tstrings{_T("No backslash in a name.")}, MessageTexts());
+}
+
+TEST_F(EntryOperationsTest, EditRewritesOnlyTheDefaultValueAtTheKeyPath) {
+    SetDefault(_T("Folder\\shell\\Tool"), _T("Shown Name"));
+    SetDefault(_T("Folder\\shell\\Tool\\command"), _T("old.exe"));
+    SetDefault(tstring(kHandlers) + _T("\\Zip"), _T("{OLD}"));
+
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
+                          {false, 3, _T("Tool"), _T("new.exe %1"), _T("Folder\\shell\\Tool\\command")}));
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
+                          {false, 2, _T("Zip"), _T("{NEW}"), tstring(kHandlers) + _T("\\Zip")}));
+
+    EXPECT_EQ(_T("new.exe %1"), GetDefault(_T("Folder\\shell\\Tool\\command")));
+    EXPECT_EQ(_T("Shown Name"), GetDefault(_T("Folder\\shell\\Tool")));
+    EXPECT_EQ(_T("{NEW}"), GetDefault(tstring(kHandlers) + _T("\\Zip")));
+    EXPECT_EQ(tstrings{_T("Tool")}, reg::SubKeys(HKEY_CLASSES_ROOT, _T("Folder\\shell")));
+    EXPECT_EQ(tstrings(2, _T("Entry changed.")), MessageTexts());
+}
+
+TEST_F(EntryOperationsTest, EditWithAKeyPathOfNoListedEntryWritesNothing) {
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {false, 1, _T("Tool"), _T("x.exe"), _T("")}));
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner,
+                           {false, 1, _T("Tool"), _T("x.exe"), _T("Software\\Tool\\command")}));
+
+    EXPECT_EQ(_T("<missing>"), GetDefault(_T("")));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Software")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// Names and command lines beyond 8 bits, and longer than any fixed buffer,
+// come back from the registry exactly.
+TEST_F(EntryOperationsTest, WideAndLongTextsAreWrittenAndListedExactly) {
+    const tstring name = L"\x00D6" L"ffnen mit \x03A9\x4E2D";
+    const tstring command = L"C:\\Programme\\\x0444\x0430\x0439\x043B\\" + tstring(400, L'x') + L".exe %1";
+
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {true, 7, name, command, _T("")}));
+
+    EXPECT_EQ(name, GetDefault(_T("Drive\\shell\\") + name));
+    EXPECT_EQ(command, GetDefault(_T("Drive\\shell\\") + name + _T("\\command")));
+    const ListedEntry row = Row(name);
+    EXPECT_EQ(command, row.value);
+    EXPECT_EQ(_T("Drive\\shell\\") + name + _T("\\command"), row.keyPath);
+}
+
+TEST_F(EntryOperationsTest, ExecuteOpensTheCommandWithoutItsPercentOnes) {
+    ExecuteEntry(translation, kOwner, _T("notepad.exe %1"));
+    ExecuteEntry(translation, kOwner, _T("\"C:\\my tool.exe\" %1 -x %1 %2"));
+
+    ASSERT_EQ(2u, ui.shells.size());
+    EXPECT_EQ(_T("open"), ui.shells[0].start.verb);
+    EXPECT_EQ(_T("notepad.exe"), ui.shells[0].start.file);
+    EXPECT_EQ(_T(""), ui.shells[0].start.parameters);
+    EXPECT_EQ(_T(""), ui.shells[0].start.directory);
+    EXPECT_EQ(SW_SHOWNORMAL, ui.shells[0].start.show);
+    EXPECT_EQ(kOwner, ui.shells[0].start.owner);
+    EXPECT_EQ(_T("\"C:\\my tool.exe\" -x %2"), ui.shells[1].start.file);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EntryOperationsTest, ExecuteRefusesWhatCannotRun) {
+    for (const TCHAR* value : {_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"), _T("(no link target)"),
+                               _T(""), _T(" %1"), _T("No REG_SZ"), _T("No REG_SZ %1")})
+        ExecuteEntry(translation, kOwner, value);
+
+    EXPECT_TRUE(ui.shells.empty());
+    EXPECT_EQ(tstrings(6, _T("Cannot run this entry.")), MessageTexts());
+}

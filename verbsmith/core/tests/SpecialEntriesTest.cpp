@@ -1,0 +1,136 @@
+#include "CoreFixture.h"
+#include "verbsmith/core/EntryOperations.h"
+#include "verbsmith/core/EntryScan.h"
+#include "verbsmith/core/SpecialEntries.h"
+#include <algorithm>
+
+namespace {
+
+const HWND kOwner = reinterpret_cast<HWND>(0x4321);
+const TCHAR kCopyToId[] = _T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}");
+const TCHAR kMoveToId[] = _T("{C2FBB631-2971-11D1-A18C-00C04FD75D13}");
+const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
+
+class SpecialEntriesTest : public CoreFixture {
+protected:
+    tstrings SortedSendToFiles() const {
+        tstrings names = files::List(sendTo.Path());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+}  // namespace
+
+TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
+    AddSpecialHandler(power, translation, kOwner, 1001);
+    AddSpecialHandler(power, translation, kOwner, 1001);
+
+    EXPECT_EQ(kCopyToId, GetDefault(tstring(kHandlers) + _T("\\Copy To")));
+    const EntryList list = ScanEntryList(power, translation);
+    ASSERT_EQ(1u, list.rows.size());
+    EXPECT_EQ(_T("Copy To"), list.rows[0].name);
+    EXPECT_EQ(_T("File system objects"), list.rows[0].category);
+    EXPECT_EQ(kCopyToId, list.rows[0].value);
+    EXPECT_EQ(2, list.rows[0].iconIndex);
+    EXPECT_EQ(tstring(kHandlers) + _T("\\Copy To"), list.entryKeyPaths[0]);
+    EXPECT_EQ(tstrings(2, _T("Entry added.")), MessageTexts());
+    EXPECT_EQ(kOwner, ui.messages[0].owner);
+}
+
+TEST_F(SpecialEntriesTest, MoveToOverADeactivatedMoveToActivatesIt) {
+    SetDefault(tstring(kHandlers) + _T("\\Move To"), tstring(_T("-")) + kMoveToId);
+
+    AddSpecialHandler(power, translation, kOwner, 1002);
+
+    EXPECT_EQ(kMoveToId, GetDefault(tstring(kHandlers) + _T("\\Move To")));
+    EXPECT_EQ(tstrings{_T("Move To")}, reg::SubKeys(HKEY_CLASSES_ROOT, kHandlers));
+}
+
+TEST_F(SpecialEntriesTest, OnlyTheTwoButtonsRegisterAnything) {
+    AddSpecialHandler(power, translation, kOwner, 1003);
+
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("AllFileSystemObjects")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// ".lnk" is appended unless the name ends in exactly ".lnk" or ".LNK".
+TEST_F(SpecialEntriesTest, NewSendToShortcutsEndInLnk) {
+    const TCHAR* const names[] = {_T("Plain"), _T("Upper.LNK"), _T("Mixed.Lnk"), _T("Lower.lnk"),
+                                  _T("lnk")};
+    for (const TCHAR* name : names)
+        EXPECT_TRUE(SaveEntry(power, translation, kOwner,
+                              {true, 8, name, _T("C:\\Tools\\tool.exe"), _T("")}));
+
+    EXPECT_EQ((tstrings{_T("Lower.lnk"), _T("Mixed.Lnk.lnk"), _T("Plain.lnk"), _T("Upper.LNK"),
+                        _T("lnk.lnk")}),
+              SortedSendToFiles());
+    EXPECT_EQ(_T("C:\\Tools\\tool.exe"), links::Target(sendTo / _T("Mixed.Lnk.lnk")));
+    EXPECT_EQ(_T("Made by the editor"), links::Description(sendTo / _T("Upper.LNK")));
+    EXPECT_EQ(tstrings(5, _T("Entry added.")), MessageTexts());
+}
+
+TEST_F(SpecialEntriesTest, ReplacingKeepsOnlyTargetAndDescription) {
+    links::Create(sendTo / _T("Tool.lnk"), _T("C:\\Old\\old.exe"), _T("old description"));
+
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
+                          {false, 8, _T("Tool.lnk"), _T("C:\\New\\new.exe"), _T("Send To")}));
+
+    EXPECT_EQ(tstrings{_T("Tool.lnk")}, files::List(sendTo.Path()));
+    EXPECT_EQ(_T("C:\\New\\new.exe"), links::Target(sendTo / _T("Tool.lnk")));
+    EXPECT_EQ(_T("Made by the editor"), links::Description(sendTo / _T("Tool.lnk")));
+    EXPECT_EQ(tstrings{_T("Entry changed.")}, MessageTexts());
+}
+
+// The listed file keeps its place; the new link gets the ".lnk" name.
+TEST_F(SpecialEntriesTest, EditingAnEntryListedWithoutLnkCreatesANewLink) {
+    files::Write(sendTo / _T("Site.url"), "[InternetShortcut]\r\nURL=http://example.org/\r\n");
+
+    EXPECT_TRUE(ReplaceSendToShortcut(power, translation, kOwner, _T("Site.url"), _T("C:\\b.exe")));
+
+    EXPECT_EQ((tstrings{_T("Site.url"), _T("Site.url.lnk")}), SortedSendToFiles());
+    EXPECT_EQ(_T("C:\\b.exe"), links::Target(sendTo / _T("Site.url.lnk")));
+    EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.org/\r\n", files::Read(sendTo / _T("Site.url")));
+}
+
+TEST_F(SpecialEntriesTest, NamesThatLeaveTheFolderAreRefused) {
+    TempFolder outside;
+    files::Write(outside / _T("victim.lnk"), "keep");
+    const tstring outsideName = outside.Path().substr(outside.Path().rfind(_T('\\')) + 1);
+    const tstring escape = _T("..\\") + outsideName + _T("\\victim");
+    const tstring names[] = {escape, escape + _T(".lnk"), _T("sub/x"), _T("."), _T("..")};
+    for (const tstring& name : names) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, name, _T("C:\\x.exe"), _T("")}));
+        EXPECT_FALSE(ReplaceSendToShortcut(power, translation, kOwner, name, _T("C:\\x.exe")));
+        EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, name));
+    }
+
+    EXPECT_EQ("keep", files::Read(outside / _T("victim.lnk")));
+    EXPECT_EQ(tstrings{_T("victim.lnk")}, files::List(outside.Path()));
+    EXPECT_TRUE(files::List(sendTo.Path()).empty());
+    EXPECT_EQ(tstrings(15, _T("Bad Send To name.")), MessageTexts());
+}
+
+// Without the folder value a link would land in the root of the drive.
+TEST_F(SpecialEntriesTest, WithoutASendToFolderNothingIsWritten) {
+    reg::SetDword(HKEY_CURRENT_USER,
+                  _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
+                  _T("SendTo"), 1);
+    SetCurrentDirectory(sendTo.Path().c_str());
+
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, _T("Tool"), _T("C:\\x.exe"), _T("")}));
+    EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, _T("Tool.lnk")));
+
+    EXPECT_TRUE(files::List(sendTo.Path()).empty());
+    EXPECT_EQ(tstrings(2, _T("No Send To folder.")), MessageTexts());
+}
+
+TEST_F(SpecialEntriesTest, DeleteRemovesTheFileExactlyAsListed) {
+    files::Write(sendTo / _T("Tool"), "no extension");
+    files::Write(sendTo / _T("Tool.lnk"), "other");
+
+    EXPECT_TRUE(DeleteSendToShortcut(power, translation, kOwner, _T("Tool")));
+
+    EXPECT_EQ(tstrings{_T("Tool.lnk")}, files::List(sendTo.Path()));
+}
