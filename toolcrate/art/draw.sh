@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Draws the launcher's icon and bitmaps with ImageMagick. The results are
+# committed beside this script; run it again only to redraw them.
+# Bitmaps are 24-bit BMP3 (what the resource compiler takes), drawn on the
+# colour they stand on: the window's RGB(240,240,240) or the white menu.
+set -euo pipefail
+cd "$(dirname "$0")"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+navy='#0d2c5e'
+sky='#2a7fb8'
+wood='#e89a2c'
+woodDark='#a8621a'
+woodLine='#5a3208'
+face='rgb(240,240,240)'
+sans=DejaVu-Sans
+sansBold=DejaVu-Sans-Bold
+
+bmp() { convert "$1" -background white -alpha remove -alpha off -type TrueColor "BMP3:$2"; }
+
+# The crate emblem on a transparent square of side $1.
+crate() {
+  local s=$1 out=$2
+  local m=$((s / 16)) ; [ $m -lt 1 ] && m=1
+  local top=$((s * 5 / 16)) bottom=$((s - m - 1)) left=$m right=$((s - m - 1))
+  local lid=$((top + s / 6)) stroke=$((s / 24 + 1))
+  local plank1=$((lid + (bottom - lid) / 3)) plank2=$((lid + 2 * (bottom - lid) / 3))
+  local hx1=$((s * 5 / 16)) hx2=$((s - s * 5 / 16 - 1)) hy=$((top - s / 5))
+  convert -size "${s}x${s}" xc:none \
+    -fill none -stroke "$woodLine" -strokewidth $((stroke + 1)) \
+    -draw "roundrectangle $hx1,$hy $hx2,$((top + stroke)) $((s / 12 + 1)),$((s / 12 + 1))" \
+    -stroke "$woodLine" -strokewidth "$stroke" -fill "$wood" \
+    -draw "rectangle $left,$top $right,$bottom" \
+    -fill "$woodDark" -draw "rectangle $left,$top $right,$lid" \
+    -draw "line $left,$plank1 $right,$plank1" -draw "line $left,$plank2 $right,$plank2" \
+    -fill '#f4f4f4' -stroke "$woodLine" \
+    -draw "rectangle $((s / 2 - s / 10)),$((lid - s / 14)) $((s / 2 + s / 10)),$((lid + s / 14))" \
+    "$out"
+}
+
+# Icon 128: the crate in 48, 32 and 16 pixels.
+for s in 48 32 16; do crate "$s" "$tmp/icon$s.png"; done
+convert "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" toolcrate.ico
+
+# Bitmap 141: the banner along the left edge, 120 x 437.
+crate 72 "$tmp/crate72.png"
+convert -size 120x437 gradient:"$navy"-"$sky" \
+  -fill 'rgba(255,255,255,0.06)' -stroke none \
+  -draw "polygon 0,300 120,220 120,260 0,340" -draw "polygon 0,360 120,280 120,300 0,380" \
+  "$tmp/crate72.png" -geometry +24+22 -composite \
+  "$tmp/banner-base.png"
+convert -size 310x70 xc:none -fill white -font "$sansBold" -pointsize 34 \
+  -gravity west -annotate +0-8 'Toolcrate 2' \
+  -fill '#a9d3f5' -font "$sans" -pointsize 15 -annotate +3+22 'V A N T O R E L   S U I T E' \
+  -rotate -90 "$tmp/title.png"
+convert "$tmp/banner-base.png" "$tmp/title.png" -geometry +26+112 -composite \
+  -fill '#f0a030' -draw "rectangle 0,0 119,3" \
+  -fill "$navy" -draw "rectangle 116,0 119,436" \
+  "$tmp/banner.png"
+bmp "$tmp/banner.png" banner.bmp
+
+# Bitmap 142: the maker's logo at the top right, 97 x 29.
+convert -size 97x29 xc:"$face" \
+  -fill "$navy" -draw "roundrectangle 2,5 20,23 3,3" \
+  -fill "$wood" -draw "rectangle 6,9 16,19" -fill "$navy" -draw "rectangle 6,12 16,13" \
+  -fill "$navy" -font "$sansBold" -pointsize 12 -annotate +24+19 'VANTOREL' \
+  "$tmp/logo.png"
+bmp "$tmp/logo.png" logo.bmp
+
+# Menu marks, 12 x 12, on the menu's white.
+mark() { convert -size 12x12 xc:white "$@"; }
+# 143 language: a globe.
+mark -fill '#2a7fb8' -stroke "$navy" -draw "circle 5.5,5.5 5.5,0.5" \
+  -fill none -stroke white -draw "ellipse 5.5,5.5 2,5 0,360" -draw "line 1,5.5 10,5.5" \
+  "$tmp/m143.png"
+# 147 exit: a door with an arrow.
+mark -fill '#c8d8ec' -stroke "$navy" -draw "rectangle 1,0 7,11" \
+  -stroke '#c03020' -strokewidth 1.5 -draw "line 4,6 11,6" \
+  -fill '#c03020' -stroke none -draw "polygon 11,6 8,3 8,9" "$tmp/m147.png"
+# 149 help files: a book with a question mark.
+mark -fill "$sky" -stroke "$navy" -draw "rectangle 1,0 10,11" \
+  -fill white -stroke none -draw "rectangle 2,9 10,10" \
+  -fill white -font "$sansBold" -pointsize 10 -gravity center -annotate +0-1 '?' "$tmp/m149.png"
+# 150 website: a chain link over a globe.
+mark -fill '#e6f1fb' -stroke "$sky" -draw "circle 5.5,5.5 5.5,0.5" \
+  -fill none -stroke "$navy" -strokewidth 1.5 -draw "roundrectangle 1,4 6,7 2,2" \
+  -draw "roundrectangle 5,4 10,7 2,2" "$tmp/m150.png"
+# 144 about: an "i" in a circle.
+mark -fill "$navy" -stroke none -draw "circle 5.5,5.5 5.5,0" \
+  -fill white -draw "rectangle 5,5 6,9" -draw "rectangle 5,2 6,3" "$tmp/m144.png"
+for n in 143 144 147 149 150; do bmp "$tmp/m$n.png" "menu$n.bmp"; done
