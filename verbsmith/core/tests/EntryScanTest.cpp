@@ -192,14 +192,6 @@ TEST(EntryModel, KeyPathsLeadBackToTheirLocationOnlyForTheirOwnName) {
     EXPECT_EQ(nullptr, LocationOfEntry(_T("Software\\shell\\a\\command"), _T("a")));
 }
 
-TEST(EntryModel, NewEntriesOfTheFolderCategoryGoUnderFolder) {
-    EXPECT_EQ(_T("Folder\\shell"), TypeWriteLocation(3));
-    EXPECT_EQ(40, EntryTypes[3].text);
-    EXPECT_EQ(_T(""), TypeWriteLocation(0));
-    EXPECT_EQ(_T(""), TypeWriteLocation(kSendToType));
-    EXPECT_EQ(_T(""), TypeWriteLocation(-1));
-}
-
 TEST(EntryModel, OnlyHandlerValuesToggle) {
     EXPECT_EQ(_T("-{A}"), ToggledHandlerValue(_T("{A}")));
     EXPECT_EQ(_T("{A}"), ToggledHandlerValue(_T("-{A}")));
