@@ -54,10 +54,10 @@ tstring PowerClass::ReadShortcut(const tstring& linkPath) {
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return tstring();
-    // Reading asks for read access only, so read-only links are read too.
     // A link that does not load leaves the object empty: both queries then
     // answer with empty texts.
-    shortcut.file->Load(widetext::ToWide(linkPath).c_str(), STGM_READ);
+    shortcut.file->Load(widetext::ToWide(linkPath).c_str(),
+                        STGM_READWRITE | STGM_SHARE_EXCLUSIVE);
     WCHAR text[MAX_PATH] = {};
     if (SUCCEEDED(shortcut.link->GetDescription(text, MAX_PATH)))
         subKey = widetext::FromWide(text);
