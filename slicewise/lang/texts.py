@@ -40,6 +40,8 @@ TEXTS = {
     135: ("Dividing...", "Die Datei wird aufgeteilt..."),
     140: ("The file is not larger than the selected part size, so there is nothing to divide.",
           "Die Datei ist nicht größer als die gewählte Teilgröße, es gibt also nichts aufzuteilen."),
+    141: ("Please enter a part size larger than 0.",
+          "Bitte geben Sie eine Teilgröße größer als 0 ein."),
     145: ("Starting part %d...", "Teil %d wird angelegt..."),
     146: ("Writing part %d: %d%%", "Teil %d wird geschrieben: %d%%"),
     150: ("The file has been divided.", "Die Datei wurde aufgeteilt."),
@@ -47,10 +49,20 @@ TEXTS = {
           "The joined file is written into the folder of the parts.",
           "Bitte wählen Sie den ersten Teil einer aufgeteilten Datei (sein Name endet auf "
           ".00001.vtrl). Die zusammengefügte Datei wird in den Ordner der Teile geschrieben."),
+    153: ("The chosen file is not a part of a divided file: its name must end in a part "
+          "number such as .00001.vtrl.",
+          "Die gewählte Datei ist kein Teil einer aufgeteilten Datei: ihr Name muss auf eine "
+          "Teilnummer wie .00001.vtrl enden."),
     155: ("Merging...", "Die Teile werden zusammengefügt..."),
     160: ("Opening part %d...", "Teil %d wird geöffnet..."),
     161: ("Reading part %d: %d%%", "Teil %d wird gelesen: %d%%"),
     165: ("The parts have been merged.", "Die Teile wurden zusammengefügt."),
+    166: ("The part %s is missing. Merging has stopped; the joined file holds the parts "
+          "before it.",
+          "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; die zusammengefügte Datei "
+          "enthält die Teile davor."),
+    167: ("The command was stopped. The files written so far remain.",
+          "Der Vorgang wurde abgebrochen. Die bisher geschriebenen Dateien bleiben erhalten."),
     200: ("&File", "&Datei"),
     215: ("&Language Selection", "&Sprachauswahl"),
     220: ("&Exit", "&Beenden"),

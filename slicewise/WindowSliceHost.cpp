@@ -1,0 +1,48 @@
+#include "slicewise/WindowSliceHost.h"
+#include "framework/MessagePump.h"
+#include "slicewise/core/SliceTexts.h"
+#include "slicewise/resource.h"
+
+WindowSliceHost::WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
+                                 tstring& outputFolder)
+    : window_(window), texts_(texts), statusText_(statusText), outputFolder_(outputFolder),
+      lastRefresh_(0) {}
+
+void WindowSliceHost::Status(const SliceStep& step) {
+    latest_ = step;
+    unshown_ = true;
+    // The start and the end of a run come once each and are shown at once:
+    // the end must be on screen before the completion message.
+    switch (step.text) {
+    case slicetext::kDividing:
+    case slicetext::kMerging:
+    case slicetext::kEmpty:
+        Show(step);
+        break;
+    default:
+        break;
+    }
+}
+
+bool WindowSliceHost::KeepGoing() {
+    if (GetTickCount64() - lastRefresh_ >= kRefreshMs) {
+        if (unshown_)
+            Show(latest_);
+        PumpPendingMessages();
+        lastRefresh_ = GetTickCount64();
+    }
+    return !stopRequested_;
+}
+
+void WindowSliceHost::SetFolderBox(const tstring& text) {
+    outputFolder_ = text;
+    SetDlgItemText(window_, IDC_OUTPUT_FOLDER, text.c_str());
+    UpdateWindow(GetDlgItem(window_, IDC_OUTPUT_FOLDER));
+}
+
+void WindowSliceHost::Show(const SliceStep& step) {
+    statusText_ = StatusLine(step, texts_.GetText(step.text));
+    unshown_ = false;
+    SetDlgItemText(window_, IDC_STATUS, statusText_.c_str());
+    UpdateWindow(GetDlgItem(window_, IDC_STATUS));
+}

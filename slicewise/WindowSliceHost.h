@@ -1,0 +1,41 @@
+#pragma once
+// The window's side of a running Divide or Merge: it keeps the latest status
+// step and shows it, repaints and dispatches pending messages by time, not
+// per step, so that a long copy neither stalls the window nor spends its
+// time drawing. A close request during the run asks the command to stop.
+#include "common/Translation.h"
+#include "slicewise/core/SliceHost.h"
+
+class WindowSliceHost : public SliceHost {
+public:
+    // The longest the window goes without repainting and answering while a
+    // command copies.
+    static const ULONGLONG kRefreshMs = 25;
+
+    // statusText and outputFolder are the window's values of the status line
+    // and the folder box; the host keeps them in step with the controls.
+    WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
+                    tstring& outputFolder);
+
+    HWND Owner() override { return window_; }
+    tstring Text(int number) override { return texts_.GetText(number); }
+    void Status(const SliceStep& step) override;
+    bool KeepGoing() override;
+    tstring FolderBox() override { return outputFolder_; }
+    void SetFolderBox(const tstring& text) override;
+
+    void RequestStop() { stopRequested_ = true; }
+    bool StopRequested() const { return stopRequested_; }
+
+private:
+    void Show(const SliceStep& step);
+
+    HWND window_;
+    const CTranslation& texts_;
+    tstring& statusText_;
+    tstring& outputFolder_;
+    SliceStep latest_;
+    bool unshown_ = false;
+    bool stopRequested_ = false;
+    ULONGLONG lastRefresh_;   // 0: the first KeepGoing refreshes at once
+};

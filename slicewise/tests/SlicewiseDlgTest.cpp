@@ -1,0 +1,375 @@
+#include "slicewise/SlicewiseDlg.h"
+#include "framework/testkit/DialogDriver.h"
+#include "framework/testkit/ModalDialogHandler.h"
+#include "framework/testkit/RecordingUi.h"
+#include "slicewise/resource.h"
+#include "slicewise/tests/StagedProgram.h"
+#include "tests/support/RegistrySandbox.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+const TCHAR kToolcrateKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
+const TCHAR kFilequayKey[] = _T("Software\\Vantorel\\Vantorel Filequay");
+
+const int kSizeRadios[] = {IDC_SIZE_FLOPPY, IDC_SIZE_CD,   IDC_SIZE_DVD, IDC_SIZE_100KB,
+                           IDC_SIZE_500KB,  IDC_SIZE_1MB, IDC_SIZE_2MB, IDC_SIZE_USER};
+const int kRunLocked[] = {IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_MERGE,      IDC_DIVIDE,
+                          IDC_SIZE_FLOPPY, IDC_SIZE_CD,       IDC_SIZE_DVD,   IDC_SIZE_100KB,
+                          IDC_SIZE_500KB,  IDC_SIZE_1MB,      IDC_SIZE_2MB,   IDC_SIZE_USER};
+
+std::string Bytes(size_t count) {
+    std::string bytes(count, '\0');
+    unsigned value = 12345;
+    for (char& byte : bytes) {
+        value = value * 1103515245u + 12345u;
+        byte = static_cast<char>(value >> 16);
+    }
+    return bytes;
+}
+
+bool LanguageCommandEnabled(HMENU bar) {
+    return !(GetMenuState(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+}
+
+int SystemMenuAboutItems(HWND window) {
+    const HMENU menu = GetSystemMenu(window, FALSE);
+    int found = 0;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuItemID(menu, i) == IDM_ABOUTBOX)
+            ++found;
+    return found;
+}
+
+// The keys Enter and Escape as the window's message pump hands them over.
+void PressKey(HWND window, WPARAM key) {
+    MSG message = {};
+    message.hwnd = GetFocus() ? GetFocus() : window;
+    message.message = WM_KEYDOWN;
+    message.wParam = key;
+    IsDialogMessage(window, &message);
+}
+}  // namespace
+
+class SlicewiseWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window.Create());
+        main = DialogDriver(window.Handle());
+    }
+
+    // A source file and an empty output folder typed into the window.
+    void PrepareDivide(size_t sourceBytes, int sizeRadio) {
+        CreateDirectory((data / _T("out")).c_str(), nullptr);
+        source = Bytes(sourceBytes);
+        files::Write(data / _T("a.bin"), source);
+        main.Type(IDC_SOURCE_PATH, data / _T("a.bin"));
+        main.Type(IDC_OUTPUT_FOLDER, data / _T("out\\..."));
+        main.Click(sizeRadio);
+    }
+    tstring Part(int number) const {
+        TCHAR name[32];
+        wsprintf(name, _T("out\\a.bin.%05d.vtrl"), number);
+        return data / name;
+    }
+    void SetHandshakeValues() {
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            for (const TCHAR* key : {kToolcrateKey, kFilequayKey})
+                reg::SetText(root, key, _T("active"), _T("x"));
+    }
+    int HandshakeValuesLeft() const {
+        int left = 0;
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            for (const TCHAR* key : {kToolcrateKey, kFilequayKey})
+                left += reg::ValueExists(root, key, _T("active")) ? 1 : 0;
+        return left;
+    }
+
+    RegistrySandbox registry;
+    StagedProgram program;
+    TempFolder data;
+    RecordingUi ui;
+    CSlicewiseDlg window;
+    DialogDriver main{nullptr};
+    std::string source;
+};
+
+TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
+    EXPECT_TRUE(main.IsChecked(IDC_SIZE_500KB));
+    EXPECT_EQ(4, window.SizeChoice);
+    EXPECT_EQ(_T("150"), main.Text(IDC_USER_SIZE));
+    EXPECT_EQ(_T("KB"), main.Text(IDC_SIZE_UNIT));
+    EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
+    EXPECT_EQ((tstrings{_T("Bytes"), _T("KB"), _T("MB"), _T("GB")}), main.ComboItems(IDC_SIZE_UNIT));
+    EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
+    EXPECT_FALSE(main.IsEnabled(IDC_SIZE_UNIT));
+    EXPECT_EQ(_T(""), main.Text(IDC_SOURCE_PATH));
+    EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
+    EXPECT_EQ(_T("Welcome to Vantorel Slicewise!"), main.Text(IDC_WELCOME));
+    EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
+    EXPECT_EQ(_T("650 MB (CD, CD-R, CD-RW)"), main.Text(IDC_SIZE_CD));
+    EXPECT_EQ(_T("Vantorel Slicewise"), main.Caption());
+}
+
+TEST_F(SlicewiseWindow, MenusAndSystemMenuCarryTheirTexts) {
+    const HMENU bar = main.Menu();
+    TCHAR text[128];
+    GetMenuString(bar, 0, text, 128, MF_BYPOSITION);
+    EXPECT_STREQ(_T("&File"), text);
+    GetMenuString(bar, ID_FILE_EXIT, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(_T("  &Exit"), text);
+    GetMenuString(bar, ID_HELP_ABOUT, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(_T("  &About"), text);
+    EXPECT_EQ(1, SystemMenuAboutItems(window.Handle()));
+    GetMenuString(GetSystemMenu(window.Handle(), FALSE), IDM_ABOUTBOX, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(L"&Info \u00fcber Slicewise...", text);
+}
+
+TEST_F(SlicewiseWindow, UserDefinedEnablesTheSizeBoxAndEveryOtherSizeDisablesIt) {
+    for (int radio : kSizeRadios) {
+        if (radio == IDC_SIZE_USER)
+            continue;
+        main.Click(IDC_SIZE_USER);
+        EXPECT_TRUE(main.IsEnabled(IDC_USER_SIZE));
+        EXPECT_TRUE(main.IsEnabled(IDC_SIZE_UNIT));
+        main.Click(radio);
+        EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE)) << radio;
+        EXPECT_FALSE(main.IsEnabled(IDC_SIZE_UNIT)) << radio;
+    }
+}
+
+TEST_F(SlicewiseWindow, RadioGroupCountsTheSizesInTemplateOrder) {
+    for (int index = 0; index < 8; ++index) {
+        main.Click(kSizeRadios[index]);
+        ASSERT_TRUE(window.UpdateData(true));
+        EXPECT_EQ(index, window.SizeChoice) << kSizeRadios[index];
+    }
+}
+
+TEST_F(SlicewiseWindow, BrowsingASourceFillsAnEmptyFolderBoxOnly) {
+    ui.QueueOpenFile(_T("D:\\data\\big.iso"));
+    main.Click(IDC_BROWSE_FILE);
+    ASSERT_EQ(1u, ui.openFiles.size());
+    EXPECT_EQ(_T("All files (*.*)|*.*"), ui.openFiles[0].filter);
+    EXPECT_EQ(61440u, ui.openFiles[0].bufferChars);
+    EXPECT_EQ(_T("D:\\data\\big.iso"), main.Text(IDC_SOURCE_PATH));
+    EXPECT_EQ(_T("D:\\data\\..."), main.Text(IDC_OUTPUT_FOLDER));
+
+    ui.QueueOpenFile(_T("C:\\other\\small.txt"));
+    main.Click(IDC_BROWSE_FILE);
+    EXPECT_EQ(_T("C:\\other\\small.txt"), main.Text(IDC_SOURCE_PATH));
+    EXPECT_EQ(_T("D:\\data\\..."), main.Text(IDC_OUTPUT_FOLDER));
+
+    ui.QueueOpenFileCancel();
+    main.Click(IDC_BROWSE_FILE);
+    EXPECT_EQ(_T("C:\\other\\small.txt"), main.Text(IDC_SOURCE_PATH));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SlicewiseWindow, ChoosingAFolderOrADriveRootAppendsTheDots) {
+    ui.QueueFolder(_T("E:\\out"));
+    main.Click(IDC_BROWSE_FOLDER);
+    ASSERT_EQ(1u, ui.folders.size());
+    EXPECT_EQ(_T("Please select the folder for the parts:"), ui.folders[0].title);
+    EXPECT_EQ(_T("E:\\out\\..."), main.Text(IDC_OUTPUT_FOLDER));
+
+    ui.QueueFolder(_T("E:\\"));
+    main.Click(IDC_BROWSE_FOLDER);
+    EXPECT_EQ(_T("E:\\\\..."), main.Text(IDC_OUTPUT_FOLDER));
+
+    ui.QueueFolderCancel();
+    main.Click(IDC_BROWSE_FOLDER);
+    EXPECT_EQ(_T("E:\\\\..."), main.Text(IDC_OUTPUT_FOLDER));
+}
+
+TEST_F(SlicewiseWindow, SizeBoxWithoutAnIntegerIsReportedAndTheDivideUsesTheOldSize) {
+    PrepareDivide(400000, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("abc"));
+    main.Click(IDC_DIVIDE);
+
+    ASSERT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
+    EXPECT_EQ(_T("The file has been divided."), ui.messages[1].text);
+    EXPECT_EQ(150, window.UserSize);
+    // 150 KB parts: 153,600 + 153,600 + 92,800 bytes.
+    EXPECT_EQ(source.substr(0, 153600), files::Read(Part(1)));
+    EXPECT_EQ(source.substr(153600, 153600), files::Read(Part(2)));
+    EXPECT_EQ(source.substr(307200), files::Read(Part(3)));
+    EXPECT_FALSE(files::Exists(Part(4)));
+}
+
+TEST_F(SlicewiseWindow, DividesAndMergesRealFilesAndEndsWithAnEmptyStatusLine) {
+    PrepareDivide(250000, IDC_SIZE_100KB);
+    main.Click(IDC_DIVIDE);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(_T("The file has been divided."), ui.messages[0].text);
+    EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
+    EXPECT_EQ(102400u, files::Read(Part(1)).size());
+    EXPECT_EQ(102400u, files::Read(Part(2)).size());
+    EXPECT_EQ(45200u, files::Read(Part(3)).size());
+    EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
+    EXPECT_EQ(_T(""), window.StatusText);
+
+    ui.QueueOpenFile(Part(1));
+    main.Click(IDC_MERGE);
+    ASSERT_EQ(3u, ui.messages.size());
+    EXPECT_EQ(0u, ui.messages[1].text.find(_T("Please select the first part")));
+    EXPECT_EQ(_T("The parts have been merged."), ui.messages[2].text);
+    EXPECT_TRUE(files::Read(data / _T("out\\a.bin")) == source);
+    EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
+    // The folder box flashed "<x>" and shows the folder again.
+    EXPECT_EQ(data / _T("out\\..."), main.Text(IDC_OUTPUT_FOLDER));
+}
+
+struct RunSnapshot {
+    HWND window = nullptr;
+    std::vector<int> enabledDuringRun;
+    bool languageEnabled = true;
+    bool userSizeEnabled = true;
+    tstring status = _T("not seen");
+};
+
+void TakeSnapshot(void* context) {
+    RunSnapshot& snapshot = *static_cast<RunSnapshot*>(context);
+    DialogDriver running(snapshot.window);
+    for (int id : kRunLocked)
+        if (running.IsEnabled(id))
+            snapshot.enabledDuringRun.push_back(id);
+    snapshot.languageEnabled = LanguageCommandEnabled(running.Menu());
+    snapshot.userSizeEnabled = running.IsEnabled(IDC_USER_SIZE) || running.IsEnabled(IDC_SIZE_UNIT);
+    snapshot.status = running.Text(IDC_STATUS);
+}
+
+TEST_F(SlicewiseWindow, CommandsAreLockedDuringARunAndFreeAfterIt) {
+    PrepareDivide(250000, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("100"));
+    RunSnapshot snapshot;
+    snapshot.window = window.Handle();
+    ui.OnNextMessage(TakeSnapshot, &snapshot);   // the completion message
+    main.Click(IDC_DIVIDE);
+
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_TRUE(snapshot.enabledDuringRun.empty());
+    EXPECT_FALSE(snapshot.languageEnabled);
+    EXPECT_FALSE(snapshot.userSizeEnabled);
+    EXPECT_EQ(_T(""), snapshot.status);   // cleared before the message
+    for (int id : kRunLocked)
+        EXPECT_TRUE(main.IsEnabled(id)) << id;
+    EXPECT_TRUE(LanguageCommandEnabled(main.Menu()));
+    // "User defined" is still checked, so its size box is usable again.
+    EXPECT_TRUE(main.IsEnabled(IDC_USER_SIZE));
+    EXPECT_TRUE(main.IsEnabled(IDC_SIZE_UNIT));
+}
+
+TEST_F(SlicewiseWindow, CommandsAreFreeAgainAfterAFailedRun) {
+    main.Type(IDC_SOURCE_PATH, data / _T("missing.bin"));
+    main.Type(IDC_OUTPUT_FOLDER, data / _T("..."));
+    main.Click(IDC_DIVIDE);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(tstring::npos, ui.messages[0].text.find(_T("was not found")));
+    for (int id : kRunLocked)
+        EXPECT_TRUE(main.IsEnabled(id)) << id;
+    EXPECT_TRUE(LanguageCommandEnabled(main.Menu()));
+    EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));   // 500 KB is checked
+
+    ui.QueueOpenFileCancel();
+    main.Click(IDC_MERGE);
+    EXPECT_TRUE(main.IsEnabled(IDC_MERGE));
+    EXPECT_TRUE(main.IsEnabled(IDC_DIVIDE));
+}
+
+TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
+    SetHandshakeValues();
+    PrepareDivide(12 << 20, IDC_SIZE_1MB);
+    // Waits in the queue until the run dispatches pending messages.
+    PostMessage(window.Handle(), WM_CLOSE, 0, 0);
+    main.Click(IDC_DIVIDE);
+
+    EXPECT_TRUE(window.Ended());
+    EXPECT_EQ(IDCANCEL, window.Result());
+    EXPECT_EQ(0, HandshakeValuesLeft());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(_T("The command was stopped. The files written so far remain."),
+              ui.messages.back().text);
+    EXPECT_FALSE(files::Exists(Part(13)));
+    // Every file was closed: the parts can go.
+    for (const tstring& name : files::List(data / _T("out")))
+        EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
+}
+
+enum class Way { kCloseBox, kExit, kEnter, kEscape };
+
+class ClosingTheWindow : public SlicewiseWindow, public ::testing::WithParamInterface<Way> {
+protected:
+    void CloseThe(Way way) {
+        switch (way) {
+        case Way::kCloseBox:
+            main.Close();
+            DialogDriver::Pump();   // the close box arrives as a posted IDCANCEL
+            break;
+        case Way::kExit: main.MenuCommand(ID_FILE_EXIT); break;
+        case Way::kEnter: PressKey(window.Handle(), VK_RETURN); break;
+        case Way::kEscape: PressKey(window.Handle(), VK_ESCAPE); break;
+        }
+    }
+};
+
+TEST_P(ClosingTheWindow, DeletesTheFourHandshakeValues) {
+    SetHandshakeValues();
+    reg::SetText(HKEY_CURRENT_USER, kToolcrateKey, _T("other"), _T("kept"));
+    CloseThe(GetParam());
+    EXPECT_TRUE(window.Ended());
+    EXPECT_EQ(0, HandshakeValuesLeft());
+    EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrateKey, _T("other")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_P(ClosingTheWindow, MissingKeysCauseNoMessage) {
+    CloseThe(GetParam());
+    EXPECT_TRUE(window.Ended());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(reg::KeyExists(HKEY_LOCAL_MACHINE, kToolcrateKey));
+}
+
+std::string WayName(const ::testing::TestParamInfo<Way>& info) {
+    switch (info.param) {
+    case Way::kCloseBox: return "CloseBox";
+    case Way::kExit: return "Exit";
+    case Way::kEnter: return "Enter";
+    case Way::kEscape: return "Escape";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTheWindow,
+                         ::testing::Values(Way::kCloseBox, Way::kExit, Way::kEnter, Way::kEscape),
+                         WayName);
+
+TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) {
+    SetHandshakeValues();
+    main.Click(IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("12abc"));
+    main.MenuCommand(ID_FILE_EXIT);
+    EXPECT_FALSE(window.Ended());
+    EXPECT_EQ(0, HandshakeValuesLeft());
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
+
+    PressKey(window.Handle(), VK_RETURN);
+    EXPECT_FALSE(window.Ended());
+    PressKey(window.Handle(), VK_ESCAPE);
+    EXPECT_TRUE(window.Ended());
+}
+
+TEST_F(SlicewiseWindow, HelpAndWebsiteOpenThroughTheShell) {
+    main.MenuCommand(ID_HELP_HELPFILE);
+    main.Help(IDC_DIVIDE);
+    main.MenuCommand(ID_HELP_WEBSITE);
+    ASSERT_EQ(3u, ui.shells.size());
+    EXPECT_EQ(_T("open"), ui.shells[0].start.verb);
+    EXPECT_EQ(program.folder / _T("help.chm"), ui.shells[0].start.file);
+    EXPECT_EQ(SW_SHOWNORMAL, ui.shells[0].start.show);
+    EXPECT_EQ(program.folder / _T("help.chm"), ui.shells[1].start.file);
+    EXPECT_EQ(_T("https://www.vantorel.com/"), ui.shells[2].start.file);
+    EXPECT_EQ(_T("open"), ui.shells[2].start.verb);
+}

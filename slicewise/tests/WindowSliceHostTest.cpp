@@ -1,0 +1,86 @@
+#include "slicewise/WindowSliceHost.h"
+#include "slicewise/SlicewiseDlg.h"
+#include "slicewise/core/SliceTexts.h"
+#include "framework/testkit/DialogDriver.h"
+#include "slicewise/resource.h"
+#include "slicewise/tests/StagedProgram.h"
+#include <gtest/gtest.h>
+
+class WindowSliceHostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window.Create());
+        texts.Load();
+    }
+    SliceStep Step(int text, ULONGLONG part = 0, ULONGLONG percent = 0) {
+        SliceStep step;
+        step.text = text;
+        step.part = part;
+        step.percent = percent;
+        return step;
+    }
+    tstring StatusControl() { return DialogDriver(window.Handle()).Text(IDC_STATUS); }
+
+    StagedProgram program;
+    CSlicewiseDlg window;
+    CTranslation texts{CTranslation::EditorDialects()};
+    tstring status;
+    tstring folder = _T("C:\\out\\...");
+};
+
+TEST_F(WindowSliceHostTest, StartAndEndOfARunAreShownAtOnce) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    host.Status(Step(slicetext::kDividing));
+    EXPECT_EQ(_T("Dividing..."), StatusControl());
+    EXPECT_EQ(_T("Dividing..."), status);
+    host.Status(Step(slicetext::kEmpty));
+    EXPECT_EQ(_T(""), StatusControl());
+    EXPECT_EQ(_T(""), status);
+    host.Status(Step(slicetext::kMerging));
+    EXPECT_EQ(_T("Merging..."), StatusControl());
+}
+
+TEST_F(WindowSliceHostTest, StepsWaitForTheRefreshAndOnlyTheLatestIsShown) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    host.Status(Step(slicetext::kDividing));
+    host.Status(Step(slicetext::kDivideProgress, 1, 40));
+    host.Status(Step(slicetext::kDividePart, 2));
+    host.Status(Step(slicetext::kDivideProgress, 2, 7));
+    EXPECT_EQ(_T("Dividing..."), StatusControl());   // steps alone never draw
+    EXPECT_TRUE(host.KeepGoing());                    // the first refresh is due at once
+    EXPECT_EQ(_T("Writing part 2: 7%"), StatusControl());
+    EXPECT_EQ(_T("Writing part 2: 7%"), status);
+}
+
+TEST_F(WindowSliceHostTest, MergeStepsUseTheMergeTexts) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    host.Status(Step(slicetext::kMergePart, 3));
+    host.KeepGoing();
+    EXPECT_EQ(_T("Opening part 3..."), StatusControl());
+}
+
+TEST_F(WindowSliceHostTest, AStopRequestEndsTheRun) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    EXPECT_TRUE(host.KeepGoing());
+    host.RequestStop();
+    EXPECT_TRUE(host.StopRequested());
+    EXPECT_FALSE(host.KeepGoing());
+    EXPECT_FALSE(host.KeepGoing());
+}
+
+TEST_F(WindowSliceHostTest, RefreshDispatchesPendingMessages) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    PostMessage(window.Handle(), WM_COMMAND, MAKEWPARAM(IDC_SIZE_USER, BN_CLICKED), 0);
+    host.KeepGoing();
+    EXPECT_TRUE(DialogDriver(window.Handle()).IsEnabled(IDC_USER_SIZE));
+}
+
+TEST_F(WindowSliceHostTest, TheFolderBoxFollowsItsValue) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    EXPECT_EQ(_T("C:\\out\\..."), host.FolderBox());
+    host.SetFolderBox(_T("<x>"));
+    EXPECT_EQ(_T("<x>"), folder);
+    EXPECT_EQ(_T("<x>"), DialogDriver(window.Handle()).Text(IDC_OUTPUT_FOLDER));
+    EXPECT_EQ(window.Handle(), host.Owner());
+    EXPECT_EQ(_T("Vantorel Slicewise"), host.Text(slicetext::kCaption));
+}
