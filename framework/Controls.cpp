@@ -1,0 +1,89 @@
+#include "framework/Controls.h"
+
+tstring Control::Text() const {
+    std::vector<TCHAR> text(GetWindowTextLength(hwnd_) + 1, _T('\0'));
+    GetWindowText(hwnd_, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+tstring ComboBox::ItemText(int index) const {
+    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length == CB_ERR)
+        return tstring();
+    std::vector<TCHAR> text(static_cast<size_t>(length) + 1, _T('\0'));
+    Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+int ListView::InsertColumn(int index, const tstring& heading, int width) {
+    LVCOLUMN column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = const_cast<TCHAR*>(heading.c_str());
+    column.cx = width;
+    column.iSubItem = index;
+    return static_cast<int>(Send(LVM_INSERTCOLUMN, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(&column)));
+}
+
+void ListView::SetColumnHeading(int index, const tstring& heading) {
+    LVCOLUMN column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = const_cast<TCHAR*>(heading.c_str());
+    Send(LVM_SETCOLUMN, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+int ListView::InsertRow(int index, const tstring& text, int image) {
+    LVITEM item = {};
+    item.mask = LVIF_TEXT | (image >= 0 ? LVIF_IMAGE : 0);
+    item.iItem = index;
+    item.pszText = const_cast<TCHAR*>(text.c_str());
+    item.iImage = image;
+    return static_cast<int>(Send(LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetCell(int row, int column, const tstring& text) {
+    LVITEM item = {};
+    item.iSubItem = column;
+    item.pszText = const_cast<TCHAR*>(text.c_str());
+    Send(LVM_SETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+tstring ListView::Cell(int row, int column) const {
+    // LVM_GETITEMTEXT gives no length: grow until the text fits.
+    for (size_t size = 256;; size *= 4) {
+        std::vector<TCHAR> text(size, _T('\0'));
+        LVITEM item = {};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(size);
+        const LRESULT length = Send(LVM_GETITEMTEXT, static_cast<WPARAM>(row),
+                                    reinterpret_cast<LPARAM>(&item));
+        if (static_cast<size_t>(length) + 1 < size)
+            return text.data();
+    }
+}
+
+void ListView::SetImage(int row, int image) {
+    LVITEM item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = image;
+    Send(LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int ListView::Image(int row) const {
+    LVITEM item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    Send(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+void ListView::Select(int row) {
+    LVITEM state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+}

@@ -1,0 +1,18 @@
+#include "framework/MessagePump.h"
+
+void PumpPendingMessages() {
+    MSG message;
+    while (PeekMessage(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!PeekMessage(&message, nullptr, 0, 0, PM_REMOVE))
+            return;
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root && IsDialogMessage(root, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessage(&message);
+    }
+}
