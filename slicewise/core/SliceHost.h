@@ -37,7 +37,7 @@ public:
     // Every step in order: each part start, each 1000-byte step, the end.
     // Called up to once per 1000 bytes copied, so it must be cheap.
     virtual void Status(const SliceStep& step) = 0;
-    // Called after every copied block (at most 1 MiB) and part change: the
+    // Called after every copied block (128 KiB at most) and part change: the
     // window repaints and dispatches pending messages when due. false asks
     // the command to stop.
     virtual bool KeepGoing() = 0;

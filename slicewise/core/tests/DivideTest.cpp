@@ -112,15 +112,7 @@ TEST_F(DivideTest, HundredKilobyteChoiceGivesTwoFullPartsAndTheRest) {
 
     // Each part reports every 1000 bytes it reaches, by the integer percentage
     // of the part; the part starts come after the last step of the full part.
-    std::vector<SliceStep> expected = {Step(135)};
-    for (ULONGLONG part = 1; part <= 3; ++part) {
-        if (part > 1) expected.push_back(Step(145, part));
-        const ULONGLONG bytes = part < 3 ? 102400 : 45200;
-        for (ULONGLONG counter = 1000; counter <= bytes; counter += 1000)
-            expected.push_back(Step(146, part, counter * 100 / 102400));
-    }
-    expected.push_back(Step(0));
-    EXPECT_EQ(expected, host.steps);
+    EXPECT_EQ(ByteBySteps(135, 145, 146, 250000, 102400), host.steps);
     EXPECT_EQ(Step(146, 1, 0), host.steps[1]);
     EXPECT_EQ(Step(146, 1, 99), host.steps[102]);
     EXPECT_EQ(Step(145, 2), host.steps[103]);
@@ -147,6 +139,18 @@ TEST_F(DivideTest, StatusStepsForSmallSizes) {
     Divide(UserDefined(1500), host);
     expected = {Step(135), Step(146, 1, 66), Step(145, 2), Step(146, 2, 66), Step(145, 3), Step(0)};
     EXPECT_EQ(expected, host.steps);
+}
+
+TEST_F(DivideTest, PartsLongerThanACopyBlockStepAsByteByByte) {
+    // Blocks of the copy are not multiples of 1000 and parts span several.
+    for (ULONGLONG size : {650000ULL, 600000ULL}) {
+        host.steps.clear();
+        const std::string source = TestBytes(static_cast<size_t>(size));
+        files::Write(Source(), source);
+        EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(300000), host));
+        ExpectParts(source, 300000);
+        EXPECT_EQ(ByteBySteps(135, 145, 146, size, 300000), host.steps);
+    }
 }
 
 TEST_F(DivideTest, UnitTypedIntoTheComboGivesHundredBytes) {
@@ -240,13 +244,13 @@ TEST_F(DivideTest, PartThatCannotBeCreatedStopsTheDivision) {
 }
 
 TEST_F(DivideTest, StopRequestClosesTheFilesAndSaysSo) {
-    const std::string source = TestBytes(3 * 1048576 + 7);
+    const std::string source = TestBytes(450);
     files::Write(Source(), source);
     host.stopAtCall = 1;   // after the first block, which fills part 1
-    EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(1, 2), host));
+    EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(100), host));
     EXPECT_EQ(tstrings{_T("T167")}, Messages());
     EXPECT_EQ(_T("T5"), ui.messages[0].caption);
-    EXPECT_EQ(source.substr(0, 1048576), files::Read(Part(1)));
+    EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
     EXPECT_TRUE(files::Read(Part(2)).empty());
     EXPECT_FALSE(files::Exists(Part(3)));
     EXPECT_EQ(Step(0), host.steps.back());

@@ -43,3 +43,21 @@ inline std::string TestBytes(size_t count, unsigned seed = 1) {
 inline SliceStep Step(int text, ULONGLONG part = 0, ULONGLONG percent = 0) {
     return SliceStep{text, part, percent};
 }
+
+// The steps a byte-by-byte copy shows for a set of parts of partSize bytes
+// (the last one shorter): a step at every 1000th byte of a part, then the
+// next part's start. Texts: the first line, part start, progress.
+inline std::vector<SliceStep> ByteBySteps(int first, int partStart, int progress,
+                                          ULONGLONG total, ULONGLONG partSize) {
+    std::vector<SliceStep> steps = {Step(first)};
+    ULONGLONG part = 1;
+    for (ULONGLONG done = 0; done < total; done += partSize, ++part) {
+        if (part > 1) steps.push_back(Step(partStart, part));
+        const ULONGLONG bytes = total - done < partSize ? total - done : partSize;
+        for (ULONGLONG counter = 1000; counter <= bytes; counter += 1000)
+            steps.push_back(Step(progress, part, counter * 100 / partSize));
+    }
+    if (total % partSize == 0) steps.push_back(Step(partStart, part));
+    steps.push_back(Step(0));
+    return steps;
+}

@@ -75,6 +75,15 @@ TEST_F(MergeTest, StatusStepsAndTheFolderBoxFlash) {
     EXPECT_EQ(1998u, files::Read(Joined()).size());
 }
 
+TEST_F(MergeTest, PartsLongerThanACopyBlockStepAsByteByByte) {
+    const std::string source = TestBytes(650000);
+    WriteParts(source, 300000);
+    ui.QueueOpenFile(Part(1));
+    EXPECT_EQ(SliceOutcome::kDone, Merge(host));
+    EXPECT_EQ(source, files::Read(Joined()));
+    EXPECT_EQ(ByteBySteps(155, 160, 161, 650000, 300000), host.steps);
+}
+
 TEST_F(MergeTest, RoundTripsWithDivideAtTheBoundaries) {
     CreateDirectory((temp / _T("in")).c_str(), nullptr);
     const tstring source = temp / _T("in\\a.bin");

@@ -1,0 +1,123 @@
+// Console driver of the Divide and Merge engine for the benchmark script:
+//   slicebench idle
+//   slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT
+//   slicebench merge PART
+// Prints one line: outcome, seconds spent in the command, status steps seen
+// and the process's peak working set in bytes. Messages go to stderr.
+#include "framework/SafeFormat.h"
+#include "framework/UiSeam.h"
+#include "slicewise/core/Divide.h"
+#include "slicewise/core/Merge.h"
+#include <psapi.h>
+#include <shellapi.h>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Narrow(const tstring& text) {
+    std::string out;
+    for (TCHAR c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// Answers the file dialog with the path given on the command line.
+class ConsoleUi : public UiSeam {
+public:
+    explicit ConsoleUi(const tstring& chosen) : chosen_(chosen) {}
+    int ShowMessage(HWND, const tstring& text, const tstring& caption, UINT) override {
+        std::fprintf(stderr, "[%s] %s\n", Narrow(caption).c_str(), Narrow(text).c_str());
+        return IDOK;
+    }
+    bool ChooseOpenFile(HWND, const tstring&, size_t, tstring& path) override {
+        path = chosen_;
+        return !chosen_.empty();
+    }
+    bool ChooseFolder(HWND, const tstring&, tstring&) override { return false; }
+    INT_PTR Shell(const ShellStart&) override { return 0; }
+    bool ShellStartProcess(const ShellStart&, HANDLE*) override { return false; }
+
+private:
+    tstring chosen_;
+};
+
+class ConsoleHost : public SliceHost {
+public:
+    HWND Owner() override { return nullptr; }
+    tstring Text(int number) override { return FormatText(_T("text %d"), {number}); }
+    void Status(const SliceStep&) override { ++steps; }
+    bool KeepGoing() override { return true; }
+    tstring FolderBox() override { return folder_; }
+    void SetFolderBox(const tstring& text) override { folder_ = text; }
+
+    unsigned long long steps = 0;
+
+private:
+    tstring folder_;
+};
+
+const char* OutcomeName(SliceOutcome outcome) {
+    switch (outcome) {
+    case SliceOutcome::kDone: return "done";
+    case SliceOutcome::kRefused: return "refused";
+    case SliceOutcome::kCancelled: return "cancelled";
+    case SliceOutcome::kFailed: return "failed";
+    case SliceOutcome::kStopped: return "stopped";
+    }
+    return "?";
+}
+
+unsigned long long PeakWorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: slicebench idle\n"
+                 "       slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT\n"
+                 "       slicebench merge PART\n");
+    return 2;
+}
+
+}  // namespace
+
+int main() {
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!args || count < 2) return Usage();
+    const tstring command = args[1];
+    ConsoleHost host;
+    SliceOutcome outcome = SliceOutcome::kDone;
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (command == _T("divide") && count == 7) {
+        ConsoleUi ui(tstring{});
+        SetUi(&ui);
+        DivideValues values;
+        values.SourcePath = args[2];
+        values.OutputFolder = tstring(args[3]) + _T("\\...");
+        values.SizeChoice = _wtoi(args[4]);
+        values.UserSize = _wtoi(args[5]);
+        values.SizeUnit = _wtoi(args[6]);
+        outcome = Divide(values, host);
+        SetUi(nullptr);
+    } else if (command == _T("merge") && count == 3) {
+        ConsoleUi ui(args[2]);
+        SetUi(&ui);
+        outcome = Merge(host);
+        SetUi(nullptr);
+    } else if (command != _T("idle")) {
+        return Usage();
+    }
+    QueryPerformanceCounter(&end);
+    const double seconds =
+        static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    std::printf("outcome=%s seconds=%.3f steps=%llu peak_working_set=%llu\n", OutcomeName(outcome),
+                seconds, host.steps, PeakWorkingSet());
+    LocalFree(args);
+    return outcome == SliceOutcome::kDone ? 0 : 1;
+}
