@@ -1,0 +1,3 @@
+#include "common/AboutDlg.h"
+
+CAboutDlg::CAboutDlg(UINT templateId) : Dialog(templateId) {}

@@ -1,0 +1,77 @@
+#include "common/LanguageSelection.h"
+#include "framework/Controls.h"
+#include "framework/DataExchange.h"
+
+namespace {
+struct ControlIds {
+    int group;
+    int combo;
+};
+
+const ControlIds kIds[] = {
+    {IDC_LANGUAGE_GROUP_VERBSMITH, IDC_LANGUAGE_COMBO_VERBSMITH},
+    {IDC_LANGUAGE_GROUP_SLICEWISE, IDC_LANGUAGE_COMBO_SLICEWISE},
+    {IDC_LANGUAGE_GROUP_TOOLCRATE, IDC_LANGUAGE_COMBO_TOOLCRATE},
+};
+
+// "[1031]": a section marker line of the language file.
+bool IsMarkerLine(const tstring& line) { return line.size() == 6 && line[0] == _T('['); }
+
+// The text of an entry line: its characters from the seventh on.
+tstring EntryText(const tstring& line) { return line.size() > 6 ? line.substr(6) : tstring(); }
+}  // namespace
+
+const TCHAR CLanguageSelection::kSystemDefault[] = _T("System default language");
+
+CLanguageSelection::CLanguageSelection(Program program, UINT templateId)
+    : Dialog(templateId), program_(program) {}
+
+int CLanguageSelection::GroupId() const { return kIds[program_].group; }
+int CLanguageSelection::ComboId() const { return kIds[program_].combo; }
+
+BOOL CLanguageSelection::OnInitDialog() {
+    SetItemText(GroupId(), prompt);
+    ReadLanguages();
+    shownText = kSystemDefault;
+    for (size_t i = 0; i + 1 < pairs.size(); i += 2) {
+        if (pairs[i] == currentMarker) {
+            shownText = pairs[i + 1];
+            break;
+        }
+    }
+    return Dialog::OnInitDialog();   // shows shownText in the combo box
+}
+
+// Each marker line is followed by one ignored line and the entry line that
+// carries the language's own name.
+void CLanguageSelection::ReadLanguages() {
+    pairs.clear();
+    const tstring file = power_.GetProgramFolder() + _T("\\") +
+                         power_.ReadSetting(_T("Product ID")) + _T("trl.ini");
+    tstrings lines;
+    textfile::ReadLines(file, lines);
+    ComboBox combo(Item(ComboId()));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!IsMarkerLine(lines[i]))
+            continue;
+        const tstring name = i + 2 < lines.size() ? EntryText(lines[i + 2]) : tstring();
+        pairs.push_back(lines[i]);
+        pairs.push_back(name);
+        combo.Add(name);
+        i += 2;
+    }
+}
+
+void CLanguageSelection::DoDataExchange(DataExchange& exchange) {
+    exchange.ComboText(ComboId(), shownText);
+}
+
+void CLanguageSelection::OnOK() {
+    UpdateData(true);
+    // Every equal name counts, so the last section with that name wins; a
+    // text that names no language leaves the marker as it was.
+    for (size_t i = 0; i + 1 < pairs.size(); i += 2)
+        if (pairs[i + 1] == shownText)
+            currentMarker = pairs[i];
+    EndDialog(IDOK);
+}
