@@ -31,7 +31,7 @@ win() { echo "Z:${1//\//\\}"; }   # Windows path of a Unix path, through drive Z
 now() { date +%s.%N; }
 elapsed() { echo "$2 - $1" | bc -l; }
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+field() { tr -d '\r' | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
 
 # Runs the driver; prints its wall time and keeps its own line in $work/last.
 run_ours() {
@@ -49,7 +49,7 @@ head -c $((1024 * 1024 * 1024)) /dev/urandom >"$src"
 mkdir -p "$work/ours" "$work/split"
 
 : >"$work/divide.ours"; : >"$work/divide.ours.inner"; : >"$work/divide.split"
-: >"$work/merge.ours"; : >"$work/merge.ours.inner"; : >"$work/merge.dd"
+: >"$work/merge.ours"; : >"$work/merge.ours.inner"; : >"$work/merge.dd"; : >"$work/idle.wall"
 for i in $(seq 1 "$pairs"); do
   rm -f "$work"/ours/* "$work"/split/*
   divide_ours() {
@@ -85,6 +85,7 @@ for i in $(seq 1 "$pairs"); do
     cmp -s "$part" "$work/ours/$(basename "$part")" || { echo "divide: $part differs" >&2; exit 1; }
   done
   if (( i % 2 )); then merge_ours; merge_dd; else merge_dd; merge_ours; fi
+  run_ours idle >>"$work/idle.wall"
 done
 rm -f "$src" "$work"/ours/* "$work"/split/*
 
@@ -97,6 +98,7 @@ report() {   # label, ours file, ours inner file, reference file, reference name
 echo "1 GiB in 100 MiB parts on $shm, medians of $pairs alternating pairs:"
 report divide "$work/divide.ours" "$work/divide.ours.inner" "$work/divide.split" split
 report merge "$work/merge.ours" "$work/merge.ours.inner" "$work/merge.dd" dd
+printf 'start and end of the driver under Wine alone (idle): %.3f s\n' "$(median <"$work/idle.wall")"
 
 # Memory: a sparse source of 4 GiB + 12345 bytes with marks here and there,
 # parts of 1500 MiB (user-defined 1500, unit MB).
@@ -113,11 +115,11 @@ idle=$(field peak_working_set <"$work/idle")
 divide_peak=$(field peak_working_set <"$work/bigdivide")
 "$wine" "$bench" merge "$(win "$work/big/big.bin.00001.vtrl")" >"$work/bigmerge" 2>/dev/null
 merge_peak=$(field peak_working_set <"$work/bigmerge")
-ls -l "$work/big" | awk 'NR > 1 {print "  " $5, $9}'
+stat -c '  %s %n' "$work"/big/*
 if cmp -s "$big" "$work/big/big.bin"; then same="joined file equals the source"; else same="JOINED FILE DIFFERS"; fi
 echo "source of $(stat -c %s "$big") bytes (sparse), parts of 1572864000 bytes: $same"
 mib() { echo "scale=2; $1 / 1048576" | bc; }
 echo "peak working set: idle $(mib "$idle") MiB, divide $(mib "$divide_peak") MiB" \
   "(+$(mib $((divide_peak - idle))) MiB), merge $(mib "$merge_peak") MiB (+$(mib $((merge_peak - idle))) MiB)"
-echo "  divide: $(cat "$work/bigdivide")"
-echo "  merge:  $(cat "$work/bigmerge")"
+echo "  divide: $(tr -d '\r' <"$work/bigdivide")"
+echo "  merge:  $(tr -d '\r' <"$work/bigmerge")"
