@@ -81,7 +81,10 @@ function(vt_test name width)
   if(A_SERIAL)
     list(APPEND props RUN_SERIAL TRUE)
   endif()
+  # The executable's name leads each test's name: the same tests are built in
+  # both widths.
   gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ${props})

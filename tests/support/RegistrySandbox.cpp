@@ -34,8 +34,9 @@ RegistrySandbox::~RegistrySandbox() {
     for (int i = 0; i < 3; ++i) RegOverridePredefKey(kPredefined[i], nullptr);
     for (HKEY key : roots_)
         if (key) RegCloseKey(key);
+    // The shared parent stays: other test processes create their sandboxes
+    // below it at the same time.
     SHDeleteKey(HKEY_CURRENT_USER, path_.c_str());
-    SHDeleteEmptyKey(HKEY_CURRENT_USER, _T("Software\\VantorelTestSandbox"));
 }
 
 namespace reg {
