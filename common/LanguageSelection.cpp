@@ -14,6 +14,9 @@ const ControlIds kIds[] = {
     {IDC_LANGUAGE_GROUP_TOOLCRATE, IDC_LANGUAGE_COMBO_TOOLCRATE},
 };
 
+// The template's combo height leaves the dropped list no room of its own.
+const int kDroppedRows = 12;
+
 // "[1031]": a section marker line of the language file.
 bool IsMarkerLine(const tstring& line) { return line.size() == 6 && line[0] == _T('['); }
 
@@ -60,6 +63,7 @@ void CLanguageSelection::ReadLanguages() {
         combo.Add(name);
         i += 2;
     }
+    combo.FitDroppedList(kDroppedRows);
 }
 
 void CLanguageSelection::DoDataExchange(DataExchange& exchange) {

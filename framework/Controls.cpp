@@ -1,4 +1,5 @@
 #include "framework/Controls.h"
+#include <algorithm>
 
 tstring Control::Text() const {
     std::vector<TCHAR> text(GetWindowTextLength(hwnd_) + 1, _T('\0'));
@@ -13,6 +14,16 @@ tstring ComboBox::ItemText(int index) const {
     std::vector<TCHAR> text(static_cast<size_t>(length) + 1, _T('\0'));
     Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return text.data();
+}
+
+void ComboBox::FitDroppedList(int maxRows) {
+    const int rows = std::max(1, std::min(Count(), maxRows));
+    RECT field;   // while closed, the window is the selection field alone
+    GetWindowRect(Handle(), &field);
+    const int itemHeight = static_cast<int>(Send(CB_GETITEMHEIGHT, 0));
+    const int height = field.bottom - field.top + rows * itemHeight + 2 * GetSystemMetrics(SM_CYEDGE);
+    SetWindowPos(Handle(), nullptr, 0, 0, field.right - field.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int ListView::InsertColumn(int index, const tstring& heading, int width) {

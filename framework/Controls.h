@@ -78,6 +78,9 @@ public:
                                      reinterpret_cast<LPARAM>(text.c_str())));
     }
     tstring ItemText(int index) const;
+    // Room for up to maxRows items in the dropped list: a template's height
+    // for a drop-down combo may leave the list none.
+    void FitDroppedList(int maxRows);
 };
 
 class ListView : public Control {

@@ -208,3 +208,25 @@ TEST_F(LanguageSelectionTest, ModalRunConfirmsThePickedLanguage) {
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(_T("[1031]"), dialog.currentMarker);
 }
+
+// The templates give the combo box hardly more height than its edit field;
+// the dropped list must still show every language.
+TEST_F(LanguageSelectionTest, DroppedListShowsEveryLanguage) {
+    LanguageFile("[1031]\r\n1\r\n00002 Deutsch\r\n[1033]\r\n1\r\n00002 English\r\n"
+                 "[1034]\r\n1\r\n00002 Espa\xF1ol\r\n[1036]\r\n1\r\n00002 Fran\xE7" "ais\r\n");
+    for (auto program : {CLanguageSelection::kVerbsmith, CLanguageSelection::kSlicewise,
+                         CLanguageSelection::kToolcrate}) {
+        auto dialog = Open(program, _T("[1033]"));
+        const HWND combo = dialog->Item(dialog->ComboId());
+        SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        ASSERT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+        RECT list;
+        GetClientRect(info.hwndList, &list);
+        const LRESULT itemHeight = SendMessage(combo, CB_GETITEMHEIGHT, 0, 0);
+        EXPECT_GE(list.bottom - list.top, 4 * itemHeight) << "program " << program;
+        SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+}
