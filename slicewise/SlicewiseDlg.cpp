@@ -161,6 +161,21 @@ void CSlicewiseDlg::FillUnits() {
     for (int text : kUnitTexts)
         units.Add(texts_.GetText(text));
     units.Select(kDefaultUnit);
+    ShowAllUnitsWhenDropped();
+}
+
+// The template gives the combo the height of its edit field only, which
+// leaves no room for the list when it drops down; the visible box keeps its
+// size, only the dropped list grows to hold every unit.
+void CSlicewiseDlg::ShowAllUnitsWhenDropped() {
+    const HWND combo = Item(IDC_SIZE_UNIT);
+    RECT box;
+    GetWindowRect(combo, &box);
+    const LONG field = box.bottom - box.top;
+    const LONG item = static_cast<LONG>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+    const LONG count = static_cast<LONG>(sizeof kUnitTexts / sizeof kUnitTexts[0]);
+    SetWindowPos(combo, nullptr, 0, 0, box.right - box.left, field + count * item + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CSlicewiseDlg::EnableUserSize(bool enable) {
@@ -221,6 +236,8 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
         SetTextColor(dc, kEditText);
         break;
     default:
+        // Radio buttons and group boxes draw their text on the brush's colour.
+        SetBkColor(dc, kBackground);
         break;
     }
     return background_.Get();

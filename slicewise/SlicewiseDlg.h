@@ -42,6 +42,7 @@ private:
     void TranslateMenu();
     void TranslateControls();
     void FillUnits();
+    void ShowAllUnitsWhenDropped();
     void EnableUserSize(bool enable);
 
     void BrowseFile();

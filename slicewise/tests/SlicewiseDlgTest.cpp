@@ -1,4 +1,5 @@
 #include "slicewise/SlicewiseDlg.h"
+#include "common/SharedDialogIds.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
@@ -109,6 +110,22 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
     EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
     EXPECT_EQ(_T("650 MB (CD, CD-R, CD-RW)"), main.Text(IDC_SIZE_CD));
     EXPECT_EQ(_T("Vantorel Slicewise"), main.Caption());
+}
+
+TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFourUnitsInView) {
+    main.Click(IDC_SIZE_USER);
+    const HWND combo = main.Item(IDC_SIZE_UNIT);
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    RECT dropped = {};
+    SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    RECT list = {};
+    GetWindowRect(info.hwndList, &list);
+    SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    const LONG itemHeight = static_cast<LONG>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(list.bottom - list.top, 4 * itemHeight);
 }
 
 TEST_F(SlicewiseWindow, MenusAndSystemMenuCarryTheirTexts) {
@@ -359,6 +376,84 @@ TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) 
     EXPECT_FALSE(window.Ended());
     PressKey(window.Handle(), VK_ESCAPE);
     EXPECT_TRUE(window.Ended());
+}
+
+// The language dialog: picks the language with this name and confirms it.
+ModalDialogHandler::Action PickLanguage(const tstring& name) {
+    return [name](HWND dialog) {
+        DialogDriver language(dialog);
+        EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_SLICEWISE, name));
+        language.Click(IDOK);
+    };
+}
+
+TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
+    main.Type(IDC_SOURCE_PATH, _T("D:\\data\\big.iso"));
+    main.Type(IDC_OUTPUT_FOLDER, _T("E:\\out\\..."));
+    main.Click(IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("77"));
+    main.PickCombo(IDC_SIZE_UNIT, 3);
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver language(dialog);
+        EXPECT_EQ(_T("Please select your language:"), language.Text(IDC_LANGUAGE_GROUP_SLICEWISE));
+        EXPECT_EQ(_T("English"), language.Text(IDC_LANGUAGE_COMBO_SLICEWISE));
+        EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_SLICEWISE, _T("Deutsch")));
+        language.Click(IDOK);
+    });
+    main.MenuCommand(ID_FILE_LANGUAGE);
+    ASSERT_EQ(1, modal.Handled());
+
+    EXPECT_NE(std::string::npos,
+              files::Read(program.folder / _T("config.ini")).find("Language\r\n[1031]\r\n"));
+    EXPECT_EQ(_T("Datei &aufteilen"), main.Text(IDC_DIVIDE));
+    EXPECT_EQ(_T("Willkommen bei Vantorel Slicewise!"), main.Text(IDC_WELCOME));
+    TCHAR text[128];
+    GetMenuString(main.Menu(), ID_FILE_EXIT, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(_T("  &Beenden"), text);
+    EXPECT_EQ(_T("D:\\data\\big.iso"), main.Text(IDC_SOURCE_PATH));
+    EXPECT_EQ(_T("E:\\out\\..."), main.Text(IDC_OUTPUT_FOLDER));
+    EXPECT_TRUE(main.IsChecked(IDC_SIZE_500KB));
+    EXPECT_FALSE(main.IsChecked(IDC_SIZE_USER));
+    EXPECT_EQ(_T("150"), main.Text(IDC_USER_SIZE));
+    EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
+    EXPECT_EQ(4u, main.ComboItems(IDC_SIZE_UNIT).size());   // filled anew, not added to
+    EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
+}
+
+TEST_F(SlicewiseWindow, TwoLanguageChangesLeaveOneAboutItem) {
+    ModalDialogHandler modal;
+    modal.Expect(PickLanguage(_T("Deutsch")));
+    modal.Expect(PickLanguage(_T("English")));
+    main.MenuCommand(ID_FILE_LANGUAGE);
+    main.MenuCommand(ID_FILE_LANGUAGE);
+    ASSERT_EQ(2, modal.Handled());
+    EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
+    EXPECT_EQ(1, SystemMenuAboutItems(window.Handle()));
+}
+
+TEST_F(SlicewiseWindow, TheSameLanguageAgainChangesNothing) {
+    main.Click(IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("99"));
+    const std::string config = files::Read(program.folder / _T("config.ini"));
+    ModalDialogHandler modal;
+    modal.Expect(PickLanguage(_T("English")));
+    main.MenuCommand(ID_FILE_LANGUAGE);
+    ASSERT_EQ(1, modal.Handled());
+    EXPECT_EQ(config, files::Read(program.folder / _T("config.ini")));
+    EXPECT_EQ(_T("99"), main.Text(IDC_USER_SIZE));   // no new initialisation
+}
+
+TEST_F(SlicewiseWindow, AboutOpensFromTheMenuAndFromTheSystemMenu) {
+    ModalDialogHandler modal;
+    for (int i = 0; i < 3; ++i)
+        modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDOK); });
+    main.MenuCommand(ID_HELP_ABOUT);
+    main.SysCommand(IDM_ABOUTBOX);
+    main.SysCommand(IDM_ABOUTBOX + 15);   // any command from 16 to 31
+    EXPECT_EQ(3, modal.Handled());
+    EXPECT_EQ(_T("About Vantorel Slicewise"), modal.Captions().at(0));
+    EXPECT_FALSE(window.Ended());
 }
 
 TEST_F(SlicewiseWindow, HelpAndWebsiteOpenThroughTheShell) {
