@@ -6,6 +6,7 @@
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,7 +72,7 @@ TEST(Dialog, MessagesReachTheirHandlers) {
     PostMessage(dialog.Handle(), WM_APP, 0, 0);
     PumpPendingMessages();
     const tstrings expected = {_T("timer 1"),         _T("mouse inside"), _T("help on size"),
-                               _T("about"),           _T("language picked"), _T("row clicked"),
+                               _T("about"),           _T("language picked"), _T("row 2 selected"), _T("row clicked"),
                                _T("row double-clicked"), _T("posted")};
     EXPECT_EQ(expected, dialog.seen);
     EXPECT_EQ(2, driver.SelectedRow(IDC_ROWS));
@@ -145,6 +146,27 @@ TEST(Dialog, ModalCancelThroughEscapeKeepsValues) {
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(_T("first"), dialog.name);
+}
+
+namespace {
+void LeaveTheDialogOpen() {
+    ExchangeDialog dialog;
+    ModalDialogHandler modal;
+    modal.Expect([](HWND) {});
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+}
+
+void OpenADialogNobodyExpects() {
+    ExchangeDialog dialog;
+    ModalDialogHandler modal;
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+}
+}  // namespace
+
+// The kit must never leave a test hanging in a modal loop.
+TEST(ModalDialogHandler, CancelsWhatNoActionEndsAndReportsIt) {
+    EXPECT_NONFATAL_FAILURE(LeaveTheDialogOpen(), "left the dialog open");
+    EXPECT_NONFATAL_FAILURE(OpenADialogNobodyExpects(), "unexpected dialog");
 }
 
 TEST(Menus, TextAndBitmapsByPosition) {

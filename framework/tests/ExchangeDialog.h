@@ -56,6 +56,12 @@ protected:
             result = 0;
             return true;
         }
+        if (id == IDC_ROWS && header.code == LVN_ITEMCHANGED) {
+            const NMLISTVIEW& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
+                seen.push_back(change.iItem == 2 ? _T("row 2 selected") : _T("row selected"));
+            return true;
+        }
         if (id == IDC_ROWS && header.code == NM_CLICK) {
             seen.push_back(_T("row clicked"));
             return true;
