@@ -10,7 +10,7 @@ class WindowSliceHost : public SliceHost {
 public:
     // The longest the window goes without repainting and answering while a
     // command copies.
-    static const ULONGLONG kRefreshMs = 25;
+    static const ULONGLONG kRefreshMs = 10;
 
     // statusText and outputFolder are the window's values of the status line
     // and the folder box; the host keeps them in step with the controls.

@@ -137,6 +137,7 @@ protected:
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
 };
+}  // namespace
 
 TEST_F(SlicewiseProgram, DividesAFileAndMergesItBackByteForByte) {
     const std::string source = Pattern(3 << 20);   // three full 1 MB parts and an empty fourth
@@ -184,4 +185,3 @@ TEST_F(SlicewiseProgram, ClosingClearsTheLaunchersValueAndEndsTheProgram) {
               RegQueryValueEx(key, _T("active"), nullptr, nullptr, nullptr, nullptr));
     RegCloseKey(key);
 }
-}  // namespace
