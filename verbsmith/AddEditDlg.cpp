@@ -1,0 +1,182 @@
+#include "AddEditDlg.h"
+#include "CommandParameters.h"
+#include "HelpFile.h"
+#include "resource.h"
+#include "framework/Controls.h"
+#include "framework/DataExchange.h"
+#include "framework/UiSeam.h"
+#include "verbsmith/core/EntryCheck.h"
+#include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/EntryOperations.h"
+#include "verbsmith/core/SpecialEntries.h"
+
+namespace {
+
+enum : int {
+    kHandlerValueLabel = 175,
+    kCommandLineLabel = 180,
+    kFolderBrowserTitle = 185,
+};
+
+struct ControlText {
+    int id;
+    int text;
+};
+// Group boxes and buttons; the labels go through the data exchange.
+const ControlText kControlTexts[] = {
+    {IDC_NORMAL_GROUP, 400}, {IDC_BROWSE_FILE, 415},     {IDC_SPECIAL_GROUP, 420},
+    {IDC_ADD_COPY_TO, 430},  {IDC_ADD_MOVE_TO, 435},     {IDCANCEL, 440},
+    {IDC_ADD_PARAMETER, 421}, {IDC_REMOVE_PARAMETER, 422}, {IDC_CHECK_COMMAND, 423},
+};
+
+// Controls that only make sense for a command line.
+const int kCommandLineTools[] = {IDC_BROWSE_FILE,   IDC_BROWSE_FOLDER,    IDC_PROGRAM,
+                                 IDC_ADD_PARAMETER, IDC_REMOVE_PARAMETER, IDC_CHECK_COMMAND};
+
+const TCHAR kExeFilter[] = _T("exe files (*.exe)|*.exe");
+const size_t kFileNameChars = 61440;
+
+}  // namespace
+
+AddEditDlg::AddEditDlg() : Dialog(IDD_ADDEDIT), translation_(CTranslation::EditorDialects()) {}
+
+BOOL AddEditDlg::OnInitDialog() {
+    translation_.Load();
+    EnableWindow(Item(IDC_ENTRY_TYPE), FALSE);
+    FillLists();
+    TranslateControls();
+    const bool handler = IsActiveHandlerValue(Value) || IsDeactivatedHandlerValue(Value);
+    if (handler) {
+        for (int id : kCommandLineTools)
+            EnableWindow(Item(id), FALSE);
+    }
+    valueLabel = translation_.GetText(handler ? kHandlerValueLabel : kCommandLineLabel);
+    if (addMode) {
+        EnableWindow(Item(IDC_ENTRY_TYPE), TRUE);
+        ComboBox types(Item(IDC_ENTRY_TYPE));
+        types.Select(0);
+        // The exchange below selects by this text: keep the placeholder.
+        entryTypeText = types.ItemText(0);
+    } else {
+        EnableWindow(Item(IDC_NAME), FALSE);
+        EnableWindow(Item(IDC_ADD_COPY_TO), FALSE);
+        EnableWindow(Item(IDC_ADD_MOVE_TO), FALSE);
+    }
+    UpdateData(false);
+    return TRUE;
+}
+
+void AddEditDlg::FillLists() {
+    ComboBox programs(Item(IDC_PROGRAM));
+    for (const ProgramChoice& choice : ProgramChoices)
+        programs.Add(translation_.GetText(choice.text));
+    programs.Select(0);
+    ComboBox types(Item(IDC_ENTRY_TYPE));
+    for (const EntryType& type : EntryTypes)
+        types.Add(translation_.GetText(type.text));
+}
+
+void AddEditDlg::TranslateControls() {
+    for (const ControlText& control : kControlTexts)
+        SetItemText(control.id, translation_.GetText(control.text));
+    typeLabel = translation_.GetText(405);
+    nameLabel = translation_.GetText(410);
+    specialText = translation_.GetText(425);
+}
+
+void AddEditDlg::DoDataExchange(DataExchange& exchange) {
+    exchange.ComboText(IDC_ENTRY_TYPE, entryTypeText);
+    exchange.Text(IDC_NAME, Name);
+    exchange.Text(IDC_VALUE, Value);
+    exchange.Text(IDC_VALUE_LABEL, valueLabel);
+    exchange.Text(IDC_TYPE_LABEL, typeLabel);
+    exchange.Text(IDC_NAME_LABEL, nameLabel);
+    exchange.Text(IDC_SPECIAL_TEXT, specialText);
+}
+
+bool AddEditDlg::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+    case IDC_ENTRY_TYPE:
+        if (code == CBN_SELCHANGE)
+            SetFocus(Item(IDC_NAME));
+        return code == CBN_SELCHANGE;
+    case IDC_PROGRAM:
+        if (code == CBN_SELCHANGE)
+            ChooseProgram();
+        return code == CBN_SELCHANGE;
+    case IDC_BROWSE_FILE: BrowseFile(); return true;
+    case IDC_BROWSE_FOLDER: BrowseFolder(); return true;
+    case IDC_ADD_PARAMETER: ChangeParameter(true); return true;
+    case IDC_REMOVE_PARAMETER: ChangeParameter(false); return true;
+    case IDC_ADD_COPY_TO:
+    case IDC_ADD_MOVE_TO: AddSpecialEntry(id); return true;
+    case IDC_CHECK_COMMAND: CheckTypedValue(); return true;
+    default: return Dialog::OnCommand(id, code, control);
+    }
+}
+
+bool AddEditDlg::OnHelp(const HELPINFO&) {
+    OpenHelpFile(Handle());
+    return true;
+}
+
+void AddEditDlg::ChooseProgram() {
+    UpdateData(true);
+    const int index = ComboBox(Item(IDC_PROGRAM)).Selection();
+    // Index 0 (and no selection) clears the value.
+    Value = index > 0 && static_cast<size_t>(index) < kProgramChoiceCount
+                ? ProgramChoices[index].value
+                : _T("");
+    UpdateData(false);
+}
+
+void AddEditDlg::BrowseFile() {
+    UpdateData(true);
+    tstring path;
+    if (!Ui().ChooseOpenFile(Handle(), kExeFilter, kFileNameChars, path))
+        return;
+    Value = path;
+    UpdateData(false);
+}
+
+void AddEditDlg::BrowseFolder() {
+    UpdateData(true);
+    tstring path;
+    if (!Ui().ChooseFolder(Handle(), translation_.GetText(kFolderBrowserTitle), path))
+        return;
+    Value = path;
+    UpdateData(false);
+}
+
+void AddEditDlg::ChangeParameter(bool add) {
+    UpdateData(true);
+    const tstring changed = add ? WithParameterAdded(Value) : WithParameterRemoved(Value);
+    if (changed == Value)
+        return;
+    Value = changed;
+    UpdateData(false);
+}
+
+void AddEditDlg::AddSpecialEntry(int button) {
+    AddSpecialHandler(power_, translation_, Handle(), button);
+    // Nothing else of the dialog is written.
+    EndDialog(IDCANCEL);
+}
+
+void AddEditDlg::CheckTypedValue() {
+    UpdateData(true);
+    CheckTypedCommandLine(translation_, Handle(), Value, Name);
+}
+
+void AddEditDlg::OnOK() {
+    if (!UpdateData(true))
+        return;
+    EntryDraft draft;
+    draft.addMode = addMode;
+    draft.typeIndex = ComboBox(Item(IDC_ENTRY_TYPE)).Selection();
+    draft.name = Name;
+    draft.value = Value;
+    draft.entryKeyPath = entryKeyPath;
+    if (SaveEntry(power_, translation_, Handle(), draft))
+        EndDialog(IDOK);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The dialog in which the user adds a context-menu entry or changes the value
+// of a listed one. Add mode picks a type, a name and a command line; edit
+// mode keeps name and type and writes the value back.
+#include "common/PowerClass.h"
+#include "common/Translation.h"
+#include "framework/Dialog.h"
+
+class AddEditDlg : public Dialog {
+public:
+    AddEditDlg();
+
+    // Set by the opener before the dialog is shown.
+    bool addMode = true;
+    tstring entryKeyPath;    // edit mode: the entry's key path
+    tstring Name;
+    tstring entryTypeText;   // edit mode: the entry's category text
+    tstring Value;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnHelp(const HELPINFO& info) override;
+    void OnOK() override;
+    void DoDataExchange(DataExchange& exchange) override;
+
+private:
+    void FillLists();
+    void TranslateControls();
+    void ChooseProgram();
+    void BrowseFile();
+    void BrowseFolder();
+    void ChangeParameter(bool add);
+    void AddSpecialEntry(int button);
+    void CheckTypedValue();
+
+    tstring valueLabel;
+    tstring typeLabel;
+    tstring nameLabel;
+    tstring specialText;
+    PowerClass power_;
+    CTranslation translation_;
+};

@@ -1,0 +1,225 @@
+// The add and edit dialog on its own, created modeless: its lists, the
+// parameter and program tools, the pickers, the special entries and OK.
+#include "EditorTestEnvironment.h"
+#include "verbsmith/AddEditDlg.h"
+#include "verbsmith/resource.h"
+#include "framework/testkit/DialogDriver.h"
+#include <algorithm>
+
+namespace {
+
+class AddEditTest : public EditorTest {
+protected:
+    void OpenAdd() { Open(); }
+    void OpenEdit(const tstring& keyPath, const tstring& name, const tstring& type,
+                  const tstring& value) {
+        dialog_.addMode = false;
+        dialog_.entryKeyPath = keyPath;
+        dialog_.Name = name;
+        dialog_.entryTypeText = type;
+        dialog_.Value = value;
+        Open();
+    }
+    void Open() {
+        ASSERT_TRUE(dialog_.Create());
+        ui = DialogDriver(dialog_.Handle());
+    }
+    // Presses a button and returns the value field afterwards.
+    tstring Press(int id) {
+        ui.Click(id);
+        return ui.Text(IDC_VALUE);
+    }
+
+    AddEditDlg dialog_;
+    DialogDriver ui{nullptr};
+};
+
+}  // namespace
+
+TEST_F(AddEditTest, OffersNineTypesAndTwentyThreePrograms) {
+    OpenAdd();
+    const tstrings types = {_T("<Choose a type>"), _T("All files"), _T("All file system objects"),
+                            _T("Folders"), _T("Audio folders"), _T("Video folders"),
+                            _T("Picture folders"), _T("Drives"), _T("Send To")};
+    EXPECT_EQ(types, ui.ComboItems(IDC_ENTRY_TYPE));
+    EXPECT_EQ(0, ui.ComboSelection(IDC_ENTRY_TYPE));
+    const tstrings programs = ui.ComboItems(IDC_PROGRAM);
+    ASSERT_EQ(23u, programs.size());
+    EXPECT_EQ(_T("<Choose a program>"), programs[0]);
+    EXPECT_EQ(_T("Registry Editor"), programs[3]);
+    EXPECT_EQ(_T("User Initialisation"), programs[22]);
+    EXPECT_EQ(0, ui.ComboSelection(IDC_PROGRAM));
+    EXPECT_EQ(_T("Value / Command line:"), ui.Text(IDC_VALUE_LABEL));
+    EXPECT_EQ(_T("Add / edit normal entry"), ui.Text(IDC_NORMAL_GROUP));
+    EXPECT_EQ(_T("Add &Copy To"), ui.Text(IDC_ADD_COPY_TO));
+    EXPECT_EQ(_T("Cancel"), ui.Text(IDCANCEL));
+    EXPECT_FALSE(ui.IsVisible(IDC_BROWSE_FOLDER));
+}
+
+TEST_F(AddEditTest, AddParameterCountsUpToNineAndStaysThere) {
+    OpenAdd();
+    ui.Type(IDC_VALUE, _T("notepad.exe"));
+    EXPECT_EQ(_T("notepad.exe %1"), Press(IDC_ADD_PARAMETER));
+    EXPECT_EQ(_T("notepad.exe %2"), Press(IDC_ADD_PARAMETER));
+    for (int i = 3; i <= 9; ++i)
+        Press(IDC_ADD_PARAMETER);
+    EXPECT_EQ(_T("notepad.exe %9"), ui.Text(IDC_VALUE));
+    EXPECT_EQ(_T("notepad.exe %9"), Press(IDC_ADD_PARAMETER));
+}
+
+TEST_F(AddEditTest, RemoveParameterCountsDownThenTakesTheBlankAlong) {
+    OpenAdd();
+    ui.Type(IDC_VALUE, _T("notepad.exe %2"));
+    EXPECT_EQ(_T("notepad.exe %1"), Press(IDC_REMOVE_PARAMETER));
+    EXPECT_EQ(_T("notepad.exe"), Press(IDC_REMOVE_PARAMETER));
+    EXPECT_EQ(_T("notepad.exe"), Press(IDC_REMOVE_PARAMETER));
+    ui.Type(IDC_VALUE, _T("%1"));
+    EXPECT_EQ(_T(""), Press(IDC_REMOVE_PARAMETER));
+    ui.Type(IDC_VALUE, _T("a"));
+    EXPECT_EQ(_T("a %1"), Press(IDC_ADD_PARAMETER));
+}
+
+TEST_F(AddEditTest, ProgramChoiceReplacesTheWholeValue) {
+    OpenAdd();
+    ui.Type(IDC_VALUE, _T("C:\\Old\\tool.exe %1"));
+    ui.PickCombo(IDC_PROGRAM, 3);
+    EXPECT_EQ(_T("regedit"), ui.Text(IDC_VALUE));
+    ui.PickCombo(IDC_PROGRAM, 8);
+    EXPECT_EQ(_T("ACCWIZ.EXE"), ui.Text(IDC_VALUE));
+    ui.PickCombo(IDC_PROGRAM, 0);
+    EXPECT_EQ(_T(""), ui.Text(IDC_VALUE));
+}
+
+TEST_F(AddEditTest, ToolsKeepTheTypeNameAndChosenType) {
+    OpenAdd();
+    ui.PickCombo(IDC_ENTRY_TYPE, 5);
+    ui.Type(IDC_NAME, _T("Play"));
+    ui.Type(IDC_VALUE, _T("player.exe"));
+    Press(IDC_ADD_PARAMETER);
+    EXPECT_EQ(5, ui.ComboSelection(IDC_ENTRY_TYPE));
+    EXPECT_EQ(_T("Play"), ui.Text(IDC_NAME));
+}
+
+TEST_F(AddEditTest, BrowseFileTakesTheChosenPath) {
+    OpenAdd();
+    ui.Type(IDC_VALUE, _T("before"));
+    ui_.QueueOpenFileCancel();
+    EXPECT_EQ(_T("before"), Press(IDC_BROWSE_FILE));
+    ui_.QueueOpenFile(_T("C:\\Program Files\\Tool\\tool.exe"));
+    EXPECT_EQ(_T("C:\\Program Files\\Tool\\tool.exe"), Press(IDC_BROWSE_FILE));
+    ASSERT_EQ(2u, ui_.openFiles.size());
+    EXPECT_EQ(_T("exe files (*.exe)|*.exe"), ui_.openFiles[1].filter);
+    EXPECT_EQ(61440u, ui_.openFiles[1].bufferChars);
+}
+
+TEST_F(AddEditTest, HiddenBrowseFolderTakesTheChosenFolder) {
+    OpenAdd();
+    ui_.QueueFolder(_T("C:\\Data"));
+    ui.Command(IDC_BROWSE_FOLDER);
+    EXPECT_EQ(_T("C:\\Data"), ui.Text(IDC_VALUE));
+    ASSERT_EQ(1u, ui_.folders.size());
+    EXPECT_EQ(_T("Please select a folder:"), ui_.folders[0].title);
+}
+
+TEST_F(AddEditTest, CheckCommandLineReportsAMissingProgram) {
+    OpenAdd();
+    ui.Type(IDC_NAME, _T("Gone"));
+    ui.Type(IDC_VALUE, _T("C:\\Missing\\gone.exe %4"));
+    ui.Click(IDC_CHECK_COMMAND);
+    ui.Type(IDC_VALUE, _T("notepad.exe %1"));
+    ui.Click(IDC_CHECK_COMMAND);
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
+                  _T("(C:\\Missing\\gone.exe %4)"),
+              ui_.messages[0].text);
+    EXPECT_EQ(dialog_.Handle(), ui_.messages[0].owner);
+    EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
+}
+
+TEST_F(AddEditTest, CopyToRegistersTheHandlerAndClosesAsCancelled) {
+    OpenAdd();
+    ui.PickCombo(IDC_ENTRY_TYPE, 1);
+    ui.Type(IDC_NAME, _T("Ignored"));
+    ui.Type(IDC_VALUE, _T("ignored.exe"));
+    ui.Click(IDC_ADD_COPY_TO);
+    EXPECT_EQ(_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"),
+              reg::GetText(HKEY_CLASSES_ROOT,
+                           _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To"), _T("")));
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("The entry has been added."), ui_.messages[0].text);
+    EXPECT_TRUE(dialog_.Ended());
+    EXPECT_EQ(IDCANCEL, dialog_.Result());
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Ignored")));
+}
+
+TEST_F(AddEditTest, MoveToRegistersItsOwnHandler) {
+    OpenAdd();
+    ui.Click(IDC_ADD_MOVE_TO);
+    EXPECT_EQ(_T("{C2FBB631-2971-11D1-A18C-00C04FD75D13}"),
+              reg::GetText(HKEY_CLASSES_ROOT,
+                           _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To"), _T("")));
+    EXPECT_EQ(IDCANCEL, dialog_.Result());
+}
+
+TEST_F(AddEditTest, EditModeFixesNameAndTypeAndOffersNoSpecialEntries) {
+    OpenEdit(_T("Folder\\shell\\Open here\\command"), _T("Open here"), _T("Folders"),
+             _T("cmd.exe"));
+    EXPECT_EQ(3, ui.ComboSelection(IDC_ENTRY_TYPE));
+    for (int id : {IDC_ENTRY_TYPE, IDC_NAME, IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO})
+        EXPECT_FALSE(ui.IsEnabled(id)) << id;
+    for (int id : {IDC_VALUE, IDC_PROGRAM, IDC_BROWSE_FILE, IDC_ADD_PARAMETER,
+                   IDC_REMOVE_PARAMETER, IDC_CHECK_COMMAND})
+        EXPECT_TRUE(ui.IsEnabled(id)) << id;
+    EXPECT_EQ(_T("Open here"), ui.Text(IDC_NAME));
+    EXPECT_EQ(_T("cmd.exe"), ui.Text(IDC_VALUE));
+}
+
+TEST_F(AddEditTest, EditOfASendToEntryReplacesItsShortcut) {
+    files::Write(sendTo_ / _T("Viewer"), "an old file without the ending");
+    OpenEdit(_T("Send To"), _T("Viewer"), _T("Send To"), _T("C:\\Old\\viewer.exe"));
+    EXPECT_EQ(8, ui.ComboSelection(IDC_ENTRY_TYPE));
+    ui.Type(IDC_VALUE, _T("C:\\New\\viewer.exe"));
+    ui.Click(IDOK);
+    EXPECT_EQ(IDOK, dialog_.Result());
+    tstrings listed = files::List(sendTo_.Path());
+    std::sort(listed.begin(), listed.end());
+    const tstrings expected = {_T("Viewer"), _T("Viewer.lnk")};
+    EXPECT_EQ(expected, listed);
+    EXPECT_EQ("an old file without the ending", files::Read(sendTo_ / _T("Viewer")));
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("The entry has been changed."), ui_.messages[0].text);
+}
+
+TEST_F(AddEditTest, MissingNameOrValueKeepsTheDialogOpen) {
+    OpenAdd();
+    ui.PickCombo(IDC_ENTRY_TYPE, 1);
+    ui.Type(IDC_VALUE, _T("notepad.exe"));
+    ui.Click(IDOK);
+    ui.Type(IDC_NAME, _T("Edit"));
+    ui.Type(IDC_VALUE, _T(""));
+    ui.Click(IDOK);
+    EXPECT_FALSE(dialog_.Ended());
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_EQ(ui_.messages[0].text, ui_.messages[1].text);
+    EXPECT_EQ(_T("Please enter a name, a value and the type of the entry."), ui_.messages[0].text);
+    EXPECT_TRUE(reg::SubKeys(HKEY_CLASSES_ROOT, _T("")).empty());
+}
+
+TEST_F(AddEditTest, CancelWritesNothing) {
+    OpenAdd();
+    ui.PickCombo(IDC_ENTRY_TYPE, 1);
+    ui.Type(IDC_NAME, _T("Edit"));
+    ui.Type(IDC_VALUE, _T("notepad.exe"));
+    ui.Click(IDCANCEL);
+    EXPECT_EQ(IDCANCEL, dialog_.Result());
+    EXPECT_TRUE(reg::SubKeys(HKEY_CLASSES_ROOT, _T("")).empty());
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(AddEditTest, HelpKeyOpensTheHelpFile) {
+    OpenAdd();
+    ui.Help(IDC_VALUE);
+    ASSERT_EQ(1u, ui_.shells.size());
+    EXPECT_EQ(_T("open"), ui_.shells[0].start.verb);
+    EXPECT_EQ(program_ / _T("help.chm"), ui_.shells[0].start.file);
+}

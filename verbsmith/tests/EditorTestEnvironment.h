@@ -1,0 +1,33 @@
+#pragma once
+// What every window test of the editor stands on: a sandboxed registry, a
+// program folder of its own holding the shipped config.ini (set to English)
+// and language file, an empty Send To folder named by the sandboxed
+// "Shell Folders" key, and the recording UI double.
+#include "framework/testkit/RecordingUi.h"
+#include "tests/support/RegistrySandbox.h"
+#include "tests/support/TempFolder.h"
+#include <gtest/gtest.h>
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A shell verb: location\name with its name as default value and the
+    // command line under "\command".
+    static void AddVerb(const tstring& location, const tstring& name, const tstring& command);
+    // A handler key below location with the class identifier as default value.
+    static void AddHandler(const tstring& location, const tstring& name, const tstring& value);
+    // A file in the Send To folder that is no shell link.
+    void AddUnreadableSendToFile(const tstring& name);
+    // Replaces the "Language" value of the test's config.ini.
+    void SetLanguage(const std::string& marker);
+    std::string ConfigFile() const { return files::Read(program_ / _T("config.ini")); }
+
+    RegistrySandbox sandbox_;
+    TempFolder program_;
+    TempFolder sendTo_;
+    RecordingUi ui_;
+};
+
+extern const TCHAR kLauncherKey[];

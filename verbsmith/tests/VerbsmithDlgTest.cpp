@@ -1,0 +1,564 @@
+// The main window in-process: the list it shows, the buttons a click allows,
+// and every command, checked against the registry and the Send To folder.
+#include "EditorTestEnvironment.h"
+#include "verbsmith/VerbsmithDlg.h"
+#include "common/PowerClass.h"
+#include "verbsmith/resource.h"
+#include "framework/testkit/DialogDriver.h"
+#include "framework/testkit/ModalDialogHandler.h"
+#include <commctrl.h>
+
+namespace {
+
+const TCHAR kAllFiles[] = _T("*\\shell");
+const TCHAR kAllFilesHandlers[] = _T("*\\shellex\\ContextMenuHandlers");
+const TCHAR kClassId[] = _T("{0D8B8E3C-2F41-4A3B-9F0E-6C1A2B3C4D5E}");
+const TCHAR kDeactivateText[] = _T("&Deactivate Entry");
+const TCHAR kActivateText[] = _T("Ac&tivate Entry");
+const TCHAR kUnreadable[] = _T("(link target not readable)");
+
+class MainWindowTest : public EditorTest {
+protected:
+    // Opens the window on what the test prepared.
+    void Open() {
+        ASSERT_TRUE(window_.Create());
+        main_ = DialogDriver(window_.Handle());
+    }
+    int Row(const tstring& name) const {
+        for (int row = 0; row < main_.RowCount(IDC_ENTRY_LIST); ++row)
+            if (main_.Cell(IDC_ENTRY_LIST, row, 0) == name)
+                return row;
+        ADD_FAILURE() << "no row for the entry";
+        return -1;
+    }
+    // A mouse click on a row: it becomes the selection mark as well as the
+    // selected row, then the list tells the window.
+    void ClickRow(int row, bool doubleClick = false) {
+        ListView_SetSelectionMark(main_.Item(IDC_ENTRY_LIST), row);
+        main_.ClickRow(IDC_ENTRY_LIST, row, doubleClick);
+    }
+    int AboutItems() const {
+        const HMENU menu = GetSystemMenu(window_.Handle(), FALSE);
+        int found = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i)
+            if (GetMenuItemID(menu, i) == IDM_ABOUTBOX)
+                ++found;
+        return found;
+    }
+    tstring MenuText(int menu, int position) const {
+        const HMENU bar = main_.Menu();
+        const HMENU target = menu < 0 ? bar : GetSubMenu(bar, menu);
+        TCHAR text[128] = {};
+        GetMenuString(target, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+        return text;
+    }
+    tstring Heading(int column) const {
+        TCHAR text[64] = {};
+        LVCOLUMN info = {};
+        info.mask = LVCF_TEXT;
+        info.pszText = text;
+        info.cchTextMax = 64;
+        ListView_GetColumn(main_.Item(IDC_ENTRY_LIST), column, &info);
+        return text;
+    }
+
+    CVerbsmithDlg window_;
+    DialogDriver main_{nullptr};
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
+    AddUnreadableSendToFile(_T("Broken.lnk"));
+    AddVerb(kAllFiles, _T("Open with Notepad"), _T("notepad.exe %1"));
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    AddVerb(_T("Drive\\shell"), _T("Tidy"), _T("cleanmgr.exe"));
+    Open();
+
+    ASSERT_EQ(4, main_.RowCount(IDC_ENTRY_LIST));
+    const tstring expected[4][3] = {
+        {_T("Broken.lnk"), _T("Send To"), kUnreadable},
+        {_T("Open with Notepad"), _T("All files"), _T("notepad.exe %1")},
+        {_T("Scanner"), _T("All files"), kClassId},
+        {_T("Tidy"), _T("Drives"), _T("cleanmgr.exe")},
+    };
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(expected[row][column], main_.Cell(IDC_ENTRY_LIST, row, column));
+    const int images[4] = {7, 6, 6, 1};
+    ListView list(main_.Item(IDC_ENTRY_LIST));
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(images[row], list.Image(row));
+    const tstrings paths = {_T("Send To"), _T("*\\shell\\Open with Notepad\\command"),
+                            _T("*\\shellex\\ContextMenuHandlers\\Scanner"),
+                            _T("Drive\\shell\\Tidy\\command")};
+    EXPECT_EQ(paths, window_.EntryKeyPaths());
+    EXPECT_EQ(_T("You currently have 4 right click entries!"), main_.Text(IDC_COUNT_LINE));
+
+    // A second run builds the same three columns, not six.
+    window_.RefreshEntryList();
+    const HWND header = ListView_GetHeader(main_.Item(IDC_ENTRY_LIST));
+    EXPECT_EQ(3, Header_GetItemCount(header));
+    EXPECT_EQ(_T("Name"), Heading(0));
+    EXPECT_EQ(_T("Category"), Heading(1));
+    EXPECT_EQ(_T("Value / Command line"), Heading(2));
+    const int widths[3] = {130, 120, 300};
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(widths[column], ListView_GetColumnWidth(main_.Item(IDC_ENTRY_LIST), column));
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(main_.Item(IDC_ENTRY_LIST)) & LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(4, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(4u, window_.EntryKeyPaths().size());
+}
+
+TEST_F(MainWindowTest, ClickedRowDecidesWhichButtonsWork) {
+    AddUnreadableSendToFile(_T("Broken.lnk"));
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    AddHandler(kAllFilesHandlers, _T("Active"), kClassId);
+    AddHandler(kAllFilesHandlers, _T("Sleeping"), tstring(_T("-")) + kClassId);
+    Open();
+    for (int id : {IDC_REMOVE, IDC_TOGGLE, IDC_EDIT, IDC_ADD})
+        EXPECT_TRUE(main_.IsEnabled(id)) << id;
+
+    ClickRow(Row(_T("Edit")));
+    EXPECT_FALSE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_TRUE(main_.IsEnabled(IDC_REMOVE));
+    EXPECT_TRUE(main_.IsEnabled(IDC_EDIT));
+
+    ClickRow(Row(_T("Active")));
+    EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
+    EXPECT_TRUE(main_.IsEnabled(IDC_EDIT));
+
+    ClickRow(Row(_T("Sleeping")));
+    EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
+
+    ClickRow(Row(_T("Broken.lnk")));
+    EXPECT_FALSE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
+    EXPECT_FALSE(main_.IsEnabled(IDC_EDIT));
+    EXPECT_TRUE(main_.IsEnabled(IDC_ADD));
+}
+
+TEST_F(MainWindowTest, DeactivatesAndActivatesTheRowInPlace) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    const tstring handlerKey = tstring(kAllFilesHandlers) + _T("\\Scanner");
+    const tstring countLine = main_.Text(IDC_COUNT_LINE);
+    const int row = Row(_T("Scanner"));
+
+    ClickRow(row);
+    main_.Click(IDC_TOGGLE);
+    EXPECT_EQ(tstring(_T("-")) + kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
+    EXPECT_EQ(tstring(_T("-")) + kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
+    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
+
+    main_.Click(IDC_TOGGLE);
+    EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
+    EXPECT_EQ(kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
+    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+
+    EXPECT_EQ(countLine, main_.Text(IDC_COUNT_LINE));
+    EXPECT_EQ(2, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("notepad.exe %1"), reg::GetText(HKEY_CLASSES_ROOT,
+                                                 _T("*\\shell\\Edit\\command"), _T("")));
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(MainWindowTest, ToggleWithoutSelectionOnlyTellsTheUser) {
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    main_.Click(IDC_TOGGLE);
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
+              ui_.messages[0].text);
+    EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT,
+                                     tstring(kAllFilesHandlers) + _T("\\Scanner"), _T("")));
+}
+
+TEST_F(MainWindowTest, RemoveAnsweredYesDeletesTheVerbKeyOnly) {
+    AddVerb(kAllFiles, _T("First"), _T("one.exe"));
+    AddVerb(kAllFiles, _T("Second"), _T("two.exe"));
+    Open();
+    ClickRow(Row(_T("First")));
+    ui_.QueueButton(IDYES);
+    main_.Click(IDC_REMOVE);
+
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_EQ(tstring(_T("Do you really want to remove the selected entry from the right click menu?")) +
+                  _T("\n\nThis step cannot be undone."),
+              ui_.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
+              ui_.messages[0].type & (MB_TYPEMASK | MB_ICONMASK));
+    EXPECT_EQ(_T("Vantorel Verbsmith"), ui_.messages[0].caption);
+    EXPECT_EQ(_T("The entry has been removed."), ui_.messages[1].text);
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First")));
+    EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Second\\command")));
+    ASSERT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("Second"), main_.Cell(IDC_ENTRY_LIST, 0, 0));
+    EXPECT_EQ(_T("You currently have 1 right click entries!"), main_.Text(IDC_COUNT_LINE));
+}
+
+TEST_F(MainWindowTest, RemoveAnsweredNoKeepsEverything) {
+    AddVerb(kAllFiles, _T("First"), _T("one.exe"));
+    Open();
+    ClickRow(0);
+    ui_.QueueButton(IDNO);
+    main_.Click(IDC_REMOVE);
+    EXPECT_EQ(1u, ui_.messages.size());
+    EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First\\command")));
+    EXPECT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
+}
+
+TEST_F(MainWindowTest, RemoveWithoutSelectionAsksNothing) {
+    AddVerb(kAllFiles, _T("First"), _T("one.exe"));
+    Open();
+    main_.Click(IDC_REMOVE);
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("Please select the entry that you want to remove."), ui_.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), ui_.messages[0].type & MB_TYPEMASK);
+    EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First\\command")));
+}
+
+TEST_F(MainWindowTest, RemoveOfASendToRowDeletesItsFile) {
+    AddUnreadableSendToFile(_T("Old.lnk"));
+    PowerClass::CreateShortcut(_T("C:\\Tools\\viewer.exe"), sendTo_ / _T("Viewer.lnk"), _T(""));
+    Open();
+    ClickRow(Row(_T("Viewer.lnk")));
+    main_.Click(IDC_REMOVE);   // the recording double answers Yes
+    EXPECT_FALSE(files::Exists(sendTo_ / _T("Viewer.lnk")));
+    EXPECT_TRUE(files::Exists(sendTo_ / _T("Old.lnk")));
+    EXPECT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
+}
+
+TEST_F(MainWindowTest, DoubleClickEditsEveryRowButAnUnreadableLink) {
+    AddUnreadableSendToFile(_T("Broken.lnk"));
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    Open();
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver edit(dialog);
+        EXPECT_EQ(_T("Edit"), edit.Text(IDC_NAME));
+        EXPECT_EQ(_T("notepad.exe %1"), edit.Text(IDC_VALUE));
+        EXPECT_FALSE(edit.IsEnabled(IDC_NAME));
+        edit.Click(IDCANCEL);
+    });
+    ClickRow(Row(_T("Edit")), true);
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
+
+    ClickRow(Row(_T("Broken.lnk")), true);
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(MainWindowTest, EditWithoutSelectionTellsTheUser) {
+    Open();
+    main_.Click(IDC_EDIT);
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("Please select the entry that you want to edit."), ui_.messages[0].text);
+}
+
+TEST_F(MainWindowTest, EditingAShellEntryRewritesOnlyItsCommand) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    Open();
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver edit(dialog);
+        EXPECT_EQ(1, edit.ComboSelection(IDC_ENTRY_TYPE));
+        edit.Type(IDC_VALUE, _T("C:\\Tools\\Writer.exe \"%1\""));
+        edit.Click(IDOK);
+    });
+    ClickRow(0);
+    main_.Click(IDC_EDIT);
+    ASSERT_EQ(1, modal.Handled());
+    EXPECT_EQ(_T("C:\\Tools\\Writer.exe \"%1\""),
+              reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit\\command"), _T("")));
+    EXPECT_EQ(_T("Edit"), reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit"), _T("")));
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("The entry has been changed."), ui_.messages[0].text);
+    EXPECT_EQ(_T("C:\\Tools\\Writer.exe \"%1\""), main_.Cell(IDC_ENTRY_LIST, 0, 2));
+}
+
+TEST_F(MainWindowTest, EditingAHandlerDisablesTheToolsAndRewritesItsValueOnly) {
+    AddHandler(_T("Drive\\shellex\\ContextMenuHandlers"), _T("Scanner"), kClassId);
+    Open();
+    const TCHAR newId[] = _T("{11111111-2222-3333-4444-555555555555}");
+    ModalDialogHandler modal;
+    modal.Expect([&newId](HWND dialog) {
+        DialogDriver edit(dialog);
+        EXPECT_EQ(_T("Class identifier of the handler:"), edit.Text(IDC_VALUE_LABEL));
+        for (int id : {IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_PROGRAM, IDC_ADD_PARAMETER,
+                       IDC_REMOVE_PARAMETER, IDC_CHECK_COMMAND, IDC_NAME, IDC_ENTRY_TYPE,
+                       IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO})
+            EXPECT_FALSE(edit.IsEnabled(id)) << id;
+        EXPECT_EQ(7, edit.ComboSelection(IDC_ENTRY_TYPE));   // Drives
+        edit.Type(IDC_VALUE, newId);
+        edit.Click(IDOK);
+    });
+    ClickRow(0, true);
+    ASSERT_EQ(1, modal.Handled());
+    const tstring key = _T("Drive\\shellex\\ContextMenuHandlers\\Scanner");
+    EXPECT_EQ(newId, reg::GetText(HKEY_CLASSES_ROOT, key, _T("")));
+    EXPECT_TRUE(reg::SubKeys(HKEY_CLASSES_ROOT, key).empty());
+    EXPECT_EQ(tstrings{_T("Drive")}, reg::SubKeys(HKEY_CLASSES_ROOT, _T("")));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Drive\\shell")));
+}
+
+namespace {
+
+// Adds one entry through the add dialog opened by the Add button.
+void AddThroughDialog(DialogDriver& main, int type, const tstring& name, const tstring& value) {
+    ModalDialogHandler modal;
+    modal.Expect([&](HWND dialog) {
+        DialogDriver add(dialog);
+        EXPECT_TRUE(add.IsEnabled(IDC_ENTRY_TYPE));
+        EXPECT_EQ(0, add.ComboSelection(IDC_ENTRY_TYPE));
+        add.PickCombo(IDC_ENTRY_TYPE, type);
+        EXPECT_TRUE(add.HasFocus(IDC_NAME));
+        add.Type(IDC_NAME, name);
+        add.Type(IDC_VALUE, value);
+        add.Click(IDOK);
+    });
+    main.Click(IDC_ADD);
+    EXPECT_EQ(1, modal.Handled());
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AddsAShellEntryOfEveryRegistryType) {
+    Open();
+    const TCHAR* const locations[] = {
+        _T("*\\shell"), _T("AllFileSystemObjects\\shell"), _T("Folder\\shell"),
+        _T("SystemFileAssociations\\Directory.Audio\\shell"),
+        _T("SystemFileAssociations\\Directory.Video\\shell"),
+        _T("SystemFileAssociations\\Directory.Image\\shell"), _T("Drive\\shell")};
+    for (int type = 1; type <= 7; ++type) {
+        const tstring name = _T("Verb ") + std::to_wstring(type);
+        AddThroughDialog(main_, type, name, _T("C:\\Tools\\tool.exe %1"));
+        const tstring key = tstring(locations[type - 1]) + _T("\\") + name;
+        EXPECT_EQ(name, reg::GetText(HKEY_CLASSES_ROOT, key, _T(""))) << type;
+        EXPECT_EQ(_T("C:\\Tools\\tool.exe %1"),
+                  reg::GetText(HKEY_CLASSES_ROOT, key + _T("\\command"), _T("")));
+    }
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Directory\\shell")));
+    ASSERT_EQ(7u, ui_.messages.size());
+    EXPECT_EQ(_T("The entry has been added."), ui_.messages[6].text);
+    EXPECT_EQ(7, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("Folders"), main_.Cell(IDC_ENTRY_LIST, Row(_T("Verb 3")), 1));
+}
+
+TEST_F(MainWindowTest, AddsASendToShortcut) {
+    Open();
+    AddThroughDialog(main_, 8, _T("My Editor"), _T("C:\\Tools\\editor.exe"));
+    EXPECT_EQ(tstrings{_T("My Editor.lnk")}, files::List(sendTo_.Path()));
+    const int row = Row(_T("My Editor.lnk"));
+    EXPECT_EQ(_T("Send To"), main_.Cell(IDC_ENTRY_LIST, row, 1));
+    EXPECT_EQ(_T("C:\\Tools\\editor.exe"), main_.Cell(IDC_ENTRY_LIST, row, 2));
+}
+
+TEST_F(MainWindowTest, AddRefusesThePlaceholderTypeAndWritesNothing) {
+    Open();
+    ModalDialogHandler modal;
+    modal.Expect([this](HWND dialog) {
+        DialogDriver add(dialog);
+        add.Type(IDC_NAME, _T("Orphan"));
+        add.Type(IDC_VALUE, _T("notepad.exe"));
+        add.Click(IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+        ASSERT_EQ(1u, ui_.messages.size());
+        EXPECT_EQ(_T("Please enter a name, a value and the type of the entry."),
+                  ui_.messages[0].text);
+        add.Click(IDCANCEL);
+    });
+    main_.Click(IDC_ADD);
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_TRUE(reg::SubKeys(HKEY_CLASSES_ROOT, _T("")).empty());
+    EXPECT_TRUE(files::List(sendTo_.Path()).empty());
+    EXPECT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
+}
+
+TEST_F(MainWindowTest, ExecuteStartsTheCommandWithoutItsFirstPlaceholder) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    AddVerb(kAllFiles, _T("Pair"), _T("C:\\Tools\\diff.exe %1 %2"));
+    Open();
+    ClickRow(Row(_T("Edit")));
+    main_.MenuCommand(ID_FUNCTIONS_EXECUTE);
+    ClickRow(Row(_T("Pair")));
+    main_.MenuCommand(ID_FUNCTIONS_EXECUTE);
+    ASSERT_EQ(2u, ui_.shells.size());
+    EXPECT_EQ(_T("open"), ui_.shells[0].start.verb);
+    EXPECT_EQ(_T("notepad.exe"), ui_.shells[0].start.file);
+    EXPECT_EQ(_T(""), ui_.shells[0].start.parameters);
+    EXPECT_EQ(SW_SHOWNORMAL, ui_.shells[0].start.show);
+    EXPECT_EQ(_T("C:\\Tools\\diff.exe %2"), ui_.shells[1].start.file);
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(MainWindowTest, ExecuteRefusesHandlersAndMissingSelection) {
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    main_.MenuCommand(ID_FUNCTIONS_EXECUTE);
+    ClickRow(0);
+    main_.MenuCommand(ID_FUNCTIONS_EXECUTE);
+    EXPECT_TRUE(ui_.shells.empty());
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_EQ(_T("Please select the entry whose program you want to execute."),
+              ui_.messages[0].text);
+    EXPECT_EQ(_T("The selected entry cannot be executed."), ui_.messages[1].text);
+}
+
+TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    AddVerb(kAllFiles, _T("Gone"), _T("C:\\Missing\\gone.exe %1"));
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    main_.MenuCommand(ID_FUNCTIONS_CHECK);
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
+                  _T("(C:\\Missing\\gone.exe)"),
+              ui_.messages[0].text);
+    EXPECT_EQ(nullptr, ui_.messages[0].owner);
+    EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
+}
+
+TEST_F(MainWindowTest, AboutItemIsAddedOnceWhateverTheRefreshes) {
+    Open();
+    EXPECT_EQ(1, AboutItems());
+    ModalDialogHandler modal;
+    for (int i = 0; i < 3; ++i)
+        modal.Expect([](HWND dialog) { DialogDriver(dialog).Command(IDCANCEL); });
+    main_.Click(IDC_ADD);
+    main_.Click(IDC_ADD);
+    window_.RefreshEntryList();
+    EXPECT_EQ(1, AboutItems());
+
+    main_.SysCommand(IDM_ABOUTBOX);
+    EXPECT_EQ(3, modal.Handled());
+}
+
+TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    Open();
+    EXPECT_EQ(_T("&File"), MenuText(-1, 0));
+    EXPECT_EQ(_T("  &Language Selection"), MenuText(0, 0));
+
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver language(dialog);
+        EXPECT_EQ(_T("Please select your language:"), language.Text(1008));
+        EXPECT_TRUE(language.PickComboText(1024, _T("Deutsch")));
+        language.Click(IDOK);
+    });
+    main_.MenuCommand(ID_FILE_LANGUAGE);
+    ASSERT_EQ(1, modal.Handled());
+
+    EXPECT_NE(std::string::npos, ConfigFile().find("Language\r\n[1031]\r\n"));
+    EXPECT_EQ(_T("&Datei"), MenuText(-1, 0));
+    EXPECT_EQ(_T("&Funktionen"), MenuText(-1, 1));
+    EXPECT_EQ(_T("&Hilfe"), MenuText(-1, 2));
+    EXPECT_EQ(_T("  &Sprachauswahl"), MenuText(0, 0));
+    EXPECT_EQ(_T("  &Beenden"), MenuText(0, 2));
+    EXPECT_EQ(_T("  Einträge auf &Fehler prüfen"), MenuText(1, 4));
+    EXPECT_EQ(_T("  Ü&ber..."), MenuText(2, 3));
+    EXPECT_EQ(_T("Eintrag &entfernen"), main_.Text(IDC_REMOVE));
+    EXPECT_EQ(_T("Eintrag &deaktivieren"), main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(_T("Vorhandene Einträge im Rechtsklickmenü:"), main_.Text(IDC_ENTRIES_GROUP));
+    EXPECT_EQ(_T("Kategorie"), Heading(1));
+    EXPECT_EQ(_T("Alle Dateien"), main_.Cell(IDC_ENTRY_LIST, 0, 1));
+    EXPECT_EQ(_T("Sie haben zurzeit 1 Einträge im Rechtsklickmenü!"), main_.Text(IDC_COUNT_LINE));
+    EXPECT_EQ(1, AboutItems());
+}
+
+TEST_F(MainWindowTest, ChoosingTheCurrentLanguageWritesNothing) {
+    Open();
+    const std::string before = ConfigFile();
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver language(dialog);
+        EXPECT_TRUE(language.PickComboText(1024, _T("English")));
+        language.Click(IDOK);
+    });
+    main_.MenuCommand(ID_FILE_LANGUAGE);
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_EQ(before, ConfigFile());
+}
+
+TEST_F(MainWindowTest, MenuItemsCarryTheirImages) {
+    Open();
+    const int items[][2] = {{0, 0}, {0, 2}, {1, 0}, {1, 2}, {1, 4}, {2, 0}, {2, 2}, {2, 3}};
+    for (const auto& item : items) {
+        MENUITEMINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_CHECKMARKS;
+        ASSERT_TRUE(GetMenuItemInfo(GetSubMenu(main_.Menu(), item[0]), item[1], TRUE, &info));
+        EXPECT_NE(nullptr, info.hbmpUnchecked) << item[0] << "/" << item[1];
+        EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked);
+    }
+}
+
+TEST_F(MainWindowTest, HelpAndWebsiteGoToTheShell) {
+    Open();
+    main_.Help(IDC_ENTRY_LIST);
+    main_.MenuCommand(ID_HELP_HELPFILE);
+    main_.MenuCommand(ID_HELP_WEBSITE);
+    ASSERT_EQ(3u, ui_.shells.size());
+    EXPECT_EQ(program_ / _T("help.chm"), ui_.shells[0].start.file);
+    EXPECT_EQ(program_ / _T("help.chm"), ui_.shells[1].start.file);
+    EXPECT_EQ(_T("open"), ui_.shells[2].start.verb);
+    EXPECT_EQ(_T("https://www.vantorel.com/"), ui_.shells[2].start.file);
+}
+
+TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
+    Open();
+    const HDC dc = GetDC(window_.Handle());
+    const LRESULT first = SendMessage(window_.Handle(), WM_CTLCOLORSTATIC,
+                                      reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(main_.Item(IDC_COUNT_LINE)));
+    EXPECT_EQ(RGB(33, 93, 198), GetTextColor(dc));
+    EXPECT_EQ(RGB(240, 240, 240), GetBkColor(dc));
+    const LRESULT second = SendMessage(window_.Handle(), WM_CTLCOLORDLG,
+                                       reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(window_.Handle()));
+    EXPECT_NE(0, first);
+    EXPECT_EQ(first, second) << "one brush for everything";
+    ReleaseDC(window_.Handle(), dc);
+}
+
+namespace {
+
+// Every way of closing clears the launcher's "active" value in both roots.
+void ExpectCloseClearsHandshake(void (*close)(DialogDriver&)) {
+    reg::SetText(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active"), _T("x"));
+    reg::SetText(HKEY_CURRENT_USER, kLauncherKey, _T("active"), _T("x"));
+    CVerbsmithDlg window;
+    ASSERT_TRUE(window.Create());
+    DialogDriver main(window.Handle());
+    close(main);
+    EXPECT_TRUE(window.Ended());
+    EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active")));
+    EXPECT_FALSE(reg::ValueExists(HKEY_CURRENT_USER, kLauncherKey, _T("active")));
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, ExitClearsTheHandshake) {
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.MenuCommand(ID_FILE_EXIT); });
+}
+TEST_F(MainWindowTest, CloseBoxClearsTheHandshake) {
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Close(); });
+}
+// The dialog manager turns Escape into IDCANCEL and Enter into IDOK (the
+// hidden buttons); the end-to-end test presses the real keys.
+TEST_F(MainWindowTest, EscapeClearsTheHandshake) {
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDCANCEL); });
+}
+TEST_F(MainWindowTest, EnterClearsTheHandshake) {
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDOK); });
+}
