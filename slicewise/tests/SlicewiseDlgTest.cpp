@@ -456,6 +456,60 @@ TEST_F(SlicewiseWindow, AboutOpensFromTheMenuAndFromTheSystemMenu) {
     EXPECT_FALSE(window.Ended());
 }
 
+struct Colours {
+    HBRUSH brush;
+    int mode;
+    COLORREF text;
+    COLORREF back;
+};
+
+Colours ColoursOf(HWND window, HWND control, UINT message) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SetBkMode(dc, OPAQUE);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    Colours colours;
+    colours.brush = reinterpret_cast<HBRUSH>(
+        SendMessage(window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    colours.mode = GetBkMode(dc);
+    colours.text = GetTextColor(dc);
+    colours.back = GetBkColor(dc);
+    DeleteDC(dc);
+    return colours;
+}
+
+TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsGreyOnGrey) {
+    const HWND handle = window.Handle();
+    const Colours status = ColoursOf(handle, main.Item(IDC_STATUS), WM_CTLCOLORSTATIC);
+    ASSERT_NE(nullptr, status.brush);
+    EXPECT_EQ(TRANSPARENT, status.mode);
+    EXPECT_EQ(RGB(0, 0, 128), status.text);
+    for (int id : {IDC_WELCOME, IDC_INTRODUCTION})
+        EXPECT_EQ(RGB(0, 0, 128), ColoursOf(handle, main.Item(id), WM_CTLCOLORSTATIC).text) << id;
+
+    const Colours edit = ColoursOf(handle, main.Item(IDC_SOURCE_PATH), WM_CTLCOLOREDIT);
+    EXPECT_EQ(status.brush, edit.brush);   // one brush for every control
+    EXPECT_EQ(RGB(50, 50, 50), edit.text);
+    EXPECT_EQ(RGB(240, 240, 240), edit.back);
+    // The unit combo's own edit field has the id 1001, the Browse button's.
+    COMBOBOXINFO combo = {};
+    combo.cbSize = sizeof combo;
+    ASSERT_TRUE(GetComboBoxInfo(main.Item(IDC_SIZE_UNIT), &combo));
+    EXPECT_EQ(RGB(50, 50, 50), ColoursOf(handle, combo.hwndItem, WM_CTLCOLOREDIT).text);
+
+    const Colours radio = ColoursOf(handle, main.Item(IDC_SIZE_CD), WM_CTLCOLORSTATIC);
+    EXPECT_EQ(RGB(240, 240, 240), radio.back);
+    EXPECT_EQ(RGB(1, 2, 3), radio.text);
+    EXPECT_EQ(status.brush, ColoursOf(handle, handle, WM_CTLCOLORDLG).brush);
+}
+
+TEST_F(SlicewiseWindow, CarriesItsIconForTheTitleBarAndTheDragQuery) {
+    EXPECT_NE(0, SendMessage(window.Handle(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_NE(0, SendMessage(window.Handle(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(SendMessage(window.Handle(), WM_GETICON, ICON_BIG, 0),
+              SendMessage(window.Handle(), WM_QUERYDRAGICON, 0, 0));
+}
+
 TEST_F(SlicewiseWindow, HelpAndWebsiteOpenThroughTheShell) {
     main.MenuCommand(ID_HELP_HELPFILE);
     main.Help(IDC_DIVIDE);
