@@ -44,6 +44,14 @@ protected:
                 throw std::runtime_error("handler failed");
             return true;
         }
+        if (id == IDC_NAME && code == EN_CHANGE) {
+            seen.push_back(_T("name typed"));
+            return true;
+        }
+        if (id == IDC_LANGUAGE && code == CBN_EDITCHANGE) {
+            seen.push_back(_T("language typed"));
+            return true;
+        }
         if (id == IDC_LANGUAGE && code == CBN_SELCHANGE) {
             seen.push_back(_T("language picked"));
             return true;
