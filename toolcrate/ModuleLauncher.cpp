@@ -34,7 +34,7 @@ void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     if (BackgroundActive(module)) {
         const tstring text = FormatText(_T("%s\n\n%s"), {texts_.GetText(kBackgroundTexts[0]),
                                                           texts_.GetText(kBackgroundTexts[1])});
-        Ui().ShowMessage(window_.Handle(), text, appName_, MB_OK);
+        Ui().ShowMessage(window_.Owner(), text, appName_, MB_OK);
         return;
     }
     // Hide, timer, value, start: the value is in place before the module can
@@ -49,7 +49,7 @@ void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     if (!Ui().ShellStartProcess(OpenVerb(path), &process_)) {
         // Nothing would ever delete the value: come back at once and say why.
         EndWait();
-        Ui().ShowMessage(window_.Handle(), FormatText(texts_.GetText(kStartFailedText), {path}),
+        Ui().ShowMessage(window_.Owner(), FormatText(texts_.GetText(kStartFailedText), {path}),
                          texts_.GetText(kMessageCaptionText), MB_OK);
     }
 }

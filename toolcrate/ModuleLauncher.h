@@ -10,7 +10,7 @@
 // What the launch needs of the launcher's window.
 class LauncherWindow {
 public:
-    virtual HWND Handle() const = 0;
+    virtual HWND Owner() const = 0;   // of the launcher's messages
     virtual void Hide() = 0;
     virtual void Restore() = 0;
     virtual void StartLaunchTimer() = 0;   // timer 1, 200 ms

@@ -43,18 +43,20 @@ crate() {
 for s in 48 32 16; do crate "$s" "$tmp/icon$s.png"; done
 convert "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" toolcrate.ico
 
-# Bitmap 141: the banner along the left edge, 120 x 437.
+# Bitmap 141: the banner along the left edge, 120 x 437. The dialog font
+# decides how much of its height shows (Wine's is a little smaller than
+# Windows'), so nothing that matters lies in its lowest 60 pixels.
 crate 72 "$tmp/crate72.png"
 convert -size 120x437 gradient:"$navy"-"$sky" \
   -fill 'rgba(255,255,255,0.06)' -stroke none \
   -draw "polygon 0,300 120,220 120,260 0,340" -draw "polygon 0,360 120,280 120,300 0,380" \
   "$tmp/crate72.png" -geometry +24+22 -composite \
   "$tmp/banner-base.png"
-convert -size 310x70 xc:none -fill white -font "$sansBold" -pointsize 34 \
+convert -size 260x70 xc:none -fill white -font "$sansBold" -pointsize 32 \
   -gravity west -annotate +0-8 'Toolcrate 2' \
-  -fill '#a9d3f5' -font "$sans" -pointsize 15 -annotate +3+22 'V A N T O R E L   S U I T E' \
+  -fill '#a9d3f5' -font "$sans" -pointsize 14 -annotate +3+22 'V A N T O R E L  S U I T E' \
   -rotate -90 "$tmp/title.png"
-convert "$tmp/banner-base.png" "$tmp/title.png" -geometry +26+112 -composite \
+convert "$tmp/banner-base.png" "$tmp/title.png" -geometry +26+108 -composite \
   -fill '#f0a030' -draw "rectangle 0,0 119,3" \
   -fill "$navy" -draw "rectangle 116,0 119,436" \
   "$tmp/banner.png"

@@ -17,7 +17,7 @@ std::string Narrow(const tstring& text) { return std::string(text.begin(), text.
 class FakeWindow : public LauncherWindow {
 public:
     explicit FakeWindow(std::vector<std::string>& log) : log_(log) {}
-    HWND Handle() const override { return kWindow; }
+    HWND Owner() const override { return kWindow; }
     void Hide() override { log_.push_back("hide"); }
     void Restore() override { log_.push_back("restore"); }
     void StartLaunchTimer() override { log_.push_back("timer on"); }
