@@ -140,12 +140,15 @@ menubmp 154 add
 
 # --- header (130) and footer (129) of the main window, 640 pixels wide ---------
 convert "$tmp/app.png" -resize 52x52 "$tmp/app52.png"
-convert -size 73x640 gradient:"#2B6AD8"-"$navy" -rotate 90 \
-  \( -size 640x73 xc:none -fill '#FFFFFF14' -draw 'polygon 420,0 520,0 400,73 300,73' \
-     -draw 'polygon 540,0 600,0 480,73 420,73' -draw 'polygon 610,0 640,0 640,20 560,73 520,73' \) -composite \
-  "$tmp/app52.png" -geometry +16+10 -composite \
-  -font Liberation-Sans-Bold -pointsize 26 -fill white -annotate +82+44 'Vantorel Verbsmith' \
-  -fill '#FFB020' -draw 'rectangle 0,70 640,73' \
+# The blue band ends 13 pixels above the image's bottom: the group box below
+# has its caption there, which then stands on the window's grey.
+convert -size 60x640 gradient:"#2B6AD8"-"$navy" -rotate 90 \
+  \( -size 640x60 xc:none -fill '#FFFFFF14' -draw 'polygon 420,0 520,0 400,60 300,60' \
+     -draw 'polygon 540,0 600,0 480,60 420,60' -draw 'polygon 610,0 640,0 640,16 560,60 520,60' \) -composite \
+  -background "$face" -extent 640x73 \
+  "$tmp/app52.png" -geometry +16+4 -composite \
+  -font Liberation-Sans-Bold -pointsize 26 -fill white -annotate +82+38 'Vantorel Verbsmith' \
+  -fill '#FFB020' -draw 'rectangle 0,58 640,60' \
   -type TrueColor "BMP3:$out/bitmap130.bmp"
 convert -size 640x50 gradient:'#D6E0F0'-"$face" \
   -fill "$blue" -draw 'rectangle 0,0 640,1' \
