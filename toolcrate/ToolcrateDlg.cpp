@@ -46,9 +46,7 @@ HFONT CreateLightFont(int height, const TCHAR* face) {
 
 // The user is told about a settings file that could not be written.
 FileError SettingsFileError(const tstring& path) {
-    const DWORD error = GetLastError();
-    return error ? FileError::FromLastError(error, path)
-                 : FileError(FileError::kGeneric, 0, path);
+    return FileError::FromLastError(GetLastError(), path);
 }
 
 }  // namespace

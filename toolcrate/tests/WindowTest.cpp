@@ -1,1 +1,393 @@
+#include <gtest/gtest.h>
+#include "StagedFiles.h"
+#include "ToolcrateDlg.h"
+#include "resource.h"
+#include "common/SharedDialogIds.h"
+#include "framework/Menus.h"
+#include "framework/ProgramName.h"
+#include "framework/testkit/DialogDriver.h"
+#include "framework/testkit/ModalDialogHandler.h"
+#include "framework/testkit/RecordingUi.h"
+#include "tests/support/RegistrySandbox.h"
+#include "tests/support/TempFolder.h"
 
+namespace {
+
+const tstring kHandshakeKey = ModuleLauncher::kHandshakeKey;
+const TCHAR kUacKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System");
+
+std::string Narrow(const tstring& text) { return std::string(text.begin(), text.end()); }
+
+class ToolcrateWindow : public testing::Test {
+protected:
+    ToolcrateWindow() {
+        StageLauncherFiles(folder.Path(), _T("[1033]"));
+        PowerClass::OverrideProgramFolder(folder.Path());
+        english.Load();
+    }
+    ~ToolcrateWindow() override { PowerClass::OverrideProgramFolder(_T("")); }
+
+    // Opens the window; false when it closed during its initialisation.
+    bool Open() {
+        dialog.Create();
+        return dialog.Handle() != nullptr;
+    }
+    tstring Description(const CTranslation& texts, int first, int second) const {
+        return texts.GetText(first) + _T("\n") + texts.GetText(second);
+    }
+    tstring Shown() const { return ui().Text(IDC_DESCRIPTION); }
+    DialogDriver ui() const { return DialogDriver(dialog.Handle()); }
+    void MoveTo(int x, int y) { ui().MoveMouseTo(POINT{x, y}); }
+
+    // A language file section other than English, loaded for comparisons.
+    CTranslation German() {
+        const tstring config = folder / _T("config.ini");
+        const std::string saved = files::Read(config);
+        StageLauncherFiles(folder.Path(), _T("[1031]"));
+        CTranslation german(CTranslation::LauncherDialects());
+        german.Load();
+        files::Write(config, saved);
+        return german;
+    }
+    void PickLanguage(ModalDialogHandler& modal, const tstring& name) {
+        modal.Expect([name](HWND window) {
+            DialogDriver language(window);
+            EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_TOOLCRATE, name));
+            language.Click(IDOK);
+        });
+        ui().MenuCommand(ID_FILE_LANGUAGE);
+    }
+    tstring MenuText(std::initializer_list<int> path) const {
+        HMENU menu = ui().Menu();
+        std::vector<int> positions(path);
+        for (size_t i = 0; i + 1 < positions.size(); ++i)
+            menu = GetSubMenu(menu, positions[i]);
+        return MenuItemTextAt(menu, positions.back());
+    }
+    int AboutItems() const {
+        const HMENU menu = GetSystemMenu(dialog.Handle(), FALSE);
+        int count = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i)
+            count += GetMenuItemID(menu, i) == IDM_ABOUTBOX;
+        return count;
+    }
+    tstring ActiveValue() const {
+        return reg::GetText(HKEY_LOCAL_MACHINE, kHandshakeKey, _T("active"));
+    }
+
+    RegistrySandbox sandbox;
+    TempFolder folder;
+    RecordingUi recording;
+    CTranslation english{CTranslation::LauncherDialects()};
+    CToolcrateDlg dialog;
+};
+
+TEST_F(ToolcrateWindow, StartShowsTheLanguagesTexts) {
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(_T("Vantorel Toolcrate 2"), ui().Caption());
+    EXPECT_EQ(Description(english, 20, 22), Shown());
+    for (const SuiteModule& module : SuiteModules)
+        EXPECT_EQ(english.GetText(module.caption), ui().Text(module.button)) << module.name;
+    EXPECT_EQ(english.GetText(10), ui().Text(IDC_GROUP_CLEANING));
+    EXPECT_EQ(english.GetText(11), ui().Text(IDC_GROUP_TUNING));
+    EXPECT_EQ(english.GetText(12), ui().Text(IDC_GROUP_FILES));
+    EXPECT_EQ(_T(""), ui().Text(IDC_WELCOME));
+    EXPECT_FALSE(ui().IsVisible(IDC_WELCOME));
+    EXPECT_FALSE(ui().IsVisible(IDOK));
+    EXPECT_FALSE(ui().IsVisible(IDCANCEL));
+    EXPECT_TRUE(ui().HasFocus(IDC_DISKSCOUR));
+    EXPECT_EQ(1, AboutItems());
+    EXPECT_TRUE(recording.messages.empty());
+}
+
+TEST_F(ToolcrateWindow, MenusCarryTheTextsAndMarks) {
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(english.GetText(200), MenuText({0}));
+    EXPECT_EQ(english.GetText(210), MenuText({1}));
+    EXPECT_EQ(english.GetText(245), MenuText({2}));
+    EXPECT_EQ(_T("  ") + english.GetText(202), MenuText({0, 0}));
+    EXPECT_EQ(_T("  ") + english.GetText(205), MenuText({0, 2}));
+    EXPECT_EQ(english.GetText(211), MenuText({1, 0}));   // Diskscour
+    EXPECT_EQ(english.GetText(214), MenuText({1, 4}));   // Prefkeeper, after a separator
+    EXPECT_EQ(english.GetText(221), MenuText({1, 12}));  // Dirlister
+    EXPECT_EQ(_T("  ") + english.GetText(250), MenuText({2, 0}));
+    EXPECT_EQ(_T("  ") + english.GetText(255), MenuText({2, 1}));
+    EXPECT_EQ(_T("  ") + english.GetText(260), MenuText({2, 3}));
+    EXPECT_EQ(english.GetText(216), MenuText({2, 0, 6}));   // Verbsmith's help file
+    // Ids stay: the help-file entry still opens its submenu.
+    EXPECT_NE(nullptr, GetSubMenu(GetSubMenu(ui().Menu(), 2), 0));
+    EXPECT_EQ(32800u, GetMenuItemID(GetSubMenu(GetSubMenu(ui().Menu(), 2), 0), 12));
+
+    for (POINT mark : {POINT{0, 0}, POINT{0, 2}, POINT{2, 0}, POINT{2, 1}, POINT{2, 3}}) {
+        MENUITEMINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_CHECKMARKS;
+        GetMenuItemInfo(GetSubMenu(ui().Menu(), mark.x), mark.y, TRUE, &info);
+        EXPECT_NE(nullptr, info.hbmpChecked) << mark.x << "/" << mark.y;
+        EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked);
+    }
+}
+
+TEST_F(ToolcrateWindow, DescriptionFollowsTheMouse) {
+    ASSERT_TRUE(Open());
+    MoveTo(10, 10);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+    MoveTo(121, 46);
+    EXPECT_EQ(Description(english, 40, 42), Shown());
+    MoveTo(120, 46);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+    MoveTo(599, 46);
+    EXPECT_EQ(Description(english, 60, 62), Shown());
+    MoveTo(600, 46);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+    MoveTo(300, 45);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+    MoveTo(300, 283);
+    EXPECT_EQ(Description(english, 120, 122), Shown());   // Shredwell
+    MoveTo(300, 284);
+    MoveTo(300, 285);
+    EXPECT_EQ(Description(english, 120, 122), Shown());   // the gap changes nothing
+    MoveTo(300, 286);
+    EXPECT_EQ(Description(english, 180, 182), Shown());   // Dirlister
+    MoveTo(300, 350);
+    MoveTo(300, 358);
+    MoveTo(500, 300);   // the empty cell
+    EXPECT_EQ(Description(english, 180, 182), Shown());
+    MoveTo(300, 349);
+    EXPECT_EQ(Description(english, 180, 182), Shown());
+    MoveTo(300, 359);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+}
+
+TEST_F(ToolcrateWindow, HelpKeyShowsItsTextUntilAnotherAreaIsReached) {
+    ASSERT_TRUE(Open());
+    MoveTo(200, 100);
+    EXPECT_EQ(Description(english, 40, 42), Shown());
+    ui().Help(IDC_DISKSCOUR);
+    EXPECT_EQ(Description(english, 80, 82), Shown());
+    MoveTo(201, 101);   // within the area that was current
+    EXPECT_EQ(Description(english, 80, 82), Shown());
+    MoveTo(300, 100);
+    EXPECT_EQ(Description(english, 50, 52), Shown());
+    ui().Help(IDC_TRACEBANE);
+    MoveTo(5, 5);
+    EXPECT_EQ(Description(english, 30, 32), Shown());
+}
+
+TEST_F(ToolcrateWindow, LanguageChangeReachesEveryTextAndTheModules) {
+    // Prefkeeper and Shredwell are installed, Cryptvale is not.
+    for (const TCHAR* module : {_T("Prefkeeper"), _T("Shredwell")}) {
+        CreateDirectory((folder / module).c_str(), nullptr);
+        files::Write(folder / module + _T("\\config.ini"), "Language\r\n[----]\r\n");
+    }
+    CreateDirectory((folder / _T("Cryptvale")).c_str(), nullptr);
+    ASSERT_TRUE(Open());
+    MoveTo(5, 5);
+    const CTranslation german = German();
+
+    ModalDialogHandler modal;
+    PickLanguage(modal, _T("Deutsch"));
+    EXPECT_EQ(1, modal.Handled());
+
+    EXPECT_NE(std::string::npos, files::Read(folder / _T("config.ini")).find("Language\r\n[1031]\r\n"));
+    for (const TCHAR* module : {_T("Prefkeeper"), _T("Shredwell")})
+        EXPECT_EQ("Language\r\n[1031]\r\n", files::Read(folder / module + _T("\\config.ini")));
+    EXPECT_FALSE(files::Exists(folder / _T("Cryptvale\\config.ini")));
+    EXPECT_TRUE(recording.messages.empty());
+
+    EXPECT_EQ(german.GetText(200), MenuText({0}));
+    EXPECT_EQ(german.GetText(245), MenuText({2}));
+    EXPECT_EQ(_T("  ") + german.GetText(260), MenuText({2, 3}));
+    EXPECT_EQ(german.GetText(219), MenuText({1, 10}));
+    EXPECT_EQ(german.GetText(11), ui().Text(IDC_GROUP_TUNING));
+    EXPECT_EQ(Description(german, 20, 22), Shown());
+    MoveTo(300, 100);
+    EXPECT_EQ(Description(german, 50, 52), Shown());
+
+    PickLanguage(modal, _T("English"));
+    EXPECT_EQ(english.GetText(200), MenuText({0}));
+    EXPECT_EQ(1, AboutItems());
+}
+
+TEST_F(ToolcrateWindow, ChoosingTheCurrentLanguageWritesNothing) {
+    CreateDirectory((folder / _T("Shredwell")).c_str(), nullptr);
+    files::Write(folder / _T("Shredwell\\config.ini"), "Language\r\n[1036]\r\n");
+    const std::string config = files::Read(folder / _T("config.ini"));
+    ASSERT_TRUE(Open());
+    MoveTo(300, 100);
+    ModalDialogHandler modal;
+    PickLanguage(modal, _T("English"));
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_EQ(config, files::Read(folder / _T("config.ini")));
+    EXPECT_EQ("Language\r\n[1036]\r\n", files::Read(folder / _T("Shredwell\\config.ini")));
+    // Not initialised again: the description stays where the mouse put it.
+    EXPECT_EQ(Description(english, 50, 52), Shown());
+}
+
+// A module whose settings cannot be written does not stop the change: the
+// launcher switches, the others are written, and the user hears of it.
+TEST_F(ToolcrateWindow, UnwritableModuleSettingsAreReportedAfterTheSwitch) {
+    for (const TCHAR* module : {_T("Prefkeeper"), _T("Shredwell"), _T("Cryptvale")}) {
+        CreateDirectory((folder / module).c_str(), nullptr);
+        files::Write(folder / module + _T("\\config.ini"), "Language\r\n[1033]\r\n");
+    }
+    const tstring locked = folder / _T("Shredwell\\config.ini");
+    const HANDLE holder = CreateFile(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    ASSERT_TRUE(Open());
+    const CTranslation german = German();
+    ModalDialogHandler modal;
+    PickLanguage(modal, _T("Deutsch"));
+    CloseHandle(holder);
+
+    EXPECT_EQ(german.GetText(200), MenuText({0}));
+    EXPECT_EQ("Language\r\n[1031]\r\n", files::Read(folder / _T("Prefkeeper\\config.ini")));
+    EXPECT_EQ("Language\r\n[1031]\r\n", files::Read(folder / _T("Cryptvale\\config.ini")));
+    EXPECT_EQ("Language\r\n[1033]\r\n", files::Read(locked));
+    ASSERT_EQ(1u, recording.messages.size());
+    EXPECT_NE(tstring::npos, recording.messages[0].text.find(locked))
+        << Narrow(recording.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
+}
+
+TEST_F(ToolcrateWindow, UacOnAsksAndYesContinues) {
+    reg::SetDword(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"), 1);
+    recording.QueueButton(IDYES);
+    ASSERT_TRUE(Open());
+    ASSERT_EQ(1u, recording.messages.size());
+    const RecordingUi::MessageCall& question = recording.messages[0];
+    EXPECT_EQ(english.GetText(195) + _T("\n\n") + english.GetText(196) + _T("\n\n") +
+                  english.GetText(197),
+              question.text);
+    EXPECT_EQ(english.GetText(5), question.caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), question.type);
+    EXPECT_FALSE(dialog.Ended());
+    EXPECT_EQ(Description(english, 20, 22), Shown());
+
+    // A language change does not ask again.
+    ModalDialogHandler modal;
+    PickLanguage(modal, _T("Deutsch"));
+    EXPECT_EQ(1u, recording.messages.size());
+}
+
+TEST_F(ToolcrateWindow, UacOnAndNoCloses) {
+    reg::SetDword(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"), 1);
+    recording.QueueButton(IDNO);
+    Open();
+    EXPECT_EQ(1u, recording.messages.size());
+    EXPECT_TRUE(dialog.Ended());
+    EXPECT_EQ(IDCANCEL, dialog.Result());
+}
+
+TEST_F(ToolcrateWindow, UacOffOrUnsetAsksNothing) {
+    reg::SetDword(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"), 0);
+    ASSERT_TRUE(Open());
+    EXPECT_TRUE(recording.messages.empty());
+    CToolcrateDlg second;
+    RegDeleteKeyValue(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"));
+    second.Create();
+    EXPECT_TRUE(recording.messages.empty());
+    EXPECT_FALSE(second.Ended());
+}
+
+TEST_F(ToolcrateWindow, ButtonAndMenuLaunchTheSameWayAndTheTimerBringsTheWindowBack) {
+    ASSERT_TRUE(Open());
+    ui().Click(IDC_VERBSMITH);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    EXPECT_EQ(_T("x"), ActiveValue());
+    ui().Timer(ModuleLauncher::kTimerId);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+
+    reg::SetText(HKEY_LOCAL_MACHINE, kHandshakeKey, _T("active"), _T("X"));
+    ui().Timer(ModuleLauncher::kTimerId);
+    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
+    EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kHandshakeKey, _T("active")));
+
+    ui().MenuCommand(ID_MODULE_VERBSMITH);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    ASSERT_EQ(2u, recording.shells.size());
+    EXPECT_EQ(folder / _T("Verbsmith\\Verbsmith.exe"), recording.shells[0].start.file);
+    EXPECT_EQ(recording.shells[0].start.file, recording.shells[1].start.file);
+    EXPECT_EQ(recording.shells[0].start.verb, recording.shells[1].start.verb);
+}
+
+TEST_F(ToolcrateWindow, RefusalNamesTheProgramAndKeepsTheWindow) {
+    reg::SetText(HKEY_LOCAL_MACHINE, _T("Software\\Vantorel\\Vantorel Bootkindle"),
+                 _T("background control"), _T("active"));
+    ASSERT_TRUE(Open());
+    ui().MenuCommand(ID_MODULE_BOOTKINDLE);
+    ASSERT_EQ(1u, recording.messages.size());
+    EXPECT_EQ(ProgramName(), recording.messages[0].caption);
+    EXPECT_EQ(dialog.Handle(), recording.messages[0].owner);
+    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
+    EXPECT_TRUE(recording.shells.empty());
+}
+
+TEST_F(ToolcrateWindow, HelpFilesAndWebsiteOpenWithTheShell) {
+    ASSERT_TRUE(Open());
+    ui().MenuCommand(ID_HELPFILE_SEEKMARK);
+    ui().MenuCommand(ID_HELP_WEBSITE);
+    ASSERT_EQ(2u, recording.shells.size());
+    EXPECT_EQ(folder / _T("Seekmark\\help.chm"), recording.shells[0].start.file);
+    EXPECT_EQ(_T("https://www.vantorel.example/toolcrate/"), recording.shells[1].start.file);
+    EXPECT_EQ(_T("open"), recording.shells[1].start.verb);
+    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
+}
+
+TEST_F(ToolcrateWindow, AboutFromTheMenuAndTheWindowMenu) {
+    ASSERT_TRUE(Open());
+    ModalDialogHandler modal;
+    for (int i = 0; i < 3; ++i)
+        modal.Expect([](HWND about) { DialogDriver(about).Click(IDOK); });
+    ui().MenuCommand(ID_HELP_ABOUT);
+    ui().SysCommand(IDM_ABOUTBOX);
+    ui().SysCommand(IDM_ABOUTBOX | 0x000F);
+    EXPECT_EQ(3, modal.Handled());
+    EXPECT_EQ((tstrings{_T("About Toolcrate"), _T("About Toolcrate"), _T("About Toolcrate")}),
+              modal.Captions());
+}
+
+TEST_F(ToolcrateWindow, ExitEndsWithOkAndEscapeWithCancel) {
+    ASSERT_TRUE(Open());
+    ui().MenuCommand(ID_FILE_EXIT);
+    EXPECT_TRUE(dialog.Ended());
+    EXPECT_EQ(IDOK, dialog.Result());
+
+    CToolcrateDlg second;
+    second.Create();
+    DialogDriver(second.Handle()).Command(IDCANCEL);
+    EXPECT_EQ(IDCANCEL, second.Result());
+}
+
+TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
+    ASSERT_TRUE(Open());
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const struct {
+        int id;
+        COLORREF text;
+    } cases[] = {{IDC_GROUP_CLEANING, RGB(0, 0, 128)},
+                 {IDC_DESCRIPTION, RGB(0, 0, 128)},
+                 {IDC_GROUP_TUNING, RGB(128, 0, 0)},
+                 {IDC_GROUP_FILES, RGB(0, 128, 0)}};
+    for (const auto& c : cases) {
+        SetBkMode(dc, OPAQUE);
+        const HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessage(
+            dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+            reinterpret_cast<LPARAM>(dialog.Item(c.id))));
+        LOGBRUSH info = {};
+        ASSERT_TRUE(GetObject(brush, sizeof info, &info)) << c.id;
+        EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
+        EXPECT_EQ(c.text, GetTextColor(dc)) << c.id;
+        EXPECT_EQ(TRANSPARENT, GetBkMode(dc)) << c.id;
+    }
+    const HBRUSH background = reinterpret_cast<HBRUSH>(SendMessage(
+        dialog.Handle(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+        reinterpret_cast<LPARAM>(dialog.Handle())));
+    LOGBRUSH info = {};
+    ASSERT_TRUE(GetObject(background, sizeof info, &info));
+    EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
+    DeleteDC(dc);
+}
+
+}  // namespace
