@@ -50,7 +50,8 @@ _wine_make_prefix() {
 }
 
 wine_session_start() {
-  local build=$1 mode=${2:-}
+  local build mode=${2:-}
+  build=$(mkdir -p "$1" && cd "$1" && pwd)
   export WINEPREFIX="$build/wineprefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
