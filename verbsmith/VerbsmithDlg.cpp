@@ -37,23 +37,23 @@ struct MenuTitle {
 };
 const MenuTitle kMenuTitles[] = {{0, 200}, {1, 222}, {2, 250}};
 
-// The menu items: menu, position in it, command, text and image.
+// The menu items by position (their commands stay as the menu resource
+// has them): menu, position in it, text and image.
 struct MenuEntry {
     int menu;
     int position;
-    UINT command;
     int text;
     int bitmap;
 };
 const MenuEntry kMenuEntries[] = {
-    {0, 0, ID_FILE_LANGUAGE, 215, IDB_MENU_LANGUAGE},
-    {0, 2, ID_FILE_EXIT, 220, IDB_MENU_EXIT},
-    {1, 0, ID_FUNCTIONS_ADD, kAddEntry, IDB_MENU_ADD},
-    {1, 2, ID_FUNCTIONS_EXECUTE, 224, IDB_MENU_EXECUTE},
-    {1, 4, ID_FUNCTIONS_CHECK, 226, IDB_MENU_CHECK},
-    {2, 0, ID_HELP_HELPFILE, 255, IDB_MENU_HELP},
-    {2, 2, ID_HELP_WEBSITE, 260, IDB_MENU_WEBSITE},
-    {2, 3, ID_HELP_ABOUT, 265, IDB_MENU_ABOUT},
+    {0, 0, 215, IDB_MENU_LANGUAGE},         // Language Selection
+    {0, 2, 220, IDB_MENU_EXIT},             // Exit
+    {1, 0, kAddEntry, IDB_MENU_ADD},        // Add Entry
+    {1, 2, 224, IDB_MENU_EXECUTE},          // Execute selected Program
+    {1, 4, 226, IDB_MENU_CHECK},            // Check entries for errors
+    {2, 0, 255, IDB_MENU_HELP},             // Show help file
+    {2, 2, 260, IDB_MENU_WEBSITE},          // Go to website
+    {2, 3, 265, IDB_MENU_ABOUT},            // About
 };
 
 struct ColumnSpec {
@@ -168,6 +168,8 @@ void CVerbsmithDlg::RefreshEntryList() {
     for (size_t i = 0; i < entries.rows.size(); ++i) {
         const EntryRow& row = entries.rows[i];
         const int index = list.InsertRow(list.Count(), row.name, row.iconIndex);
+        if (index < 0)
+            continue;   // rows and key paths stay parallel
         list.SetCell(index, 2, row.value);
         list.SetCell(index, 1, row.category);
         entryKeyPaths.push_back(entries.entryKeyPaths[i]);
