@@ -468,7 +468,7 @@ TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
     EXPECT_EQ(_T("  Einträge auf &Fehler prüfen"), MenuText(1, 4));
     EXPECT_EQ(_T("  Ü&ber..."), MenuText(2, 3));
     EXPECT_EQ(_T("Eintrag &entfernen"), main_.Text(IDC_REMOVE));
-    EXPECT_EQ(_T("Eintrag &deaktivieren"), main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(_T("Eintrag deakti&vieren"), main_.Text(IDC_TOGGLE));
     EXPECT_EQ(_T("Vorhandene Einträge im Rechtsklickmenü:"), main_.Text(IDC_ENTRIES_GROUP));
     EXPECT_EQ(_T("Kategorie"), Heading(1));
     EXPECT_EQ(_T("Alle Dateien"), main_.Cell(IDC_ENTRY_LIST, 0, 1));
