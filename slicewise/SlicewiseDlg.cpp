@@ -59,9 +59,9 @@ const int kDefaultUnit = 1;   // KB
 // Disabled while a command runs: everything that would start another
 // command or change what the running one works on.
 const int kRunLockedControls[] = {
-    IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_MERGE,   IDC_DIVIDE,   IDC_SIZE_FLOPPY,
-    IDC_SIZE_CD,     IDC_SIZE_DVD,      IDC_SIZE_100KB, IDC_SIZE_500KB, IDC_SIZE_1MB,
-    IDC_SIZE_2MB,    IDC_SIZE_USER,
+    IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_MERGE,      IDC_DIVIDE,
+    IDC_SIZE_FLOPPY, IDC_SIZE_CD,       IDC_SIZE_DVD,   IDC_SIZE_100KB,
+    IDC_SIZE_500KB,  IDC_SIZE_1MB,      IDC_SIZE_2MB,   IDC_SIZE_USER,
 };
 
 bool IsSizeRadio(int id) {

@@ -3,10 +3,25 @@
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
 
+namespace {
+// The performance counter in milliseconds. GetTickCount moves in steps of
+// about 16 ms under Wine, too coarse for a 10 ms refresh.
+double NowMs() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / ticksPerMs;
+}
+}  // namespace
+
 WindowSliceHost::WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
                                  tstring& outputFolder)
     : window_(window), texts_(texts), statusText_(statusText), outputFolder_(outputFolder),
-      lastRefresh_(0) {}
+      lastRefresh_(-kRefreshMs) {}
 
 void WindowSliceHost::Status(const SliceStep& step) {
     latest_ = step;
@@ -25,11 +40,11 @@ void WindowSliceHost::Status(const SliceStep& step) {
 }
 
 bool WindowSliceHost::KeepGoing() {
-    if (GetTickCount64() - lastRefresh_ >= kRefreshMs) {
+    if (NowMs() - lastRefresh_ >= kRefreshMs) {
         if (unshown_)
             Show(latest_);
         PumpPendingMessages();
-        lastRefresh_ = GetTickCount64();
+        lastRefresh_ = NowMs();
     }
     return !stopRequested_;
 }

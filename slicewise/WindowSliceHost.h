@@ -10,7 +10,7 @@ class WindowSliceHost : public SliceHost {
 public:
     // The longest the window goes without repainting and answering while a
     // command copies.
-    static const ULONGLONG kRefreshMs = 10;
+    static constexpr double kRefreshMs = 10;
 
     // statusText and outputFolder are the window's values of the status line
     // and the folder box; the host keeps them in step with the controls.
@@ -37,5 +37,5 @@ private:
     SliceStep latest_;
     bool unshown_ = false;
     bool stopRequested_ = false;
-    ULONGLONG lastRefresh_;   // 0: the first KeepGoing refreshes at once
+    double lastRefresh_;   // the first KeepGoing refreshes at once
 };
