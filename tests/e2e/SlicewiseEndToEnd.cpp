@@ -173,6 +173,26 @@ TEST_F(SlicewiseProgram, DividesAFileAndMergesItBackByteForByte) {
     EXPECT_EQ(_T(""), TextOf(GetDlgItem(window, kStatus)));
 }
 
+TEST_F(SlicewiseProgram, ACloseDuringADivideStopsItAndEndsTheProgram) {
+    // Large enough that the close arrives while the parts are still written.
+    files::Write(data / _T("big.bin"), Pattern(256 << 20));
+    CreateDirectory((data / _T("out")).c_str(), nullptr);
+    Type(kSourcePath, data / _T("big.bin"));
+    Type(kOutputFolder, data / _T("out\\..."));
+    SendMessage(GetDlgItem(window, kSize1Mb), BM_CLICK, 0, 0);
+    Press(kDivide);
+    ASSERT_NE(nullptr, WaitFor([this] {
+        return TextOf(GetDlgItem(window, kStatus)).empty() ? nullptr : window;
+    }));
+    PostMessage(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(_T("The command was stopped. The files written so far remain."), AnswerMessage());
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, kPatienceMs));
+    EXPECT_FALSE(files::Exists(data / _T("out\\big.bin.00257.vtrl")));
+    // The program closed its files: every part can go.
+    for (const tstring& name : files::List(data / _T("out")))
+        EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
+}
+
 TEST_F(SlicewiseProgram, ClosingClearsTheLaunchersValueAndEndsTheProgram) {
     HKEY key;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, kHandshakeKey, 0, nullptr, 0,
