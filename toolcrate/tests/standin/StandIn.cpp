@@ -17,9 +17,9 @@ void DeleteHandshakeValue() {
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE && !GetEnvironmentVariableA("VT_STANDIN_KEEP_VALUE", nullptr, 0))
+        DeleteHandshakeValue();   // then closes the window as usual
     if (message == WM_DESTROY) {
-        if (!GetEnvironmentVariableA("VT_STANDIN_KEEP_VALUE", nullptr, 0))
-            DeleteHandshakeValue();
         PostQuitMessage(0);
         return 0;
     }
