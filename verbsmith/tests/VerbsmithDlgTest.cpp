@@ -503,6 +503,38 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirImages) {
     }
 }
 
+TEST_F(MainWindowTest, RowImagesServeAsNormalAndSmallList) {
+    Open();
+    const HWND list = main_.Item(IDC_ENTRY_LIST);
+    const HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+    ASSERT_NE(nullptr, images);
+    EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_NORMAL));
+    EXPECT_EQ(8, ImageList_GetImageCount(images));
+    int width = 0, height = 0;
+    ImageList_GetIconSize(images, &width, &height);
+    EXPECT_EQ(16, width);
+    EXPECT_EQ(16, height);
+    // The refresh after a command keeps the same list attached.
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDCANCEL); });
+    main_.Click(IDC_ADD);
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_SMALL));
+    EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_NORMAL));
+}
+
+TEST_F(MainWindowTest, WindowAndMinimisedWindowShowTheProgramIcon) {
+    Open();
+    const HICON icon = LoadIcon(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME));
+    ASSERT_NE(nullptr, icon);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
+              SendMessage(window_.Handle(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
+              SendMessage(window_.Handle(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
+              SendMessage(window_.Handle(), WM_QUERYDRAGICON, 0, 0));
+}
+
 TEST_F(MainWindowTest, HelpAndWebsiteGoToTheShell) {
     Open();
     main_.Help(IDC_ENTRY_LIST);
