@@ -89,6 +89,23 @@ tstring GetText(HKEY root, const tstring& key, const tstring& name) {
     return data;
 }
 
+BOOL CALLBACK MatchEdit(HWND window, LPARAM context) {
+    TCHAR className[32] = {};
+    GetClassName(window, className, 32);
+    if (lstrcmp(className, _T("Edit")) == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(context) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first visible edit field among the window's descendants.
+HWND FirstEdit(HWND parent) {
+    HWND found = nullptr;
+    EnumChildWindows(parent, MatchEdit, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 bool KeyExists(HKEY root, const tstring& key) {
     HKEY opened;
     if (RegOpenKeyEx(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
@@ -250,6 +267,25 @@ TEST_F(VerbsmithProgram, AddsAndRemovesAnEntryThroughTheDialogs) {
     EXPECT_TRUE(WaitUntil([&] { return Rows() == before; }));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAdded));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kVerb));
+}
+
+TEST_F(VerbsmithProgram, BrowseFileTakesThePathFromTheOpenFileDialog) {
+    Press(window, kAdd);
+    const HWND add = WaitFor([this] { return DialogOf(process.dwProcessId, window); });
+    ASSERT_NE(nullptr, add);
+    Press(add, 1006);
+    const HWND open = WaitFor([this, add] { return DialogOf(process.dwProcessId, add); });
+    ASSERT_NE(nullptr, open);
+    const HWND name = WaitFor([open] { return FirstEdit(open); });
+    ASSERT_NE(nullptr, name);
+    const tstring program = installed / _T("Verbsmith.exe");
+    SendMessage(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
+    PostMessage(open, WM_COMMAND, IDOK, 0);
+    ASSERT_NE(nullptr, WaitFor([open] { return IsWindow(open) ? nullptr : open; }));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(GetDlgItem(add, kValue)) == program; }))
+        << TextOf(GetDlgItem(add, kValue));
+    Press(add, IDCANCEL);
+    EXPECT_NE(nullptr, WaitFor([add] { return IsWindow(add) ? nullptr : add; }));
 }
 
 TEST_F(VerbsmithProgram, CheckReportsTheOneBrokenEntry) {
