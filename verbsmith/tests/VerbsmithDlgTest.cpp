@@ -428,6 +428,15 @@ TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
     EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
 }
 
+TEST_F(MainWindowTest, CheckOfAnEmptyListEndsAtOnce) {
+    Open();
+    ASSERT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("You currently have 0 right click entries!"), main_.Text(IDC_COUNT_LINE));
+    main_.MenuCommand(ID_FUNCTIONS_CHECK);
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("The check is finished: no errors were found."), ui_.messages[0].text);
+}
+
 TEST_F(MainWindowTest, AboutItemIsAddedOnceWhateverTheRefreshes) {
     Open();
     EXPECT_EQ(1, AboutItems());
@@ -566,7 +575,7 @@ TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
 namespace {
 
 // Every way of closing clears the launcher's "active" value in both roots.
-void ExpectCloseClearsHandshake(void (*close)(DialogDriver&)) {
+void ExpectCloseClearsHandshake(void (*close)(DialogDriver&), INT_PTR result) {
     reg::SetText(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active"), _T("x"));
     reg::SetText(HKEY_CURRENT_USER, kLauncherKey, _T("active"), _T("x"));
     CVerbsmithDlg window;
@@ -574,6 +583,7 @@ void ExpectCloseClearsHandshake(void (*close)(DialogDriver&)) {
     DialogDriver main(window.Handle());
     close(main);
     EXPECT_TRUE(window.Ended());
+    EXPECT_EQ(result, window.Result());
     EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active")));
     EXPECT_FALSE(reg::ValueExists(HKEY_CURRENT_USER, kLauncherKey, _T("active")));
 }
@@ -581,16 +591,16 @@ void ExpectCloseClearsHandshake(void (*close)(DialogDriver&)) {
 }  // namespace
 
 TEST_F(MainWindowTest, ExitClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.MenuCommand(ID_FILE_EXIT); });
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.MenuCommand(ID_FILE_EXIT); }, IDOK);
 }
 TEST_F(MainWindowTest, CloseBoxClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Close(); });
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Close(); }, IDCANCEL);
 }
 // The dialog manager turns Escape into IDCANCEL and Enter into IDOK (the
 // hidden buttons); the end-to-end test presses the real keys.
 TEST_F(MainWindowTest, EscapeClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDCANCEL); });
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDCANCEL); }, IDCANCEL);
 }
 TEST_F(MainWindowTest, EnterClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDOK); });
+    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDOK); }, IDOK);
 }
