@@ -90,8 +90,12 @@ void DialogDriver::ClickRow(int id, int row, bool doubleClick) {
         return;
     SetFocus(list);
     ListView view(list);
-    if (row >= 0)
+    if (row >= 0) {
         view.Select(row);
+        // A real click also moves the selection mark; selecting by item
+        // state does not (not under Wine, at least).
+        ListView_SetSelectionMark(list, row);
+    }
     Notify(list, NM_CLICK, row);
     if (doubleClick)
         Notify(list, NM_DBLCLK, row);

@@ -12,7 +12,7 @@
 //   ui.Click(1005);                        // BM_CLICK: BN_CLICKED reaches OnCommand
 //   EXPECT_EQ(_T("..."), ui.Text(1003));
 //   ui.PickCombo(1019, 2);                 // CBN_SELENDOK + CBN_SELCHANGE
-//   ui.ClickRow(1000, 3);                  // LVN_ITEMCHANGED + NM_CLICK
+//   ui.ClickRow(1000, 3);                  // selected + selection mark, NM_CLICK
 //   ui.ClickRow(1000, 3, true);            // ... + NM_DBLCLK
 //
 // An action on a control that is missing, disabled or hidden is a test

@@ -31,10 +31,7 @@ protected:
         ADD_FAILURE() << "no row for the entry";
         return -1;
     }
-    // A mouse click on a row: it becomes the selection mark as well as the
-    // selected row, then the list tells the window.
     void ClickRow(int row, bool doubleClick = false) {
-        ListView_SetSelectionMark(main_.Item(IDC_ENTRY_LIST), row);
         main_.ClickRow(IDC_ENTRY_LIST, row, doubleClick);
     }
     int AboutItems() const {
