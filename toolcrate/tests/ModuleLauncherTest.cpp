@@ -93,6 +93,8 @@ protected:
     ModuleLauncher launcher{window, power, texts, _T("Toolcrate")};
 };
 
+}  // namespace
+
 TEST_F(ModuleLauncherTest, ActiveBackgroundControlRefusesTheStart) {
     for (const TCHAR* module : {_T("Tracebane"), _T("Bootkindle")}) {
         SetBackground(module, _T("active"));
@@ -208,5 +210,3 @@ TEST_F(ModuleLauncherTest, HelpOpensTheModulesHelpFileOnly) {
     EXPECT_TRUE(log.empty());
     EXPECT_FALSE(reg::KeyExists(HKEY_LOCAL_MACHINE, kKey));
 }
-
-}  // namespace

@@ -82,6 +82,8 @@ protected:
     CToolcrateDlg dialog;
 };
 
+}  // namespace
+
 TEST_F(ToolcrateWindow, StartShowsTheLanguagesTexts) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(_T("Vantorel Toolcrate 2"), ui().Caption());
@@ -389,5 +391,3 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
     EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
     DeleteDC(dc);
 }
-
-}  // namespace

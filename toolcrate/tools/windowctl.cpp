@@ -3,6 +3,7 @@
 //   windowctl wait <caption> <seconds>   exit 0 once a visible top-level window
 //                                        with that caption exists, 1 on time-out
 //   windowctl close <caption>            posts WM_CLOSE to it; 1 when there is none
+//   windowctl pointer <x> <y>            puts the mouse pointer there (screen pixels)
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +17,8 @@ HWND FindVisible(const char* caption) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: windowctl wait <caption> <seconds> | close <caption>\n");
+    std::fprintf(stderr,
+                 "usage: windowctl wait <caption> <seconds> | close <caption> | pointer <x> <y>\n");
     return 2;
 }
 
@@ -36,5 +38,7 @@ int main(int argc, char** argv) {
         const HWND window = FindWindowA(nullptr, argv[2]);
         return window && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
+    if (argc >= 4 && std::strcmp(argv[1], "pointer") == 0)
+        return SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3])) ? 0 : 1;
     return Usage();
 }
