@@ -45,18 +45,6 @@ TEST(HoverTracker, LeavingTheRegionAtEachEdge) {
     }
 }
 
-TEST(HoverTracker, GapsInsideTheBoxChangeNothing) {
-    HoverTracker tracker;
-    EXPECT_EQ(Lines(40, 42), tracker.MoveTo(150, 100));
-    for (POINT p : {POINT{200, 284}, POINT{200, 285}, POINT{200, 350}, POINT{200, 358},
-                    POINT{500, 300}}) {
-        EXPECT_EQ(kNone, tracker.MoveTo(p.x, p.y)) << p.x << "," << p.y;
-        EXPECT_EQ(1, tracker.Area());
-    }
-    // Back into the same area: nothing new.
-    EXPECT_EQ(kNone, tracker.MoveTo(151, 101));
-}
-
 TEST(HoverTracker, EachAreaShowsItsModulesTexts) {
     const struct {
         int x, y;
@@ -75,12 +63,3 @@ TEST(HoverTracker, EachAreaShowsItsModulesTexts) {
     }
 }
 
-TEST(HoverTracker, LeavingAndComingBackSetsTheTextAgain) {
-    HoverTracker tracker;
-    EXPECT_EQ(Lines(50, 52), tracker.MoveTo(300, 100));
-    EXPECT_EQ(kOutsideTexts, tracker.MoveTo(10, 10));
-    EXPECT_EQ(Lines(50, 52), tracker.MoveTo(300, 100));
-    tracker.Reset();
-    EXPECT_EQ(HoverTracker::kAfterStart, tracker.Area());
-    EXPECT_EQ(Lines(50, 52), tracker.MoveTo(300, 100));
-}

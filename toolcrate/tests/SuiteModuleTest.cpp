@@ -30,16 +30,6 @@ TEST(SuiteModule, IdsAreUniqueAndFindTheirRow) {
     EXPECT_EQ(nullptr, ModuleByLaunchCommand(32786));
     EXPECT_EQ(nullptr, ModuleByHelpCommand(32771));
 }
-
-// The numbers do not follow the table order; a slip here shows the wrong text.
-TEST(SuiteModule, RowsWhoseNumbersBreakTheOrder) {
-    EXPECT_EQ(106, ModuleByButton(1005)->caption);         // Bootkindle
-    EXPECT_EQ(109, ModuleByButton(1013)->caption);         // Prefkeeper
-    EXPECT_EQ(120, ModuleByButton(1011)->hoverFirst);      // Shredwell
-    EXPECT_EQ(142, ModuleByButton(1013)->hoverSecond);     // Prefkeeper
-    EXPECT_EQ(tstring(_T("\\Cryptvale\\cryptvl.exe")), ModuleByLaunchCommand(32788)->executable);
-}
-
 TEST(SuiteModule, BackgroundKeysAndLanguageFlags) {
     tstrings withKey, withLanguage;
     for (const SuiteModule& module : SuiteModules) {
