@@ -102,6 +102,21 @@ TEST_F(ToolcrateWindow, StartShowsTheLanguagesTexts) {
     EXPECT_TRUE(recording.messages.empty());
 }
 
+// The dialog manager's keyboard handling, as the modal loop runs it.
+TEST_F(ToolcrateWindow, EnterStartsDiskscourAndEscapeCloses) {
+    ASSERT_TRUE(Open());
+    MSG enter = {GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessage(dialog.Handle(), &enter));
+    ASSERT_EQ(1u, recording.shells.size());
+    EXPECT_EQ(folder / _T("Diskscour\\dskscour.exe"), recording.shells[0].start.file);
+
+    ui().Timer(ModuleLauncher::kTimerId);   // no "x" left: back
+    MSG escape = {dialog.Handle(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessage(dialog.Handle(), &escape));
+    EXPECT_TRUE(dialog.Ended());
+    EXPECT_EQ(IDCANCEL, dialog.Result());
+}
+
 TEST_F(ToolcrateWindow, MenusCarryTheTextsAndMarks) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(english.GetText(200), MenuText({0}));
