@@ -69,8 +69,8 @@ fi
 caption="Vantorel Toolcrate 2"
 windowctl="$build/toolcrate/windowctl.exe"
 # The pointer in a corner, so the picture shows the description of the start
-# (once the first program has brought Wine's desktop up, it stays there).
-for _ in 1 2; do "$wine" "$windowctl" pointer 0 0 >/dev/null 2>&1 || true; done
+# (a place other than 0,0, where Wine believes it is at first).
+"$wine" "$windowctl" pointer 3 3 >/dev/null 2>&1 || true
 "$wine" Toolcrate.exe >/dev/null 2>&1 &
 launcher=$!
 if ! "$wine" "$windowctl" wait "$caption" 60 >/dev/null 2>&1; then
