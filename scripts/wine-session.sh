@@ -49,6 +49,16 @@ _wine_make_prefix() {
   touch "$WINEPREFIX/.vt-ready"
 }
 
+# Wine draws the caption buttons with Marlett, which it does not find in its
+# data folder here: without it the close box shows a letter "r".
+_wine_install_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  for font in /usr/share/wine/fonts/marlett.ttf; do
+    [ -f "$font" ] && [ ! -f "$fonts/${font##*/}" ] && cp "$font" "$fonts/"
+  done
+  return 0
+}
+
 wine_session_start() {
   local build mode=${2:-}
   build=$(mkdir -p "$1" && cd "$1" && pwd)
@@ -61,5 +71,6 @@ wine_session_start() {
     _wine_start_xvfb
   fi
   _wine_make_prefix
+  _wine_install_fonts
   wineserver -p >/dev/null 2>&1 </dev/null
 }
