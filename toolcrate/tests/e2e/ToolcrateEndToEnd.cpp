@@ -3,11 +3,16 @@
 // The launcher works on the prefix's real registry, so these tests run alone.
 #include <gtest/gtest.h>
 #include "../StagedFiles.h"
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/TempFolder.h"
 #include <algorithm>
 #include <chrono>
-#include <functional>
 #include <iostream>
+
+using program::DialogOf;
+using program::TextsOf;
+using program::WaitGone;
+using program::WaitUntil;
 
 namespace {
 
@@ -33,58 +38,6 @@ std::string ActiveValue() {
 }
 
 void DeleteActiveValue() { RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kHandshakeKey, "active"); }
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        Sleep(10);
-    }
-    return true;
-}
-
-struct Search {
-    DWORD process;
-    std::string className;
-    HWND exclude;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
-    Search& s = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == s.process && window != s.exclude && IsWindowVisible(window) &&
-        s.className == name) {
-        s.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window of the process with that class.
-HWND FindTopLevel(DWORD process, const std::string& className, HWND exclude = nullptr) {
-    Search search = {process, className, exclude, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM context) {
-    char text[1024] = {};
-    GetWindowTextA(child, text, sizeof text);
-    *reinterpret_cast<std::string*>(context) += std::string(text) + "\n";
-    return TRUE;
-}
-
-// The texts of a window's controls, one a line.
-std::string TextsOf(HWND window) {
-    std::string texts;
-    EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
 
 class ToolcrateEndToEnd : public testing::Test {
 protected:
@@ -119,8 +72,8 @@ protected:
         std::string command = "\"" + install / "Toolcrate.exe" + "\"";
         ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    install.Path().c_str(), &startup, &launcher));
-        ASSERT_TRUE(WaitFor([&] { return (window = FindTopLevel(launcher.dwProcessId, "#32770")); },
-                            20000));
+        ASSERT_TRUE(WaitUntil([&] { return (window = DialogOf(launcher.dwProcessId, nullptr)); },
+                              20000));
         char caption[64] = {};
         GetWindowTextA(window, caption, sizeof caption);
         ASSERT_STREQ(kCaption, caption);
@@ -137,18 +90,18 @@ protected:
     // Clicks Diskscour and checks that the launcher hands over to the module.
     void LaunchStandIn() {
         Click(kDiskscourButton);
-        ASSERT_TRUE(WaitFor([&] { return !LauncherVisible(); }, 5000));
-        ASSERT_TRUE(WaitFor([&] { return StandIn() != nullptr; }, 20000));
+        ASSERT_TRUE(WaitUntil([&] { return !LauncherVisible(); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return StandIn() != nullptr; }, 20000));
         EXPECT_EQ("x", ActiveValue());
     }
     // Closes the stand-in; the launcher must be back within 5 s.
     void CloseStandInAndWaitForLauncher() {
         PostMessageA(StandIn(), WM_CLOSE, 0, 0);
-        EXPECT_TRUE(WaitFor([&] { return LauncherVisible(); }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return LauncherVisible(); }, 5000));
     }
     // The launcher shows itself first and then deletes the value.
     void ExpectValueGone() {
-        EXPECT_TRUE(WaitFor([] { return ActiveValue() == "<missing>"; }, 2000)) << ActiveValue();
+        EXPECT_TRUE(WaitUntil([] { return ActiveValue() == "<missing>"; }, 2000)) << ActiveValue();
     }
     void CloseLauncher() {
         PostMessageA(window, WM_CLOSE, 0, 0);
@@ -166,9 +119,9 @@ TEST_F(ToolcrateEndToEnd, LauncherHidesWhileTheModuleRunsAndComesBack) {
     Start();
     LaunchStandIn();
     PostMessageA(StandIn(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return ActiveValue() != "x"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ActiveValue() != "x"; }, 5000));
     const auto cleared = std::chrono::steady_clock::now();
-    EXPECT_TRUE(WaitFor([&] { return LauncherVisible(); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return LauncherVisible(); }, 5000));
     const auto back = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - cleared);
     // The figure the benchmark reports (scripts/bench-toolcrate.sh).
@@ -191,13 +144,12 @@ TEST_F(ToolcrateEndToEnd, MissingExecutableIsReportedAndTheLauncherStays) {
     Start();
     Click(kTracebaneButton);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = FindTopLevel(launcher.dwProcessId, "#32770", window)); },
-                        10000));
+    ASSERT_TRUE(WaitUntil([&] { return (box = DialogOf(launcher.dwProcessId, window)); }, 10000));
     EXPECT_NE(std::string::npos, TextsOf(box).find(install / "Tracebane\\trcbane.exe"))
         << TextsOf(box);
     EXPECT_TRUE(LauncherVisible());
     EXPECT_EQ("<missing>", ActiveValue());
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+    ASSERT_TRUE(WaitGone(box, 5000));
     CloseLauncher();
 }

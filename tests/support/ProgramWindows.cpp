@@ -1,0 +1,101 @@
+#include "tests/support/ProgramWindows.h"
+
+namespace program {
+namespace {
+struct Search {
+    DWORD process;
+    HWND owner;
+    HWND except;
+    HWND result;
+};
+
+bool HasClass(HWND window, const TCHAR* name) {
+    TCHAR className[32] = {};
+    GetClassName(window, className, 32);
+    return lstrcmp(className, name) == 0;
+}
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
+    Search& search = *reinterpret_cast<Search*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search.process && window != search.except && IsWindowVisible(window) &&
+        HasClass(window, _T("#32770")) && GetWindow(window, GW_OWNER) == search.owner) {
+        search.result = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchEdit(HWND window, LPARAM context) {
+    if (HasClass(window, _T("Edit")) && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(context) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectText(HWND child, LPARAM context) {
+    *reinterpret_cast<tstring*>(context) += TextOf(child) + _T("\n");
+    return TRUE;
+}
+}  // namespace
+
+HWND WaitFor(const std::function<HWND()>& found, DWORD patienceMs) {
+    const ULONGLONG end = GetTickCount64() + patienceMs;
+    for (;;) {
+        if (const HWND window = found())
+            return window;
+        if (GetTickCount64() >= end)
+            return nullptr;
+        Sleep(10);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD patienceMs) {
+    return WaitFor([&done] { return done() ? GetDesktopWindow() : nullptr; }, patienceMs) != nullptr;
+}
+
+bool WaitGone(HWND window, DWORD patienceMs) {
+    return WaitUntil([window] { return !IsWindow(window); }, patienceMs);
+}
+
+HWND DialogOf(DWORD process, HWND owner, HWND except) {
+    Search search = {process, owner, except, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.result;
+}
+
+tstring TextOf(HWND window) {
+    TCHAR text[1024] = {};
+    SendMessage(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+tstring TextsOf(HWND window) {
+    tstring texts;
+    EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+HWND FirstEdit(HWND parent) {
+    HWND found = nullptr;
+    EnumChildWindows(parent, MatchEdit, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void Press(HWND dialog, int id) {
+    PostMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+tstring AnswerMessage(DWORD process, HWND owner, int button, HWND except) {
+    const HWND box = WaitFor([=] { return DialogOf(process, owner, except); });
+    if (!box)
+        return _T("<no message>");
+    const tstring text = TextOf(GetDlgItem(box, 0xFFFF));
+    PostMessage(box, WM_COMMAND, button, 0);
+    WaitGone(box);
+    return text;
+}
+}  // namespace program

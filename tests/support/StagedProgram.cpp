@@ -1,0 +1,46 @@
+#include "tests/support/StagedProgram.h"
+#include "tests/support/ProgramWindows.h"
+#include <stdexcept>
+
+namespace {
+tstring FileName(const tstring& path) { return path.substr(path.find_last_of(_T("\\/")) + 1); }
+}
+
+StagedProgram::StagedProgram(const tstring& exe, const tstring& sources,
+                             const tstring& languageFile)
+    : exe_(exe), sources_(sources), languageFile_(languageFile) {}
+
+StagedProgram::~StagedProgram() {
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+}
+
+HWND StagedProgram::Start(const std::string& marker) {
+    std::string config = files::Read(sources_ + _T("\\config.ini"));
+    const size_t system = config.find("[----]");
+    if (system == std::string::npos)
+        throw std::runtime_error("StagedProgram: config.ini without \"[----]\"");
+    config.replace(system, 6, marker);
+    files::Write(folder_ / _T("config.ini"), config);
+    files::Write(folder_ / languageFile_, files::Read(sources_ + _T("\\") + languageFile_));
+    const tstring installed = folder_ / FileName(exe_);
+    if (!CopyFile(exe_.c_str(), installed.c_str(), FALSE))
+        throw std::runtime_error("StagedProgram: cannot copy the program");
+
+    STARTUPINFO startup = {};
+    startup.cb = sizeof startup;
+    tstring command = _T("\"") + installed + _T("\"");
+    if (!CreateProcess(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       folder_.Path().c_str(), &startup, &process_))
+        throw std::runtime_error("StagedProgram: cannot start the program");
+    window_ = program::WaitFor([this] { return program::DialogOf(process_.dwProcessId, nullptr); });
+    return window_;
+}
+
+bool StagedProgram::WaitForExit() const {
+    return WaitForSingleObject(process_.hProcess, program::kPatienceMs) == WAIT_OBJECT_0;
+}
