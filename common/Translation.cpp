@@ -37,6 +37,8 @@ void CTranslation::Load() {
     tstring section = power_.ReadSetting(_T("Language"));
     if (section == kSystemLanguage) section = ChooseSection(file);
 
+    // No language names no section; it must not match a blank line.
+    if (section.empty()) return;
     tstrings lines;
     textfile::ReadLines(file, lines);
     auto line = lines.begin();

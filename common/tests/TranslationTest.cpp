@@ -112,6 +112,15 @@ TEST_F(Translation, MarkerMustMatchTheWholeLine) {
     EXPECT_EQ(LoadedForEditor(2), _T(""));
 }
 
+TEST_F(Translation, EmptyLanguageMatchesNoBlankLine) {
+    // An absent or empty "Language" names no section, not the first blank line.
+    files::Write(folder / _T("vstrl.ini"), "header\r\n\r\n00001 after the blank line\r\n[EOL]\r\n");
+    Settings("");
+    EXPECT_EQ(LoadedForEditor(1), _T(""));
+    files::Write(folder / _T("config.ini"), "Product ID\r\nvs\r\n");
+    EXPECT_EQ(LoadedForEditor(1), _T(""));
+}
+
 TEST_F(Translation, FirstEntryOfANumberWins) {
     Settings("[1031]");
     EXPECT_EQ(LoadedForEditor(7), _T("erste Sieben"));
