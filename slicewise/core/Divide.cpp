@@ -34,9 +34,11 @@ private:
         part_.Open(PartName(stem_, partNumber_), BufferedFile::kCreateWrite);
         host_.Status(SliceStep{slicetext::kDividing});
         if (source_.Length() <= partSize_) {
-            // The empty part 1 stays behind.
-            Finish();
+            // The empty part 1 stays behind. The refusal shows while the
+            // status line still says that dividing began; it is cleared after.
+            CloseFiles();
             Say(slicetext::kNothingToDivide, host_.Text(slicetext::kCaption));
+            host_.Status(SliceStep{slicetext::kEmpty});
             return SliceOutcome::kRefused;
         }
         std::vector<BYTE> block(kCopyBlock);
@@ -74,9 +76,13 @@ private:
         host_.Status(SliceStep{slicetext::kDividePart, partNumber_});
     }
 
-    void Finish() {
+    void CloseFiles() {
         part_.Close();
         source_.Close();
+    }
+
+    void Finish() {
+        CloseFiles();
         host_.Status(SliceStep{slicetext::kEmpty});
     }
 

@@ -9,6 +9,17 @@
 
 namespace {
 
+// The status steps a host had seen when the next message box came up.
+struct StepsAtMessage {
+    FakeHost* host;
+    std::vector<SliceStep> seen;
+};
+
+void RecordSteps(void* context) {
+    StepsAtMessage& record = *static_cast<StepsAtMessage*>(context);
+    record.seen = record.host->steps;
+}
+
 // A source in its own folder "in", parts into "out".
 class DivideTest : public ::testing::Test {
 protected:
@@ -87,9 +98,13 @@ TEST_P(DivideSizes, SourceNotLargerThanThePartIsRefusedLeavingAnEmptyPartOne) {
         ui.messages.clear();
         host.steps.clear();
         files::Write(Source(), TestBytes(size));
+        StepsAtMessage atMessage{&host, {}};
+        ui.OnNextMessage(RecordSteps, &atMessage);
 
         EXPECT_EQ(SliceOutcome::kRefused, Divide(UserDefined(GetParam()), host));
         EXPECT_EQ(tstrings{_T("T140")}, Messages()) << size << " bytes";
+        // The refusal comes while the status line still shows text 135.
+        EXPECT_EQ(std::vector<SliceStep>{Step(135)}, atMessage.seen);
         EXPECT_EQ(_T("T5"), ui.messages[0].caption);
         EXPECT_EQ(tstrings{_T("src.bin.00001.vtrl")}, files::List(OutFolder()));
         EXPECT_TRUE(files::Read(Part(1)).empty());
