@@ -279,6 +279,9 @@ void CSlicewiseDlg::RunDivide() {
 }
 
 void CSlicewiseDlg::RunMerge() {
+    // Merge takes no values from the window, but its flash of the folder box
+    // puts back the folder value: it is to be what the box shows, typed or not.
+    OutputFolder = ItemText(IDC_OUTPUT_FOLDER);
     runButton_ = IDC_MERGE;
     StartRun();
     Merge(*host_);

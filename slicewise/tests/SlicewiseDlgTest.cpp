@@ -238,6 +238,20 @@ TEST_F(SlicewiseWindow, DividesAndMergesRealFilesAndEndsWithAnEmptyStatusLine) {
     EXPECT_EQ(data / _T("out\\..."), main.Text(IDC_OUTPUT_FOLDER));
 }
 
+TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
+    PrepareDivide(1500, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("1"));   // 1 KB parts
+    main.Click(IDC_DIVIDE);
+    ASSERT_TRUE(files::Exists(Part(2)));
+    main.Type(IDC_OUTPUT_FOLDER, _T("E:\\typed\\..."));
+
+    ui.QueueOpenFile(Part(1));
+    main.Click(IDC_MERGE);
+    ASSERT_EQ(_T("The parts have been merged."), ui.messages.back().text);
+    EXPECT_TRUE(files::Read(data / _T("out\\a.bin")) == source);
+    EXPECT_EQ(_T("E:\\typed\\..."), main.Text(IDC_OUTPUT_FOLDER));
+}
+
 struct RunSnapshot {
     HWND window = nullptr;
     std::vector<int> enabledDuringRun;
