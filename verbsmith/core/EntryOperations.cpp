@@ -4,7 +4,6 @@
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
-#include "verbsmith/core/SendToFolder.h"
 #include "verbsmith/core/SpecialEntries.h"
 
 namespace {
@@ -75,10 +74,8 @@ RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWN
                          const ListedEntry& entry) {
     if (!MayRemove(translation, entry))
         return RemoveResult::Refused;
-    if (IsSendToRow(translation, entry) && !IsPlainFileName(entry.name)) {
-        ShowEditorMessage(translation, owner, texts::kBadSendToName);
+    if (IsSendToRow(translation, entry) && !CanReachSendToFile(power, translation, owner, entry.name))
         return RemoveResult::Refused;
-    }
     const tstring question = FormatText(_T("%s\n\n%s"), {translation.GetText(texts::kRemoveQuestion1),
                                                          translation.GetText(texts::kRemoveQuestion2)});
     if (ShowEditorMessage(translation, owner, question, MB_YESNO | MB_ICONQUESTION) != IDYES)

@@ -22,7 +22,9 @@ enum class RemoveResult {
 // Asks (texts 115 and 120, Yes/No), then deletes what the row names: the Send
 // To file of a row of category text 27, the verb key of a shell entry with
 // everything below it, or the key of a handler. A key path that is not the
-// row's own path below one of the listed locations deletes nothing.
+// row's own path below one of the listed locations deletes nothing; a Send To
+// name outside the folder, or an unknown folder, is refused (443, 444)
+// before the question.
 RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
                          const ListedEntry& entry);
 

@@ -25,6 +25,11 @@ tstring SendToFilePath(const PowerClass& power, const CTranslation& translation,
 
 }  // namespace
 
+bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
+                        const tstring& name) {
+    return !SendToFilePath(power, translation, owner, name, false).empty();
+}
+
 void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button) {
     for (const SpecialHandler& handler : SpecialHandlers) {
         if (handler.button != button)

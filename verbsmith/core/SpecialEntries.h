@@ -16,6 +16,10 @@ tstring SendToLinkName(const tstring& name);
 // folder. A name that would leave it is refused with text 443, an unknown
 // folder with text 444; then nothing is written or deleted and the result is
 // false.
+// True when Name is a file directly inside a known Send To folder; otherwise
+// the user is told why (443, 444). Lets Remove refuse before it asks.
+bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
+                        const tstring& name);
 // New link Name(.lnk) -> Value with description text 436; overwrites a file
 // of that name.
 bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,

@@ -141,6 +141,21 @@ TEST_F(EntryOperationsTest, RemovingASendToNameOutsideTheFolderIsRefused) {
     EXPECT_EQ(tstrings{_T("Bad Send To name.")}, MessageTexts());
 }
 
+// The folder value went away after the list was built: the user hears why
+// nothing happens, and is neither asked nor told the entry was removed.
+TEST_F(EntryOperationsTest, RemovingASendToEntryWithoutTheFolderAsksNothing) {
+    links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
+    const ListedEntry row = Row(_T("Mail.lnk"));
+    reg::SetDword(HKEY_CURRENT_USER,
+                  _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
+                  _T("SendTo"), 1);
+
+    EXPECT_EQ(RemoveResult::Refused, RemoveEntry(power, translation, kOwner, row));
+
+    EXPECT_EQ(tstrings{_T("Mail.lnk")}, files::List(sendTo.Path()));
+    EXPECT_EQ(tstrings{_T("No Send To folder.")}, MessageTexts());
+}
+
 TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocation) {
     const tstring locations[] = {_T("*\\shell"), _T("AllFileSystemObjects\\shell"), _T("Folder\\shell"),
                                  _T("SystemFileAssociations\\Directory.Audio\\shell"),
