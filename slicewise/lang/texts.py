@@ -16,7 +16,7 @@ TEXTS = {
          "Um eine aufgeteilte Datei wieder zusammenzufügen, klicken Sie links unten auf "
          "'Zusammenfügen'."),
     20: ("Please select a file to divide", "Bitte wählen Sie die Datei, die aufgeteilt werden soll"),
-    25: ("&Browse File", "&Datei wählen"),
+    25: ("&Browse File", "Datei &wählen"),
     30: ("Please select an output folder", "Bitte wählen Sie einen Zielordner für die Teile"),
     35: ("Browse F&older", "&Ordner wählen"),
     40: ("Single file size", "Größe der einzelnen Teile"),

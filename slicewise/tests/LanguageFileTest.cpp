@@ -28,7 +28,52 @@ std::map<std::string, std::set<int>> SectionNumbers(const std::string& file) {
     }
     return sections;
 }
+// The texts of each section by number.
+std::map<std::string, std::map<int, std::string>> SectionTexts(const std::string& file) {
+    std::map<std::string, std::map<int, std::string>> sections;
+    std::istringstream lines(file);
+    std::string line, section;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "[EOL]")
+            section.clear();
+        else if (line.size() == 6 && line[0] == '[')
+            section = line;
+        else if (!section.empty() && line.size() > 5)
+            sections[section][std::stoi(line.substr(0, 5))] = line.size() > 6 ? line.substr(6) : "";
+    }
+    return sections;
+}
+
+// The letter after "&", in lower case; 0 when the text has none.
+char Mnemonic(const std::string& text) {
+    const size_t at = text.find('&');
+    if (at == std::string::npos || at + 1 >= text.size())
+        return 0;
+    const char letter = text[at + 1];
+    return letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
 }  // namespace
+
+TEST(LanguageFile, WindowMnemonicsDoNotShadowTheMenuTitles) {
+    // In the window, Alt and a letter goes to the first control with that
+    // mnemonic before the menu bar: buttons, radios and the menu titles
+    // (200, 250) each need a letter of their own.
+    const int kWindowTexts[] = {25, 35, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 200, 250};
+    const std::string file = files::Read(tstring(SLICEWISE_SOURCES) + _T("\\Slicewisetrl.ini"));
+    for (const auto& section : SectionTexts(file)) {
+        std::map<char, int> owner;
+        for (int number : kWindowTexts) {
+            const char letter = Mnemonic(section.second.at(number));
+            if (!letter)
+                continue;
+            const auto taken = owner.emplace(letter, number);
+            EXPECT_TRUE(taken.second) << section.first << ": texts " << taken.first->second
+                                      << " and " << number << " share &" << letter;
+        }
+    }
+}
 
 TEST(LanguageFile, EnglishAndGermanHoldEveryTextAndNoOther) {
     const std::string file = files::Read(tstring(SLICEWISE_SOURCES) + _T("\\Slicewisetrl.ini"));
