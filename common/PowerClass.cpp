@@ -1,4 +1,5 @@
 #include "common/PowerClass.h"
+#include "framework/ModulePath.h"
 #include <cstdint>
 
 const TCHAR PowerClass::kKeyNotFound[] = _T("Registry key was not found :-( ");
@@ -8,18 +9,6 @@ namespace {
 tstring& ProgramFolderOverride() {
     static tstring folder;
     return folder;
-}
-
-tstring ModulePath() {
-    // The path may be longer than MAX_PATH: ask again with more room while
-    // the answer fills the whole buffer (that is, was cut).
-    for (DWORD size = MAX_PATH; size <= 0x10000; size *= 2) {
-        tstring path(size, _T('\0'));
-        DWORD length = GetModuleFileName(nullptr, &path[0], size);
-        if (length == 0) return {};
-        if (length < size) return path.substr(0, length);
-    }
-    return {};
 }
 
 // The positional value of text in the given base; a character that is not
@@ -55,7 +44,7 @@ bool WriteSettingsFile(const tstring& path, const tstring& key, const tstring& v
 
 tstring PowerClass::GetProgramFolder() const {
     if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
-    return FolderOfPath(ModulePath());
+    return FolderOfPath(ModuleFilePath());
 }
 
 tstring PowerClass::FolderOfPath(const tstring& path) {

@@ -1,4 +1,5 @@
 #include "framework/ProgramName.h"
+#include "framework/ModulePath.h"
 
 namespace {
 tstring& StoredName() {
@@ -7,9 +8,7 @@ tstring& StoredName() {
 }
 
 tstring ExecutableBaseName() {
-    TCHAR path[MAX_PATH] = {};
-    GetModuleFileName(nullptr, path, MAX_PATH);
-    tstring name = path;
+    tstring name = ModuleFilePath();
     const size_t slash = name.find_last_of(_T("\\/"));
     if (slash != tstring::npos)
         name.erase(0, slash + 1);
