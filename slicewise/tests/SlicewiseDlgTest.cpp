@@ -238,6 +238,26 @@ TEST_F(SlicewiseWindow, DividesAndMergesRealFilesAndEndsWithAnEmptyStatusLine) {
     EXPECT_EQ(data / _T("out\\..."), main.Text(IDC_OUTPUT_FOLDER));
 }
 
+TEST_F(SlicewiseWindow, AUnitTypedIntoTheComboGivesHundredByteParts) {
+    PrepareDivide(250, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("5"));
+    // Keys into the combo's own edit field, as a user types them.
+    COMBOBOXINFO combo = {};
+    combo.cbSize = sizeof combo;
+    ASSERT_TRUE(GetComboBoxInfo(main.Item(IDC_SIZE_UNIT), &combo));
+    SendMessage(combo.hwndItem, EM_SETSEL, 0, -1);
+    for (TCHAR key : tstring(_T("kilo")))
+        SendMessage(combo.hwndItem, WM_CHAR, key, 1);
+    ASSERT_EQ(_T("kilo"), main.Text(IDC_SIZE_UNIT));
+    main.Click(IDC_DIVIDE);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(_T("The file has been divided."), ui.messages[0].text);
+    EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
+    EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
+    EXPECT_EQ(source.substr(200), files::Read(Part(3)));
+    EXPECT_FALSE(files::Exists(Part(4)));
+}
+
 TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
     PrepareDivide(1500, IDC_SIZE_USER);
     main.Type(IDC_USER_SIZE, _T("1"));   // 1 KB parts
