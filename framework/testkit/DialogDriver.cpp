@@ -32,13 +32,17 @@ void DialogDriver::Type(int id, const tstring& text) {
     const HWND control = Usable(id);
     if (!control)
         return;
+    // A combo's window text is set without a word to its parent and leaves
+    // its list as it was. Replacing the edit field's text the way a user's
+    // keys do lets the combo clear its selection and send CBN_EDITCHANGE.
+    COMBOBOXINFO combo = {};
+    combo.cbSize = sizeof combo;
+    if (GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control) {
+        SendMessage(combo.hwndItem, EM_SETSEL, 0, -1);
+        SendMessage(combo.hwndItem, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        return;
+    }
     SetWindowText(control, text.c_str());
-    TCHAR className[32] = {};
-    GetClassName(control, className, 32);
-    // A combo box forwards the text to its edit without telling its parent.
-    if (lstrcmpi(className, WC_COMBOBOX) == 0)
-        SendMessage(dialog_, WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
-                    reinterpret_cast<LPARAM>(control));
 }
 
 void DialogDriver::PickCombo(int id, int index) {

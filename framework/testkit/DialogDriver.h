@@ -33,7 +33,8 @@ public:
     void Command(int id, int code = BN_CLICKED);
     void MenuCommand(int id);
     // The user types into an edit (or a combo's edit field): the whole text
-    // is replaced; the control sends EN_CHANGE / the dialog gets CBN_EDITCHANGE.
+    // is replaced; the control sends EN_CHANGE / the dialog gets CBN_EDITCHANGE
+    // and a closed combo's list loses its selection.
     void Type(int id, const tstring& text);
     // Picks a combo item by index or by its exact text (false when absent).
     void PickCombo(int id, int index);

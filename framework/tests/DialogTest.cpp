@@ -87,6 +87,20 @@ TEST(Dialog, MessagesReachTheirHandlers) {
     EXPECT_TRUE(IsIconic(dialog.Handle()));
 }
 
+// Typing into a closed combo's edit field leaves no list item selected, as
+// the keys of a user do; the dialog hears of it once.
+TEST(DialogDriver, TypingIntoAComboClearsItsSelection) {
+    ExchangeDialog dialog;
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver driver(dialog.Handle());
+    ASSERT_EQ(1, driver.ComboSelection(IDC_LANGUAGE));   // "deu" selected Deutsch
+    dialog.seen.clear();
+    driver.Type(IDC_LANGUAGE, _T("Klingon"));
+    EXPECT_EQ(_T("Klingon"), driver.Text(IDC_LANGUAGE));
+    EXPECT_EQ(CB_ERR, driver.ComboSelection(IDC_LANGUAGE));
+    EXPECT_EQ(tstrings{_T("language typed")}, dialog.seen);
+}
+
 TEST(Dialog, AnExceptionStopsAtTheDialogProcedure) {
     ExchangeDialog dialog;
     dialog.throwOnAction = true;
