@@ -3,6 +3,8 @@
 #include "ModuleLauncher.h"
 #include "SuiteModule.h"
 #include <algorithm>
+#include <cctype>
+#include <set>
 #include "common/Translation.h"
 #include "tests/support/TempFolder.h"
 
@@ -71,6 +73,29 @@ TEST_P(LanguageFileTest, EverySectionHasEveryText) {
     Load(_T("[") + tstring(GetParam(), GetParam() + 4) + _T("]"));
     for (int number : UsedNumbers())
         EXPECT_FALSE(texts.GetText(number).empty()) << "text " << number;
+}
+
+// A letter shared by two entries of one menu only moves between them: the
+// key no longer chooses the entry.
+TEST_P(LanguageFileTest, MenuMnemonicsAreUniqueWithinEachMenu) {
+    Load(_T("[") + tstring(GetParam(), GetParam() + 4) + _T("]"));
+    std::vector<int> modules;
+    for (const SuiteModule& module : SuiteModules)
+        modules.push_back(module.menuText);
+    const std::vector<std::vector<int>> menus = {
+        {200, 210, 245}, {202, 205}, modules, {250, 255, 260}};
+    for (const std::vector<int>& menu : menus) {
+        std::set<int> letters;
+        for (int number : menu) {
+            const tstring text = texts.GetText(number);
+            const size_t amp = text.find(_T('&'));
+            if (amp == tstring::npos || amp + 1 >= text.size())
+                continue;
+            const int letter = std::toupper(static_cast<unsigned char>(text[amp + 1]));
+            EXPECT_TRUE(letters.insert(letter).second)
+                << "text " << number << ": " << Narrow(text);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, LanguageFileTest, testing::Values("1033", "1031"));
