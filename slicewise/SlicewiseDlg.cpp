@@ -294,6 +294,7 @@ void CSlicewiseDlg::StartRun() {
 }
 
 void CSlicewiseDlg::EndRun() {
+    host_->ShowLatest();
     host_.reset();
     EnableRunControls(true);
     if (pendingClose_) {

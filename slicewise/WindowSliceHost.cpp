@@ -41,12 +41,16 @@ void WindowSliceHost::Status(const SliceStep& step) {
 
 bool WindowSliceHost::KeepGoing() {
     if (NowMs() - lastRefresh_ >= kRefreshMs) {
-        if (unshown_)
-            Show(latest_);
+        ShowLatest();
         PumpPendingMessages();
         lastRefresh_ = NowMs();
     }
     return !stopRequested_;
+}
+
+void WindowSliceHost::ShowLatest() {
+    if (unshown_)
+        Show(latest_);
 }
 
 void WindowSliceHost::SetFolderBox(const tstring& text) {

@@ -24,6 +24,10 @@ public:
     tstring FolderBox() override { return outputFolder_; }
     void SetFolderBox(const tstring& text) override;
 
+    // Shows the latest step if it is not on screen yet: after a run that
+    // ended in a failure, the status line keeps the last step it reached.
+    void ShowLatest();
+
     void RequestStop() { stopRequested_ = true; }
     bool StopRequested() const { return stopRequested_; }
 

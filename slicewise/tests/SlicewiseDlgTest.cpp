@@ -258,6 +258,21 @@ TEST_F(SlicewiseWindow, AUnitTypedIntoTheComboGivesHundredByteParts) {
     EXPECT_FALSE(files::Exists(Part(4)));
 }
 
+TEST_F(SlicewiseWindow, ADivideThatFailsLeavesItsLastStepInTheStatusLine) {
+    PrepareDivide(1000, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("100"));
+    main.PickCombo(IDC_SIZE_UNIT, 0);   // bytes
+    files::Write(Part(5), "held");
+    HANDLE other = CreateFile(Part(5).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    main.Click(IDC_DIVIDE);
+    CloseHandle(other);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(tstring::npos, ui.messages[0].text.find(_T("sharing violation")));
+    EXPECT_EQ(_T("Starting part 4..."), main.Text(IDC_STATUS));
+    EXPECT_EQ(_T("Starting part 4..."), window.StatusText);
+}
+
 TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
     PrepareDivide(1500, IDC_SIZE_USER);
     main.Type(IDC_USER_SIZE, _T("1"));   // 1 KB parts

@@ -52,6 +52,20 @@ TEST_F(WindowSliceHostTest, StepsWaitForTheRefreshAndOnlyTheLatestIsShown) {
     EXPECT_EQ(_T("Writing part 2: 7%"), status);
 }
 
+TEST_F(WindowSliceHostTest, TheLatestStepCanBeShownWithoutWaiting) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    host.Status(Step(slicetext::kDividing));
+    EXPECT_TRUE(host.KeepGoing());                    // the refresh of the run's start
+    host.Status(Step(slicetext::kDividePart, 3));
+    EXPECT_EQ(_T("Dividing..."), StatusControl());
+    host.ShowLatest();                                // a run that failed here
+    EXPECT_EQ(_T("Starting part 3..."), StatusControl());
+    EXPECT_EQ(_T("Starting part 3..."), status);
+    host.Status(Step(slicetext::kEmpty));
+    host.ShowLatest();                                // nothing new: stays empty
+    EXPECT_EQ(_T(""), StatusControl());
+}
+
 TEST_F(WindowSliceHostTest, MergeStepsUseTheMergeTexts) {
     WindowSliceHost host(window.Handle(), texts, status, folder);
     host.Status(Step(slicetext::kMergePart, 3));
