@@ -148,6 +148,21 @@ TEST_F(ModuleLauncherTest, ExactlyXKeepsWaiting) {
     EXPECT_EQ(_T("x"), reg::GetText(HKEY_LOCAL_MACHINE, kKey, kValue));
 }
 
+// The module may delete under HKEY_CURRENT_USER too; only the value under
+// HKEY_LOCAL_MACHINE ends the wait, and only that one is deleted.
+TEST_F(ModuleLauncherTest, OnlyTheLocalMachineValueCounts) {
+    launcher.LaunchModule(Module(_T("Verbsmith")));
+    reg::SetText(HKEY_CURRENT_USER, kKey, kValue, _T("X"));
+    log.clear();
+    launcher.PollHandshake();   // the launcher's own 350-byte "x" still stands
+    EXPECT_TRUE(log.empty());
+
+    RegDeleteKeyValue(HKEY_LOCAL_MACHINE, kKey.c_str(), kValue.c_str());
+    launcher.PollHandshake();
+    ExpectBackAndValueGone();
+    EXPECT_EQ(_T("X"), reg::GetText(HKEY_CURRENT_USER, kKey, kValue));
+}
+
 TEST_F(ModuleLauncherTest, AnythingButExactlyXEndsTheWait) {
     for (const tstring& data : {tstring(_T("X")), tstring(_T("x ")), tstring()}) {
         LaunchThenSetValue(data);
