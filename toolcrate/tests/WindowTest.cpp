@@ -37,6 +37,10 @@ protected:
     }
     tstring Shown() const { return ui().Text(IDC_DESCRIPTION); }
     DialogDriver ui() const { return DialogDriver(dialog.Handle()); }
+    // Sent straight to the window. The real pointer, which other tests on the
+    // display move, only queues its moves; these tests pump messages only in
+    // the modal language dialog and About box, which disable the launcher, so
+    // the queued moves never reach the description.
     void MoveTo(int x, int y) { ui().MoveMouseTo(POINT{x, y}); }
 
     // A language file section other than English, loaded for comparisons.
@@ -153,6 +157,8 @@ TEST_F(ToolcrateWindow, DescriptionFollowsTheMouse) {
     EXPECT_EQ(Description(english, 40, 42), Shown());
     MoveTo(120, 46);
     EXPECT_EQ(Description(english, 30, 32), Shown());
+    MoveTo(200, 50);   // back into the same area: set again
+    EXPECT_EQ(Description(english, 40, 42), Shown());
     MoveTo(599, 46);
     EXPECT_EQ(Description(english, 60, 62), Shown());
     MoveTo(600, 46);
