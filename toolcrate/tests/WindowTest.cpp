@@ -274,6 +274,34 @@ TEST_F(ToolcrateWindow, UnwritableModuleSettingsAreReportedAfterTheSwitch) {
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
 }
 
+// The launcher's own settings come first: when they cannot be written the
+// change stops there, the modules are not told and the texts stay.
+TEST_F(ToolcrateWindow, UnwritableOwnSettingsStopTheChange) {
+    CreateDirectory((folder / _T("Prefkeeper")).c_str(), nullptr);
+    files::Write(folder / _T("Prefkeeper\\config.ini"), "Language\r\n[1033]\r\n");
+    ASSERT_TRUE(Open());
+    MoveTo(300, 100);
+    const tstring config = folder / _T("config.ini");
+    const std::string before = files::Read(config);
+    // Readable, so the language dialog lists the languages; not replaceable.
+    const HANDLE holder = CreateFile(config.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    ModalDialogHandler modal;
+    PickLanguage(modal, _T("Deutsch"));
+    CloseHandle(holder);
+
+    EXPECT_EQ(1, modal.Handled());
+    EXPECT_EQ(before, files::Read(config));
+    EXPECT_EQ("Language\r\n[1033]\r\n", files::Read(folder / _T("Prefkeeper\\config.ini")));
+    ASSERT_EQ(1u, recording.messages.size());
+    EXPECT_NE(tstring::npos, recording.messages[0].text.find(config))
+        << Narrow(recording.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
+    EXPECT_EQ(english.GetText(200), MenuText({0}));
+    EXPECT_EQ(Description(english, 50, 52), Shown());   // not initialised again
+}
+
 TEST_F(ToolcrateWindow, UacOnAsksAndYesContinues) {
     reg::SetDword(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"), 1);
     recording.QueueButton(IDYES);
