@@ -257,9 +257,11 @@ void CToolcrateDlg::ChangeLanguage() {
     if (chosen == stored)
         return;
 
+    const tstring ownSettings = power_.GetProgramFolder() + _T("\\config.ini");
     if (!power_.WriteSetting(kLanguageKey, chosen)) {
-        ReportFileError(Handle(), SettingsFileError(power_.GetProgramFolder() + _T("\\config.ini")),
-                        ProgramName());
+        // Taken at once: building the caption may overwrite the last error.
+        const FileError failure = SettingsFileError(ownSettings);
+        ReportFileError(Handle(), failure, ProgramName());
         return;
     }
     // A module folder without settings is a module that is not installed.

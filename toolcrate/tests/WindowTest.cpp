@@ -3,6 +3,7 @@
 #include "ToolcrateDlg.h"
 #include "resource.h"
 #include "common/SharedDialogIds.h"
+#include "framework/BufferedFile.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/testkit/DialogDriver.h"
@@ -298,6 +299,10 @@ TEST_F(ToolcrateWindow, UnwritableOwnSettingsStopTheChange) {
     EXPECT_NE(tstring::npos, recording.messages[0].text.find(config))
         << Narrow(recording.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
+    // The report keeps the cause of the failed write.
+    FileError unknown = FileError::FromLastError(0, config);
+    unknown.cause = FileError::kGeneric;
+    EXPECT_NE(unknown.Message(), recording.messages[0].text);
     EXPECT_EQ(english.GetText(200), MenuText({0}));
     EXPECT_EQ(Description(english, 50, 52), Shown());   // not initialised again
 }
