@@ -3,8 +3,8 @@
 # Idempotent and quiet; needs root (or sudo) on Debian.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth cmake ninja-build googletest
-          fonts-wine fonts-liberation imagemagick cppcheck x11-utils xdotool)
+packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb cmake ninja-build googletest
+          fonts-wine fonts-liberation imagemagick cppcheck x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do
