@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
+#include "tests/support/LanguageFileCheck.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 
@@ -24,4 +26,35 @@ TEST(TempFolder, IsRemovedWithItsFiles) {
         EXPECT_EQ(files::Read(folder / _T("a.bin")), std::string("x\0y", 3));
     }
     EXPECT_FALSE(files::Exists(path));
+}
+
+// The language file checks must catch what they are there for.
+TEST(LanguageFileCheck, ReportsC1BytesBareLineFeedsAndAMissingLastCrLf) {
+    langfile::ExpectLatin1WithCrLf("[1033]\r\n00001 caf\xE9\r\n");
+    EXPECT_NONFATAL_FAILURE(langfile::ExpectLatin1WithCrLf("00001 \x80\r\n"), "byte 128 at 6");
+    EXPECT_NONFATAL_FAILURE(langfile::ExpectLatin1WithCrLf("[1033]\r\n00001 a\n00002 b\r\n"),
+                            "bare LF at 15");
+    EXPECT_NONFATAL_FAILURE(langfile::ExpectLatin1WithCrLf("[1033]\r\n00001 a"), "\\r\\n");
+    EXPECT_FATAL_FAILURE(langfile::ExpectLatin1WithCrLf(""), "bytes.empty()");
+}
+
+TEST(LanguageFileCheck, ReadsEachSectionByNumberAndReportsANumberGivenTwice) {
+    const std::string file = "[1033]\r\n00001 Pick:\r\n00002 English\r\n00010 \r\n[EOL]\r\n"
+                             "[1031]\r\n00001 W\xE4hlen:\r\n00002 Deutsch\r\n[EOL]\r\n";
+    const auto sections = langfile::Sections(file);
+    ASSERT_EQ(2u, sections.size());
+    EXPECT_EQ((langfile::Entries{{1, "Pick:"}, {2, "English"}, {10, ""}}), sections.at("[1033]"));
+    EXPECT_EQ((std::set<int>{1, 2}), langfile::Numbers(sections.at("[1031]")));
+    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"[1033]", "English"},
+                                                                {"[1031]", "Deutsch"}}),
+              langfile::LanguageNames(file));
+    EXPECT_NONFATAL_FAILURE(langfile::Sections("[1031]\r\n00001 a\r\n00001 b\r\n[EOL]\r\n"),
+                            "[1031] holds text 00001 twice");
+}
+
+TEST(LanguageFileCheck, ReportsTwoTextsMarkingOneLetterCaseAside) {
+    langfile::ExpectOwnMnemonics({{1, "&File"}, {2, "&Edit"}, {3, "No mark"}, {4, "Trailing &"}},
+                                 "menu");
+    EXPECT_NONFATAL_FAILURE(langfile::ExpectOwnMnemonics({{5, "&Open"}, {9, "Cl&ose"}}, "menu"),
+                            "menu: texts 5 and 9 share &o");
 }

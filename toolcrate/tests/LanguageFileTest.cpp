@@ -3,9 +3,8 @@
 #include "ModuleLauncher.h"
 #include "SuiteModule.h"
 #include <algorithm>
-#include <cctype>
-#include <set>
 #include "common/Translation.h"
+#include "tests/support/LanguageFileCheck.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -20,14 +19,6 @@ std::vector<int> UsedNumbers() {
         numbers.insert(numbers.end(),
                        {module.caption, module.menuText, module.hoverFirst, module.hoverSecond});
     return numbers;
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
 }
 
 class LanguageFileTest : public testing::TestWithParam<const char*> {
@@ -47,26 +38,16 @@ protected:
 // The wide programs read each byte as the character of the same code, so the
 // file must be Latin-1 proper: no C1 control bytes, lines ending in CR LF.
 TEST(LanguageFile, IsLatin1WithCrLf) {
-    const std::string bytes = files::Read(SourceFile(kLanguageFileName));
-    ASSERT_FALSE(bytes.empty());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char c = bytes[i];
-        EXPECT_FALSE(c >= 0x80 && c <= 0x9F) << "byte " << int(c) << " at " << i;
-        if (c == '\n') {
-            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
-        }
-    }
-    EXPECT_EQ("\r\n", bytes.substr(bytes.size() - 2));
+    langfile::ExpectLatin1WithCrLf(files::Read(SourceFile(kLanguageFileName)));
 }
 
 // The language dialog takes the name from the second line after the marker.
 TEST(LanguageFile, SecondLineAfterEachMarkerNamesTheLanguage) {
-    const std::vector<std::string> lines = Lines(files::Read(SourceFile(kLanguageFileName)));
-    std::vector<std::string> names;
-    for (size_t i = 0; i + 2 < lines.size(); ++i)
-        if (lines[i].size() == 6 && lines[i][0] == '[')
-            names.push_back(lines[i] + lines[i + 2].substr(6));
-    EXPECT_EQ((std::vector<std::string>{"[1033]English", "[1031]Deutsch"}), names);
+    const std::vector<std::pair<std::string, std::string>> names =
+        langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName)));
+    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"[1033]", "English"},
+                                                                {"[1031]", "Deutsch"}}),
+              names);
 }
 
 TEST_P(LanguageFileTest, EverySectionHasEveryText) {
@@ -85,16 +66,10 @@ TEST_P(LanguageFileTest, MenuMnemonicsAreUniqueWithinEachMenu) {
     const std::vector<std::vector<int>> menus = {
         {200, 210, 245}, {202, 205}, modules, {250, 255, 260}};
     for (const std::vector<int>& menu : menus) {
-        std::set<int> letters;
-        for (int number : menu) {
-            const tstring text = texts.GetText(number);
-            const size_t amp = text.find(_T('&'));
-            if (amp == tstring::npos || amp + 1 >= text.size())
-                continue;
-            const int letter = std::toupper(static_cast<unsigned char>(text[amp + 1]));
-            EXPECT_TRUE(letters.insert(letter).second)
-                << "text " << number << ": " << Narrow(text);
-        }
+        langfile::Entries entries;
+        for (int number : menu)
+            entries[number] = Narrow(texts.GetText(number));
+        langfile::ExpectOwnMnemonics(entries, std::string("[") + GetParam() + "] menu");
     }
 }
 

@@ -1,9 +1,7 @@
 // The shipped language file: both languages complete for every text the
 // editor shows, in the 8-bit form the translator reads.
 #include "EditorTestEnvironment.h"
-#include <map>
-#include <set>
-#include <sstream>
+#include "tests/support/LanguageFileCheck.h"
 
 namespace {
 
@@ -23,62 +21,24 @@ std::string ShippedFile() {
     return files::Read(folder + _T("\\Verbsmithtrl.ini"));
 }
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
-// The entries of one section by number; the language name from its second line.
-std::map<int, std::string> Section(const std::vector<std::string>& lines, const std::string& marker,
-                                   std::string& name) {
-    std::map<int, std::string> entries;
-    size_t i = 0;
-    while (i < lines.size() && lines[i] != marker)
-        ++i;
-    if (i + 2 < lines.size())
-        name = lines[i + 2].substr(6);
-    for (++i; i < lines.size() && lines[i] != "[EOL]"; ++i) {
-        if (lines[i].size() > 4 &&
-            !entries.emplace(std::stoi(lines[i].substr(0, 5)), lines[i].substr(6)).second)
-            ADD_FAILURE() << marker << " holds text " << lines[i].substr(0, 5) << " twice";
-    }
-    return entries;
-}
-
 }  // namespace
 
-TEST(LanguageFile, IsLatin1WithCrLfLineEnds) {
-    const std::string bytes = ShippedFile();
-    ASSERT_FALSE(bytes.empty());
-    for (unsigned char byte : bytes)
-        EXPECT_FALSE(byte >= 0x80 && byte <= 0x9F) << "byte " << int(byte);
-    EXPECT_EQ("\r\n", bytes.substr(bytes.size() - 2));
-    std::istringstream stream(bytes);
-    std::string line;
-    while (std::getline(stream, line))
-        EXPECT_TRUE(!line.empty() && line.back() == '\r') << "a line without CR: " << line;
-}
+TEST(LanguageFile, IsLatin1WithCrLfLineEnds) { langfile::ExpectLatin1WithCrLf(ShippedFile()); }
 
 TEST(LanguageFile, EnglishAndGermanHoldEveryTextOnce) {
-    const std::vector<std::string> lines = Lines(ShippedFile());
-    std::string english, german;
-    const std::map<int, std::string> en = Section(lines, "[1033]", english);
-    const std::map<int, std::string> de = Section(lines, "[1031]", german);
-    EXPECT_EQ("English", english);
-    EXPECT_EQ("Deutsch", german);
+    const std::string bytes = ShippedFile();
+    const auto names = langfile::LanguageNames(bytes);
+    std::map<std::string, std::string> nameOf(names.begin(), names.end());
+    EXPECT_EQ("English", nameOf["[1033]"]);
+    EXPECT_EQ("Deutsch", nameOf["[1031]"]);
+    auto sections = langfile::Sections(bytes);
+    const langfile::Entries& en = sections["[1033]"];
+    const langfile::Entries& de = sections["[1031]"];
     for (int number : kUsedTexts) {
         EXPECT_TRUE(en.count(number) && !en.at(number).empty()) << "English lacks " << number;
         EXPECT_TRUE(de.count(number) && !de.at(number).empty()) << "German lacks " << number;
     }
-    std::set<int> enNumbers, deNumbers;
-    for (const auto& entry : en)
-        enNumbers.insert(entry.first);
-    for (const auto& entry : de)
-        deNumbers.insert(entry.first);
-    EXPECT_EQ(enNumbers, deNumbers);
+    EXPECT_EQ(langfile::Numbers(en), langfile::Numbers(de));
     // The count line is formatted with one number.
     for (const std::string& text : {en.at(65), de.at(65)}) {
         EXPECT_NE(std::string::npos, text.find("%d"));
