@@ -1,4 +1,5 @@
 #include "common/PowerClass.h"
+#include "framework/Handles.h"
 #include "framework/ModulePath.h"
 #include <cstdint>
 
@@ -25,20 +26,17 @@ int ParsePositional(const tstring& text, const TCHAR* digits, uint32_t base) {
 }
 
 bool FindFile(const tstring& path, WIN32_FIND_DATA& data) {
-    HANDLE find = FindFirstFile(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    FindClose(find);
-    return true;
+    return FindHandle(FindFirstFile(path.c_str(), &data)).Valid();
 }
 
 // Replaces the value line after every occurrence of key. A key on the last
 // line has no value line and is left alone.
-bool WriteSettingsFile(const tstring& path, const tstring& key, const tstring& value) {
+WriteResult WriteSettingsFile(const tstring& path, const tstring& key, const tstring& value) {
     tstrings lines;
-    if (!textfile::ReadLines(path, lines)) return false;
+    if (!textfile::ReadLines(path, lines)) return {GetLastError()};
     for (size_t i = 0; i + 1 < lines.size(); ++i)
         if (lines[i] == key) lines[i + 1] = value;
-    return textfile::WriteLines(path, lines);
+    return {textfile::WriteLines(path, lines)};
 }
 }
 
@@ -54,9 +52,11 @@ tstring PowerClass::FolderOfPath(const tstring& path) {
 
 void PowerClass::OverrideProgramFolder(const tstring& folder) { ProgramFolderOverride() = folder; }
 
+tstring PowerClass::SettingsFilePath() const { return GetProgramFolder() + _T("\\config.ini"); }
+
 tstring PowerClass::ReadSetting(const tstring& key) const {
     tstrings lines;
-    textfile::ReadLines(GetProgramFolder() + _T("\\config.ini"), lines);
+    textfile::ReadLines(SettingsFilePath(), lines);
     tstring value;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] != key) continue;
@@ -67,11 +67,11 @@ tstring PowerClass::ReadSetting(const tstring& key) const {
     return value;
 }
 
-bool PowerClass::WriteSetting(const tstring& key, const tstring& value) const {
-    return WriteSettingsFile(GetProgramFolder() + _T("\\config.ini"), key, value);
+WriteResult PowerClass::WriteSetting(const tstring& key, const tstring& value) const {
+    return WriteSettingsFile(SettingsFilePath(), key, value);
 }
 
-bool PowerClass::WriteModuleSetting(const tstring& subFolder, const tstring& key,
+WriteResult PowerClass::WriteModuleSetting(const tstring& subFolder, const tstring& key,
                                     const tstring& value) const {
     return WriteSettingsFile(GetProgramFolder() + subFolder + _T("\\config.ini"), key, value);
 }

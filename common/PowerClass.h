@@ -4,6 +4,13 @@
 // operation shows a message; failures come back as results.
 #include "framework/TString.h"
 
+// What a writing helper did: ERROR_SUCCESS, or the system's error code (a
+// COM failure keeps its HRESULT), for the caller to report.
+struct WriteResult {
+    DWORD error = ERROR_SUCCESS;
+    explicit operator bool() const { return error == ERROR_SUCCESS; }
+};
+
 class PowerClass {
 public:
     // Registry places by kind. Kind 0 reads HKEY_CURRENT_USER's "Shell Folders"
@@ -24,12 +31,14 @@ public:
     static void OverrideProgramFolder(const tstring& folder);
 
     // Settings file "config.ini" beside the executable: a key line, then its
-    // value line. The write functions change existing value lines only and
-    // return false when the file could not be read or replaced.
+    // value line. The write functions change existing value lines only; they
+    // fail when the file could not be read or replaced.
     tstring ReadSetting(const tstring& key) const;
-    bool WriteSetting(const tstring& key, const tstring& value) const;
-    bool WriteModuleSetting(const tstring& subFolder, const tstring& key,
-                            const tstring& value) const;
+    WriteResult WriteSetting(const tstring& key, const tstring& value) const;
+    WriteResult WriteModuleSetting(const tstring& subFolder, const tstring& key,
+                                   const tstring& value) const;
+    // "<program folder>\config.ini", the file the settings functions use.
+    tstring SettingsFilePath() const;
 
     static bool FileHasLine(const tstring& path, const tstring& line);
     static bool FileExists(const tstring& path);
@@ -38,13 +47,15 @@ public:
     tstring ReadRegistryText(int kind, const tstring& valueName) const;
     BYTE ReadRegistryByte(int kind, const tstring& valueName) const;
     void EnumerateKey(HKEY key);
-    void DeleteRegistryValue(int kind, const tstring& valueName) const;
-    void DeleteClassesKeyTree(const tstring& keyName) const;
-    void WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const;
-    void WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const;
+    // The writing operations; a kind without a place for them fails with
+    // ERROR_INVALID_PARAMETER.
+    WriteResult DeleteRegistryValue(int kind, const tstring& valueName) const;
+    WriteResult DeleteClassesKeyTree(const tstring& keyName) const;
+    WriteResult WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const;
+    WriteResult WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const;
 
-    static void CreateShortcut(const tstring& target, const tstring& linkPath,
-                               const tstring& description);
+    static WriteResult CreateShortcut(const tstring& target, const tstring& linkPath,
+                                      const tstring& description);
     tstring ReadShortcut(const tstring& linkPath);
 
     static int ParseDecimal(const tstring& text);
@@ -59,9 +70,10 @@ public:
 // of the same code in the wide programs and stays as it is in the narrow one.
 // Lines end in CR LF or LF; a missing file reads as no lines.
 namespace textfile {
-// False when the file cannot be read.
+// False when the file cannot be read (the cause stays in GetLastError).
 bool ReadLines(const tstring& path, tstrings& lines);
 // Writes every line followed by CR LF through a temp file beside the file,
-// which then replaces it in one step; false (file unchanged) on failure.
-bool WriteLines(const tstring& path, const tstrings& lines);
+// which then replaces it in one step. On failure the file is unchanged and
+// the result is the system's error code; ERROR_SUCCESS otherwise.
+DWORD WriteLines(const tstring& path, const tstrings& lines);
 }

@@ -1,5 +1,6 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
+#include "framework/Handles.h"
 #include <shlwapi.h>
 #include <algorithm>
 
@@ -72,14 +73,13 @@ LONG QueryValue(HKEY key, const tstring& name, std::vector<BYTE>& buffer, DWORD&
 tstring PowerClass::ReadRegistryText(int kind, const tstring& valueName) const {
     Place place = ReadPlace(kind, subKey);
     if (!CanRead(place, kind)) return kKeyNotFound;
-    HKEY key;
-    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    RegKey key;
+    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
+        ERROR_SUCCESS)
         return tstring();
     std::vector<BYTE> buffer(kTextBufferChars * sizeof(TCHAR), 0);
     DWORD type = 0, size = 0;
-    LONG rc = QueryValue(key, valueName, buffer, type, size);
-    RegCloseKey(key);
-    if (rc != ERROR_SUCCESS) return tstring();
+    if (QueryValue(key.Get(), valueName, buffer, type, size) != ERROR_SUCCESS) return tstring();
     if (type != REG_SZ) return kNoRegSz;
     const TCHAR* text = reinterpret_cast<const TCHAR*>(buffer.data());
     tstring value(text, size / sizeof(TCHAR));
@@ -90,13 +90,12 @@ tstring PowerClass::ReadRegistryText(int kind, const tstring& valueName) const {
 BYTE PowerClass::ReadRegistryByte(int kind, const tstring& valueName) const {
     Place place = kind == kFullPath ? FullPathPlace(subKey) : ReadPlace(kind, subKey);
     if (!CanRead(place, kind)) return 1;
-    HKEY key;
-    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+    RegKey key;
+    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return 0;
     std::vector<BYTE> buffer(kByteBufferSize, 0);
     DWORD type = 0, size = 0;
-    LONG rc = QueryValue(key, valueName, buffer, type, size);
-    RegCloseKey(key);
-    return rc == ERROR_SUCCESS ? buffer[0] : 0;
+    return QueryValue(key.Get(), valueName, buffer, type, size) == ERROR_SUCCESS ? buffer[0] : 0;
 }
 
 void PowerClass::EnumerateKey(HKEY key) {
@@ -121,56 +120,58 @@ void PowerClass::EnumerateKey(HKEY key) {
     }
 }
 
-void PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) const {
+WriteResult PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) const {
     Place place = WritePlace(kind, subKey);
-    HKEY key;
-    if (!place.root ||
-        RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
-    RegDeleteValue(key, valueName.c_str());
-    RegCloseKey(key);
+    if (!place.root) return {ERROR_INVALID_PARAMETER};
+    RegKey key;
+    LONG rc = RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_SET_VALUE, key.Receive());
+    if (rc == ERROR_SUCCESS) rc = RegDeleteValue(key.Get(), valueName.c_str());
+    return {static_cast<DWORD>(rc)};
 }
 
-void PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
+WriteResult PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
     // An empty name would make the delete take the parent key itself.
-    if (keyName.empty()) return;
-    HKEY key;
-    if (RegOpenKeyEx(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    SHDeleteKey(key, keyName.c_str());
-    RegCloseKey(key);
+    if (keyName.empty()) return {ERROR_INVALID_PARAMETER};
+    RegKey key;
+    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_ALL_ACCESS, key.Receive());
+    if (rc == ERROR_SUCCESS) rc = static_cast<LONG>(SHDeleteKey(key.Get(), keyName.c_str()));
+    return {static_cast<DWORD>(rc)};
 }
 
-void PowerClass::WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const {
+WriteResult PowerClass::WriteRegistryValue(int kind, const tstring& valueName,
+                                           const tstring& data) const {
     // Always through the wide interface: the key, name and data are kept
     // exactly, whatever their length and characters.
     Place place = WritePlace(kind, subKey);
-    if (!place.root) return;
+    if (!place.root) return {ERROR_INVALID_PARAMETER};
     const std::wstring path = widetext::ToWide(place.path), name = widetext::ToWide(valueName),
                        text = widetext::ToWide(data);
-    HKEY key;
-    if (RegCreateKeyExW(place.root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    RegKey key;
+    LONG rc = RegCreateKeyExW(place.root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                              KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
+    if (rc == ERROR_SUCCESS)
+        rc = RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(text.c_str()),
+                            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    return {static_cast<DWORD>(rc)};
 }
 
-void PowerClass::WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const {
+WriteResult PowerClass::WriteRegistryFixed(int kind, const tstring& valueName,
+                                           const tstring& data) const {
     // A narrow value of always 350 bytes: the text, its NUL and zero bytes.
     // The reader of the launch handshake expects exactly this form.
     const size_t kStatedSize = 350, kMaxChars = kStatedSize - 1;
     Place place = WritePlace(kind, subKey);
-    if (!place.root) return;
+    if (!place.root) return {ERROR_INVALID_PARAMETER};
     const std::string name = widetext::ToBytes(valueName);
     const std::string text = widetext::ToBytes(data).substr(0, kMaxChars);
     BYTE buffer[352] = {};
     std::copy(text.begin(), text.end(), buffer);
-    HKEY key;
-    if (RegCreateKeyEx(place.root, place.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                       KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, buffer, static_cast<DWORD>(kStatedSize));
-    RegCloseKey(key);
+    RegKey key;
+    LONG rc = RegCreateKeyEx(place.root, place.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
+    if (rc == ERROR_SUCCESS)
+        rc = RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, buffer,
+                            static_cast<DWORD>(kStatedSize));
+    return {static_cast<DWORD>(rc)};
 }

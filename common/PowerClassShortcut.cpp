@@ -22,9 +22,10 @@ private:
 class LinkObject {
 public:
     LinkObject() {
-        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_ALL, IID_IShellLinkW,
-                                       reinterpret_cast<void**>(&link))))
-            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        failure = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_ALL, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link));
+        if (SUCCEEDED(failure))
+            failure = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     }
     ~LinkObject() {
         if (file) file->Release();
@@ -37,17 +38,26 @@ public:
 
     IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
+    HRESULT failure = S_OK;   // why the object or its file interface is missing
 };
+
+// A Win32 error wrapped in an HRESULT comes back as itself; any other
+// failure keeps its HRESULT, which FormatMessage can name as well.
+DWORD ErrorOf(HRESULT hr) {
+    if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return HRESULT_CODE(hr);
+    return FAILED(hr) ? static_cast<DWORD>(hr) : static_cast<DWORD>(E_FAIL);
+}
 }
 
-void PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
-                                const tstring& description) {
+WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
+                                       const tstring& description) {
     ComScope com;
     LinkObject shortcut;
-    if (!shortcut.Usable()) return;
-    shortcut.link->SetPath(widetext::ToWide(target).c_str());
-    shortcut.link->SetDescription(widetext::ToWide(description).c_str());
-    shortcut.file->Save(widetext::ToWide(linkPath).c_str(), TRUE);
+    if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
+    HRESULT hr = shortcut.link->SetPath(widetext::ToWide(target).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.link->SetDescription(widetext::ToWide(description).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(linkPath).c_str(), TRUE);
+    return {SUCCEEDED(hr) ? ERROR_SUCCESS : ErrorOf(hr)};
 }
 
 tstring PowerClass::ReadShortcut(const tstring& linkPath) {

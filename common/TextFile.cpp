@@ -1,19 +1,31 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
+#include "framework/Handles.h"
 
 namespace textfile {
 namespace {
 bool ReadBytes(const tstring& path, std::string& bytes) {
-    HANDLE file = CreateFile(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const FileHandle file(CreateFile(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     char buffer[16384];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0)
+    while ((ok = ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0)
         bytes.append(buffer, got);
-    CloseHandle(file);
     return ok;
+}
+
+// Writes all bytes to a new file and flushes them; the system's error code.
+DWORD WriteNewFile(const tstring& path, const std::string& bytes) {
+    const FileHandle file(CreateFile(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError();
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        return GetLastError();
+    if (written != bytes.size()) return ERROR_WRITE_FAULT;
+    return FlushFileBuffers(file.Get()) ? ERROR_SUCCESS : GetLastError();
 }
 }
 
@@ -33,22 +45,17 @@ bool ReadLines(const tstring& path, tstrings& lines) {
     return true;
 }
 
-bool WriteLines(const tstring& path, const tstrings& lines) {
+DWORD WriteLines(const tstring& path, const tstrings& lines) {
     std::string bytes;
     for (const tstring& line : lines) bytes += widetext::ToBytes(line) + "\r\n";
     // The new text goes to a file beside the old one, which it then replaces
     // in one step: a failure on the way leaves the old file whole.
     const tstring temp = path + _T(".new");
-    HANDLE file = CreateFile(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size() && FlushFileBuffers(file);
-    CloseHandle(file);
-    ok = ok && MoveFileEx(temp.c_str(), path.c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFile(temp.c_str());
-    return ok;
+    DWORD error = WriteNewFile(temp, bytes);
+    if (error == ERROR_SUCCESS &&
+        !MoveFileEx(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) DeleteFile(temp.c_str());
+    return error;
 }
 }

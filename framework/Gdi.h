@@ -1,26 +1,6 @@
 #pragma once
 // Owned GDI objects (brushes, fonts, bitmaps): deleted with their owner.
-#include "framework/TString.h"
-
-template <class Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    void Reset(Handle handle = nullptr) {
-        if (handle_)
-            DeleteObject(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
+#include "framework/Handles.h"
 
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;

@@ -1,5 +1,6 @@
 #include "framework/Pickers.h"
 #include <commdlg.h>
+#include "framework/Handles.h"
 #include <shlobj.h>
 
 tstring MakeOpenFileFilter(const tstring& filter) {
@@ -40,16 +41,12 @@ bool RunFolderBrowser(HWND owner, const tstring& title, tstring& path) {
     info.hwndOwner = owner;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST items = SHBrowseForFolder(&info);
+    // The item list comes from the shell's (the COM task) allocator.
+    const ItemIdList items(SHBrowseForFolder(&info));
     if (!items)
         return false;
     TCHAR folder[MAX_PATH] = {};
-    const bool found = SHGetPathFromIDList(items, folder) != FALSE && folder[0] != _T('\0');
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
-        allocator->Free(items);
-        allocator->Release();
-    }
+    const bool found = SHGetPathFromIDList(items.Get(), folder) != FALSE && folder[0] != _T('\0');
     if (found)
         path = folder;
     return found;

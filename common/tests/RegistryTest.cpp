@@ -154,15 +154,18 @@ TEST(DeleteRegistryValue, KindZeroDeletesOnTheMachineAndOneForTheUser) {
     reg::SetText(HKEY_CURRENT_USER, kToolcrate, _T("other"), _T("y"));
     PowerClass power;
     power.subKey = kToolcrate;
-    power.DeleteRegistryValue(PowerClass::kShellFolders, _T("active"));
+    EXPECT_TRUE(power.DeleteRegistryValue(PowerClass::kShellFolders, _T("active")));
     EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kToolcrate, _T("active")));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND),
+              power.DeleteRegistryValue(PowerClass::kShellFolders, _T("active")).error);
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("active")));
     power.DeleteRegistryValue(PowerClass::kCurrentUser, _T("active"));
     EXPECT_FALSE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("active")));
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("other")));
     // Kind 2 has no place to delete in.
     reg::SetText(HKEY_LOCAL_MACHINE, kToolcrate, _T("active"), _T("x"));
-    power.DeleteRegistryValue(PowerClass::kLocalMachine, _T("active"));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER),
+              power.DeleteRegistryValue(PowerClass::kLocalMachine, _T("active")).error);
     EXPECT_TRUE(reg::ValueExists(HKEY_LOCAL_MACHINE, kToolcrate, _T("active")));
 }
 
@@ -172,8 +175,9 @@ TEST(DeleteClassesKeyTree, RemovesTheKeyWithEverythingBelowIt) {
     reg::SetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Keep\\command"), _T(""), _T("keep.exe"));
     PowerClass power;
     power.subKey = _T("*\\shell");
-    power.DeleteClassesKeyTree(_T("Edit it"));
+    EXPECT_TRUE(power.DeleteClassesKeyTree(_T("Edit it")));
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit it")));
+    EXPECT_FALSE(power.DeleteClassesKeyTree(_T("Edit it")));
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Keep\\command")));
     // No name: nothing is deleted, not even the key itself.
     power.DeleteClassesKeyTree(_T(""));
@@ -192,7 +196,7 @@ TEST(WriteRegistryValue, StoresNameAndDataWhole) {
 #endif
     PowerClass power;
     power.subKey = key;
-    power.WriteRegistryValue(PowerClass::kClassesRoot, name, data);
+    EXPECT_TRUE(power.WriteRegistryValue(PowerClass::kClassesRoot, name, data));
     power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), _T("default"));
     EXPECT_EQ(reg::GetText(HKEY_CLASSES_ROOT, key, name), data);
     EXPECT_EQ(reg::GetText(HKEY_CLASSES_ROOT, key, _T("")), _T("default"));

@@ -12,7 +12,7 @@ std::string Utf16(const std::wstring& text) {
 TEST(Shortcut, IsCreatedAsALinkFileAndReadBack) {
     TempFolder folder;
     const tstring link = folder / _T("Notes.lnk");
-    PowerClass::CreateShortcut(_T("C:\\Tools\\notes.exe"), link, _T("Notes in a folder"));
+    EXPECT_TRUE(PowerClass::CreateShortcut(_T("C:\\Tools\\notes.exe"), link, _T("Notes in a folder")));
     const std::string bytes = files::Read(link);
     // A shell link file: header size 0x4C, then the link class identifier.
     ASSERT_GE(bytes.size(), 20u);
@@ -23,6 +23,13 @@ TEST(Shortcut, IsCreatedAsALinkFileAndReadBack) {
     power.subKey = _T("before");
     EXPECT_EQ(power.ReadShortcut(link), _T("C:\\Tools\\notes.exe"));
     EXPECT_EQ(power.subKey, _T("Notes in a folder"));
+}
+
+TEST(Shortcut, LinkInAMissingFolderFailsWithItsCause) {
+    TempFolder folder;
+    const WriteResult result =
+        PowerClass::CreateShortcut(_T("C:\\a.exe"), folder / _T("none\\a.lnk"), _T(""));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_PATH_NOT_FOUND), result.error);
 }
 
 TEST(Shortcut, MissingLinkGivesNoTarget) {
