@@ -1,19 +1,9 @@
 #include "common/LanguageSelection.h"
+#include "common/Translation.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 
 namespace {
-struct ControlIds {
-    int group;
-    int combo;
-};
-
-const ControlIds kIds[] = {
-    {IDC_LANGUAGE_GROUP_VERBSMITH, IDC_LANGUAGE_COMBO_VERBSMITH},
-    {IDC_LANGUAGE_GROUP_SLICEWISE, IDC_LANGUAGE_COMBO_SLICEWISE},
-    {IDC_LANGUAGE_GROUP_TOOLCRATE, IDC_LANGUAGE_COMBO_TOOLCRATE},
-};
-
 // The template's combo height leaves the dropped list no room of its own.
 const int kDroppedRows = 12;
 
@@ -26,11 +16,8 @@ tstring EntryText(const tstring& line) { return line.size() > 6 ? line.substr(6)
 
 const TCHAR CLanguageSelection::kSystemDefault[] = _T("System default language");
 
-CLanguageSelection::CLanguageSelection(Program program, UINT templateId)
-    : Dialog(templateId), program_(program) {}
-
-int CLanguageSelection::GroupId() const { return kIds[program_].group; }
-int CLanguageSelection::ComboId() const { return kIds[program_].combo; }
+CLanguageSelection::CLanguageSelection(const LanguageDialogIds& ids)
+    : Dialog(ids.templateId), ids_(ids) {}
 
 BOOL CLanguageSelection::OnInitDialog() {
     SetItemText(GroupId(), prompt);
@@ -49,8 +36,7 @@ BOOL CLanguageSelection::OnInitDialog() {
 // carries the language's own name.
 void CLanguageSelection::ReadLanguages() {
     pairs.clear();
-    const tstring file = power_.GetProgramFolder() + _T("\\") +
-                         power_.ReadSetting(_T("Product ID")) + _T("trl.ini");
+    const tstring file = LanguageFilePath(power_);
     tstrings lines;
     textfile::ReadLines(file, lines);
     ComboBox combo(Item(ComboId()));

@@ -3,7 +3,7 @@
 // their own names, preselects the current one and hands back the marker of
 // the one confirmed with OK.
 //
-//   CLanguageSelection dialog(CLanguageSelection::kVerbsmith);
+//   CLanguageSelection dialog({IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
 //   dialog.prompt = translation.GetText(1);
 //   dialog.currentMarker = power.ReadSetting(_T("Language"));
 //   dialog.DoModal(Handle());
@@ -14,19 +14,24 @@
 #include "common/SharedDialogIds.h"
 #include "framework/Dialog.h"
 
+// The program's template of the dialog and the ids of its two controls.
+struct LanguageDialogIds {
+    UINT templateId;
+    int group;
+    int combo;
+};
+
 class CLanguageSelection : public Dialog {
 public:
-    enum Program { kVerbsmith, kSlicewise, kToolcrate };
-
-    explicit CLanguageSelection(Program program, UINT templateId = IDD_LANGUAGE_SELECTION);
+    explicit CLanguageSelection(const LanguageDialogIds& ids);
 
     tstring prompt;          // text of the group box
     tstring currentMarker;   // in: the stored marker; out: the confirmed one
     tstring shownText;       // text of the combo box's edit field
     tstrings pairs;          // marker, name, marker, name, ... in file order
 
-    int GroupId() const;
-    int ComboId() const;
+    int GroupId() const { return ids_.group; }
+    int ComboId() const { return ids_.combo; }
 
     static const TCHAR kSystemDefault[];   // "System default language"
 
@@ -38,6 +43,6 @@ protected:
 private:
     void ReadLanguages();
 
-    Program program_;
+    LanguageDialogIds ids_;
     PowerClass power_;
 };

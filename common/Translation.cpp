@@ -14,22 +14,13 @@ tstring SectionMarker(int language) {
 }
 }
 
-CTranslation::CTranslation(std::vector<int> dialects) : dialects_(std::move(dialects)) {}
-
-const std::vector<int>& CTranslation::EditorDialects() {
-    static const std::vector<int> dialects{1031, 1034, 1043, 1036};
-    return dialects;
-}
-
-const std::vector<int>& CTranslation::LauncherDialects() {
-    static const std::vector<int> dialects{1031, 1036};
-    return dialects;
-}
-
-tstring CTranslation::LanguageFilePath() const {
-    return power_.GetProgramFolder() + _T("\\") + power_.ReadSetting(_T("Product ID")) +
+tstring LanguageFilePath(const PowerClass& power) {
+    return power.GetProgramFolder() + _T("\\") + power.ReadSetting(_T("Product ID")) +
            _T("trl.ini");
 }
+
+CTranslation::CTranslation(std::vector<int> dialects) : dialects_(std::move(dialects)) {}
+
 
 void CTranslation::Load() {
     entries_.clear();

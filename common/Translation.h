@@ -6,15 +6,14 @@
 #include <utility>
 #include <vector>
 
+// "<program folder>\<Product ID>trl.ini", the program's language file.
+tstring LanguageFilePath(const PowerClass& power);
+
 class CTranslation {
 public:
     // dialects: the main languages (Windows language identifiers) whose
     // "Dialects[<id>]" settings fold regional variants onto them, in order.
     explicit CTranslation(std::vector<int> dialects);
-
-    // The dialect lists of the programs.
-    static const std::vector<int>& EditorDialects();     // Verbsmith and Slicewise
-    static const std::vector<int>& LauncherDialects();   // Toolcrate
 
     // Picks the section from the "Language" setting ("[----]": the system
     // language) and replaces the loaded entries by its entries.
@@ -22,8 +21,7 @@ public:
     // Text of the first loaded entry with that number; empty when none.
     tstring GetText(int number) const;
 
-    // "<program folder>\<Product ID>trl.ini".
-    tstring LanguageFilePath() const;
+    tstring LanguageFilePath() const { return ::LanguageFilePath(power_); }
 
 private:
     tstring ChooseSection(const tstring& languageFile) const;

@@ -43,13 +43,21 @@ void ListView::SetColumnHeading(int index, const tstring& heading) {
     Send(LVM_SETCOLUMN, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
-int ListView::InsertRow(int index, const tstring& text, int image) {
+int ListView::InsertRow(int index, const tstring& text, int image, LPARAM data) {
     LVITEM item = {};
-    item.mask = LVIF_TEXT | (image >= 0 ? LVIF_IMAGE : 0);
+    item.mask = LVIF_TEXT | LVIF_PARAM | (image >= 0 ? LVIF_IMAGE : 0);
     item.iItem = index;
     item.pszText = const_cast<TCHAR*>(text.c_str());
     item.iImage = image;
+    item.lParam = data;
     return static_cast<int>(Send(LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+LPARAM ListView::RowData(int row) const {
+    LVITEM item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    return Send(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
 }
 
 void ListView::SetCell(int row, int column, const tstring& text) {

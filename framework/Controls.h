@@ -91,9 +91,12 @@ public:
         Send(LVM_SETIMAGELIST, which, reinterpret_cast<LPARAM>(images));
     }
     int InsertColumn(int index, const tstring& heading, int width);
+    void DeleteColumn(int index) { Send(LVM_DELETECOLUMN, static_cast<WPARAM>(index)); }
     void SetColumnHeading(int index, const tstring& heading);
-    // Returns the new row's index, -1 on failure.
-    int InsertRow(int index, const tstring& text, int image = -1);
+    // Returns the new row's index, -1 on failure. data stays with the row
+    // (its LPARAM) wherever the row moves.
+    int InsertRow(int index, const tstring& text, int image = -1, LPARAM data = 0);
+    LPARAM RowData(int row) const;
     void SetCell(int row, int column, const tstring& text);
     tstring Cell(int row, int column) const;
     void SetImage(int row, int image);
@@ -105,6 +108,12 @@ public:
     int Selected() const {
         return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
+    bool IsSelected(int row) const {
+        return Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
+    }
+    // The row the last click or key marked, -1 when none; it may no longer
+    // be selected.
+    int SelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
     // Selects and focuses one row (the others lose the selection).
     void Select(int row);
     void EnsureVisible(int row) { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE); }

@@ -58,10 +58,10 @@ tstring Dialog::ItemText(int id) const {
     return text.data();
 }
 
-void Dialog::SetIcon(HICON icon) {
-    icon_ = icon;
-    SendMessage(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessage(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+void Dialog::SetIcon(HICON big, HICON small) {
+    icon_ = big;
+    SendMessage(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessage(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
 }
 
 BOOL Dialog::OnInitDialog() {

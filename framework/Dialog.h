@@ -47,9 +47,11 @@ public:
     void SetText(const tstring& text) { SetWindowText(hwnd_, text.c_str()); }
     void SetItemText(int id, const tstring& text) { SetDlgItemText(hwnd_, id, text.c_str()); }
     tstring ItemText(int id) const;
+    void EnableItem(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }
 
-    // Big and small window icon; a minimised window draws it centred.
-    void SetIcon(HICON icon);
+    // The window's big and small icon (small: the big one when none is
+    // given); a minimised window draws the big one centred.
+    void SetIcon(HICON big, HICON small = nullptr);
 
 protected:
     // Return TRUE to let the dialog manager set the focus.

@@ -1,7 +1,6 @@
 #include "slicewise/SlicewiseApp.h"
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CSlicewiseApp app;
-    return app.Run();
-}
+// The command line is not read, so the narrow entry point serves the wide
+// program too.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return CSlicewiseApp().Run(); }

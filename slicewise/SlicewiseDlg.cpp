@@ -1,16 +1,13 @@
 #include "slicewise/SlicewiseDlg.h"
-#include "common/AboutDlg.h"
-#include "common/LanguageSelection.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
-#include "framework/Menus.h"
 #include "framework/UiSeam.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
+#include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
 
 namespace {
-const COLORREF kBackground = RGB(240, 240, 240);
 const COLORREF kLabelText = RGB(0, 0, 128);
 const COLORREF kEditText = RGB(50, 50, 50);
 
@@ -19,39 +16,35 @@ const size_t kSourcePathChars = 61440;
 // Appended to a chosen folder; the commands cut these 4 characters off again.
 const TCHAR kFolderTail[] = _T("\\...");
 
-// The launcher's handshake value and the keys that carry it.
-const TCHAR kActiveValue[] = _T("active");
-const TCHAR* const kHandshakeKeys[] = {
-    _T("Software\\Vantorel\\Vantorel Toolcrate"),
-    _T("Software\\Vantorel\\Vantorel Filequay"),
-};
-
-// Control and language text of each translated control, set directly.
-struct ControlText {
-    int id;
-    int text;
-};
-const ControlText kControlTexts[] = {
-    {IDC_BROWSE_FILE, 25},   {IDC_BROWSE_FOLDER, 35}, {IDC_SIZE_FLOPPY, 60},
-    {IDC_SIZE_CD, 75},       {IDC_SIZE_DVD, 80},      {IDC_SIZE_100KB, 55},
-    {IDC_SIZE_500KB, 65},    {IDC_SIZE_1MB, 70},      {IDC_SIZE_2MB, 90},
-    {IDC_SIZE_USER, 85},     {IDC_MERGE, 45},         {IDC_DIVIDE, 50},
-    {IDC_SOURCE_GROUP, 20},  {IDC_FOLDER_GROUP, 30},  {IDC_SIZE_GROUP, 40},
-};
-
-// Menu items by position: submenu, position, language text, bitmap.
-struct MenuItemText {
-    int menu;
-    UINT position;
-    int text;
-    UINT bitmap;
-};
-const MenuItemText kMenuItems[] = {
-    {0, 0, 215, IDB_MENU_LANGUAGE}, {0, 2, 220, IDB_MENU_EXIT},
-    {1, 0, 255, IDB_MENU_HELP},     {1, 2, 260, IDB_MENU_WEBSITE},
-    {1, 3, 265, IDB_MENU_ABOUT},
-};
-const int kMenuTitles[] = {200, 250};
+MainWindowTables SplitterTables() {
+    MainWindowTables tables;
+    tables.templateId = IDD_SLICEWISE_DIALOG;
+    tables.icon = IDR_MAINFRAME;
+    tables.aboutItemText = IDS_ABOUTBOX;
+    tables.menuTitles = {200, 250};
+    tables.menuItems = {
+        {0, 0, 215, IDB_MENU_LANGUAGE}, {0, 2, 220, IDB_MENU_EXIT},
+        {1, 0, 255, IDB_MENU_HELP},     {1, 2, 260, IDB_MENU_WEBSITE},
+        {1, 3, 265, IDB_MENU_ABOUT},
+    };
+    tables.controlTexts = {
+        {IDC_BROWSE_FILE, 25},   {IDC_BROWSE_FOLDER, 35}, {IDC_SIZE_FLOPPY, 60},
+        {IDC_SIZE_CD, 75},       {IDC_SIZE_DVD, 80},      {IDC_SIZE_100KB, 55},
+        {IDC_SIZE_500KB, 65},    {IDC_SIZE_1MB, 70},      {IDC_SIZE_2MB, 90},
+        {IDC_SIZE_USER, 85},     {IDC_MERGE, 45},         {IDC_DIVIDE, 50},
+        {IDC_SOURCE_GROUP, 20},  {IDC_FOLDER_GROUP, 30},  {IDC_SIZE_GROUP, 40},
+    };
+    tables.commands.languageSelection = ID_FILE_LANGUAGE;
+    tables.commands.exit = ID_FILE_EXIT;
+    tables.commands.helpFile = ID_HELP_HELPFILE;
+    tables.commands.website = ID_HELP_WEBSITE;
+    tables.commands.about = ID_HELP_ABOUT;
+    tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
+    tables.dialects = SlicewiseDialects();
+    tables.handshakeKeys = {_T("Software\\Vantorel\\Vantorel Toolcrate"),
+                            _T("Software\\Vantorel\\Vantorel Filequay")};
+    return tables;
+}
 
 const int kUnitTexts[] = {105, 110, 115, 120};
 const int kDefaultUnit = 1;   // KB
@@ -75,12 +68,7 @@ bool IsSizeRadio(int id) {
 }
 }  // namespace
 
-CSlicewiseDlg::CSlicewiseDlg()
-    : Dialog(IDD_SLICEWISE_DIALOG), texts_(CTranslation::EditorDialects()),
-      icon_(LoadIcon(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME))),
-      background_(CreateSolidBrush(kBackground)) {}
-
-CSlicewiseDlg::~CSlicewiseDlg() = default;
+CSlicewiseDlg::CSlicewiseDlg() : MainWindow(SplitterTables()) {}
 
 void CSlicewiseDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_SOURCE_PATH, SourcePath);
@@ -92,25 +80,10 @@ void CSlicewiseDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_INTRODUCTION, IntroductionText);
 }
 
-BOOL CSlicewiseDlg::OnInitDialog() {
-    InitializeWindow();
-    return TRUE;
-}
-
-// Runs when the window opens and again after a language change, so that
-// every text comes anew from the language file.
-void CSlicewiseDlg::InitializeWindow() {
-    UpdateData(false);
-    AddAboutItemOnce();
-    SetIcon(icon_);
-    const HICON small = static_cast<HICON>(
-        LoadImage(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME), IMAGE_ICON,
-                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    if (small)
-        SendMessage(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    texts_.Load();
-    TranslateMenu();
-    TranslateControls();
+// Runs when the window opens and again after a language change.
+void CSlicewiseDlg::OnTextsApplied() {
+    WelcomeText = Texts().GetText(10);
+    IntroductionText = Texts().GetText(15);
     FillUnits();
     EnableUserSize(false);
     UserSize = 150;
@@ -118,48 +91,11 @@ void CSlicewiseDlg::InitializeWindow() {
     UpdateData(false);
 }
 
-void CSlicewiseDlg::AddAboutItemOnce() {
-    if (aboutItemAdded_)
-        return;
-    aboutItemAdded_ = true;
-    TCHAR text[256] = {};
-    const HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
-    if (!systemMenu || !LoadString(GetModuleHandle(nullptr), IDS_ABOUTBOX, text, 256))
-        return;
-    AppendMenu(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenu(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
-}
-
-void CSlicewiseDlg::TranslateMenu() {
-    const HMENU bar = GetMenu(Handle());
-    if (!bar)
-        return;
-    for (UINT position = 0; position < 2; ++position)
-        SetMenuItemTextAt(bar, position, texts_.GetText(kMenuTitles[position]));
-    const bool firstTime = !menuBitmaps_[0].Get();
-    for (size_t i = 0; i < sizeof kMenuItems / sizeof kMenuItems[0]; ++i) {
-        const MenuItemText& item = kMenuItems[i];
-        const HMENU menu = GetSubMenu(bar, item.menu);
-        if (firstTime)
-            menuBitmaps_[i].Reset(LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(item.bitmap)));
-        SetMenuItemTextAt(menu, item.position, _T("  ") + texts_.GetText(item.text));
-        SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
-    }
-    DrawMenuBar(Handle());
-}
-
-void CSlicewiseDlg::TranslateControls() {
-    WelcomeText = texts_.GetText(10);
-    IntroductionText = texts_.GetText(15);
-    for (const ControlText& control : kControlTexts)
-        SetItemText(control.id, texts_.GetText(control.text));
-}
-
 void CSlicewiseDlg::FillUnits() {
     ComboBox units(Item(IDC_SIZE_UNIT));
     units.Clear();
     for (int text : kUnitTexts)
-        units.Add(texts_.GetText(text));
+        units.Add(Texts().GetText(text));
     units.Select(kDefaultUnit);
     ShowAllUnitsWhenDropped();
 }
@@ -179,8 +115,8 @@ void CSlicewiseDlg::ShowAllUnitsWhenDropped() {
 }
 
 void CSlicewiseDlg::EnableUserSize(bool enable) {
-    EnableWindow(Item(IDC_USER_SIZE), enable);
-    EnableWindow(Item(IDC_SIZE_UNIT), enable);
+    EnableItem(IDC_USER_SIZE, enable);
+    EnableItem(IDC_SIZE_UNIT, enable);
 }
 
 bool CSlicewiseDlg::OnCommand(int id, int code, HWND control) {
@@ -194,26 +130,8 @@ bool CSlicewiseDlg::OnCommand(int id, int code, HWND control) {
     case IDC_BROWSE_FOLDER: BrowseFolder(); return true;
     case IDC_DIVIDE: RunDivide(); return true;
     case IDC_MERGE: RunMerge(); return true;
-    case ID_FILE_LANGUAGE: ChangeLanguage(); return true;
-    case ID_FILE_EXIT: Close(IDOK); return true;
-    case ID_HELP_HELPFILE: OpenHelpFile(); return true;
-    case ID_HELP_WEBSITE: OpenWebsite(); return true;
-    case ID_HELP_ABOUT: ShowAbout(); return true;
-    default: return Dialog::OnCommand(id, code, control);
+    default: return MainWindow::OnCommand(id, code, control);
     }
-}
-
-bool CSlicewiseDlg::OnHelp(const HELPINFO&) {
-    OpenHelpFile();
-    return true;
-}
-
-bool CSlicewiseDlg::OnSysCommand(WPARAM command, LPARAM) {
-    // The About item and any command up to 31 share the low four bits.
-    if ((command & 0xFFF0) != IDM_ABOUTBOX)
-        return false;
-    ShowAbout();
-    return true;
 }
 
 HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
@@ -240,7 +158,7 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
         SetBkColor(dc, kBackground);
         break;
     }
-    return background_.Get();
+    return Background();
 }
 
 void CSlicewiseDlg::BrowseFile() {
@@ -258,7 +176,7 @@ void CSlicewiseDlg::BrowseFolder() {
     UpdateData(true);
     tstring folder;
     // Owned by the window, so that no second command starts behind it.
-    if (!Ui().ChooseFolder(Handle(), texts_.GetText(125), folder))
+    if (!Ui().ChooseFolder(Handle(), Texts().GetText(125), folder))
         return;
     OutputFolder = folder + kFolderTail;
     UpdateData(false);
@@ -289,7 +207,7 @@ void CSlicewiseDlg::RunMerge() {
 }
 
 void CSlicewiseDlg::StartRun() {
-    host_.reset(new WindowSliceHost(Handle(), texts_, StatusText, OutputFolder));
+    host_.reset(new WindowSliceHost(Handle(), Texts(), StatusText, OutputFolder));
     EnableRunControls(false);
 }
 
@@ -311,7 +229,7 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
         SendMessage(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_SOURCE_PATH)), TRUE);
     }
     for (int id : kRunLockedControls)
-        EnableWindow(Item(id), enable);
+        EnableItem(id, enable);
     EnableUserSize(enable && Button(Item(IDC_SIZE_USER)).IsChecked());
     if (const HMENU bar = GetMenu(Handle()))
         EnableMenuItem(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
@@ -319,64 +237,18 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
         SendMessage(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(runButton_)), TRUE);
 }
 
-void CSlicewiseDlg::ChangeLanguage() {
-    if (Running())
-        return;
-    const tstring oldLanguage = power_.ReadSetting(_T("Language"));
-    CLanguageSelection dialog(CLanguageSelection::kSlicewise);
-    dialog.prompt = texts_.GetText(1);
-    dialog.currentMarker = oldLanguage;
-    dialog.DoModal(Handle());
-    if (dialog.currentMarker == oldLanguage)
-        return;
-    power_.WriteSetting(_T("Language"), dialog.currentMarker);
-    // The boxes keep what they show, typed or chosen.
+// The boxes keep what they show, typed or chosen, through the new
+// initialisation.
+std::vector<FileError> CSlicewiseDlg::OnLanguageStored(const tstring&) {
     SourcePath = ItemText(IDC_SOURCE_PATH);
     OutputFolder = ItemText(IDC_OUTPUT_FOLDER);
-    InitializeWindow();
+    return {};
 }
 
-void CSlicewiseDlg::OpenHelpFile() {
-    ShellStart start;
-    start.verb = _T("open");
-    start.file = power_.GetProgramFolder() + _T("\\help.chm");
-    Ui().Shell(start);
-}
-
-void CSlicewiseDlg::OpenWebsite() {
-    ShellStart start;
-    start.verb = _T("open");
-    start.file = power_.ReadSetting(_T("Homepage"));
-    Ui().Shell(start);
-}
-
-void CSlicewiseDlg::ShowAbout() {
-    CAboutDlg about;
-    about.DoModal(Handle());
-}
-
-void CSlicewiseDlg::OnOK() { Close(IDOK); }
-
-void CSlicewiseDlg::OnCancel() { Close(IDCANCEL); }
-
-void CSlicewiseDlg::Close(int how) {
-    if (Running()) {
-        pendingClose_ = how;
-        host_->RequestStop();
-        return;
-    }
-    ClearHandshake();
-    if (how == IDOK)
-        Dialog::OnOK();   // stays open when the size box holds no integer
-    else
-        Dialog::OnCancel();
-}
-
-// The launcher waits for this value to go; errors are of no interest here.
-void CSlicewiseDlg::ClearHandshake() {
-    for (const TCHAR* key : kHandshakeKeys) {
-        power_.subKey = key;
-        power_.DeleteRegistryValue(PowerClass::kShellFolders, kActiveValue);   // HKLM
-        power_.DeleteRegistryValue(PowerClass::kCurrentUser, kActiveValue);
-    }
+bool CSlicewiseDlg::MayClose(int how) {
+    if (!Running())
+        return true;
+    pendingClose_ = how;
+    host_->RequestStop();
+    return false;
 }

@@ -38,6 +38,9 @@
 #define IDC_STATUS              1019
 #define IDC_WELCOME             1027
 #define IDC_INTRODUCTION        1028
+// The language dialog's controls.
+#define IDC_LANGUAGE_COMBO      1029
+#define IDC_LANGUAGE_GROUP      1030
 
 #define ID_FILE_LANGUAGE        32771
 #define ID_FILE_EXIT            32772
@@ -45,5 +48,3 @@
 #define ID_HELP_HELPFILE        32778
 #define ID_HELP_WEBSITE         32779
 
-// The system-menu item that opens the About box.
-#define IDM_ABOUTBOX            0x0010

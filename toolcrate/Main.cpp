@@ -1,8 +1,4 @@
-#include "ToolcrateApp.h"
+#include "toolcrate/ToolcrateApp.h"
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CToolcrateApp app;
-    app.InitInstance();
-    return 0;
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return CToolcrateApp().Run(); }

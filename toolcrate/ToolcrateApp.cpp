@@ -1,8 +1,6 @@
-#include "ToolcrateApp.h"
-#include "ToolcrateDlg.h"
+#include "toolcrate/ToolcrateApp.h"
+#include "common/ProgramMain.h"
+#include "toolcrate/ToolcrateDlg.h"
 
-bool CToolcrateApp::InitInstance() {
-    CToolcrateDlg dialog;
-    dialog.DoModal();
-    return false;
-}
+// The launcher's messages carry the executable's name.
+int CToolcrateApp::Run() { return RunProgram<CToolcrateDlg>(tstring()); }

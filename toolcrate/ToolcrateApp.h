@@ -1,7 +1,7 @@
 #pragma once
-// The launcher program: one modal window; the program ends when it closes.
+// The launcher program: shows the launcher's window modally and ends with it.
+
 class CToolcrateApp {
 public:
-    // Runs the window; false: the program does not run on afterwards.
-    bool InitInstance();
+    int Run();
 };

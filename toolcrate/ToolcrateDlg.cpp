@@ -1,24 +1,21 @@
-#include "ToolcrateDlg.h"
-#include "resource.h"
-#include "common/AboutDlg.h"
-#include "common/LanguageSelection.h"
-#include "framework/BufferedFile.h"
+#include "toolcrate/ToolcrateDlg.h"
+#include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
+#include "toolcrate/core/LauncherTexts.h"
+#include "toolcrate/resource.h"
 
 namespace {
 
 const TCHAR kLanguageKey[] = _T("Language");
-const TCHAR kHomepageKey[] = _T("Homepage");
 // Full path with doubled separators, as the kind-10 read expects it.
 const TCHAR kUacKey[] =
     _T("HKEY_LOCAL_MACHINE\\\\Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Policies\\\\System");
 const TCHAR kUacValue[] = _T("EnableLUA");
 
-const COLORREF kBackground = RGB(240, 240, 240);
 const COLORREF kNavy = RGB(0, 0, 128);
 const COLORREF kMaroon = RGB(128, 0, 0);
 const COLORREF kGreen = RGB(0, 128, 0);
@@ -28,51 +25,46 @@ enum { kFileMenu, kModuleMenu, kHelpMenu };
 enum { kFileLanguage = 0, kFileExit = 2 };
 enum { kHelpFiles = 0, kHelpWebsite = 1, kHelpAbout = 3 };
 
-// Menu bitmaps: resource, menu, position.
-const struct {
-    int bitmap;
-    int menu;
-    UINT position;
-} kMenuMarks[] = {
-    {IDB_MENU_LANGUAGE, kFileMenu, kFileLanguage}, {IDB_MENU_EXIT, kFileMenu, kFileExit},
-    {IDB_MENU_HELPFILES, kHelpMenu, kHelpFiles},   {IDB_MENU_WEBSITE, kHelpMenu, kHelpWebsite},
-    {IDB_MENU_ABOUT, kHelpMenu, kHelpAbout},
-};
-
 HFONT CreateLightFont(int height, const TCHAR* face) {
     return CreateFont(height, 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                       OUT_TT_PRECIS, CLIP_CHARACTER_PRECIS, PROOF_QUALITY, VARIABLE_PITCH, face);
 }
 
-// The user is told about a settings file that could not be written.
-FileError SettingsFileError(const tstring& path) {
-    return FileError::FromLastError(GetLastError(), path);
+MainWindowTables LauncherTables() {
+    MainWindowTables tables;
+    tables.templateId = IDD_TOOLCRATE_DIALOG;
+    tables.icon = IDR_MAINFRAME;
+    tables.aboutItemText = IDS_ABOUTBOX;
+    tables.menuTitles = {200, 210, 245};
+    tables.menuItems = {
+        {kFileMenu, kFileLanguage, 202, IDB_MENU_LANGUAGE},
+        {kFileMenu, kFileExit, 205, IDB_MENU_EXIT},
+        {kHelpMenu, kHelpFiles, 250, IDB_MENU_HELPFILES},
+        {kHelpMenu, kHelpWebsite, 255, IDB_MENU_WEBSITE},
+        {kHelpMenu, kHelpAbout, 260, IDB_MENU_ABOUT},
+    };
+    tables.controlTexts = {{IDC_GROUP_CLEANING, 10}, {IDC_GROUP_TUNING, 11}, {IDC_GROUP_FILES, 12}};
+    for (const SuiteModule& module : SuiteModules)
+        tables.controlTexts.push_back({module.button, module.caption});
+    tables.commands.languageSelection = ID_FILE_LANGUAGE;
+    tables.commands.exit = ID_FILE_EXIT;
+    tables.commands.website = ID_HELP_WEBSITE;
+    tables.commands.about = ID_HELP_ABOUT;
+    tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
+    tables.dialects = LauncherDialects();
+    return tables;
 }
 
 }  // namespace
 
 CToolcrateDlg::CToolcrateDlg()
-    : Dialog(IDD_TOOLCRATE_DIALOG),
-      translation_(CTranslation::LauncherDialects()),
-      launcher_(*this, power_, translation_, ProgramName()),
-      icon_(LoadIcon(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME))),
-      background_(kBackground) {}
+    : MainWindow(LauncherTables()), launcher_(*this, Power(), Texts(), ProgramName()) {}
 
-BOOL CToolcrateDlg::OnInitDialog() { return InitLauncherWindow(); }
-
-BOOL CToolcrateDlg::InitLauncherWindow() {
-    Dialog::OnInitDialog();
-    AddAboutToSystemMenu();
-    SetIcon(icon_);
-    CreateFonts();
-    translation_.Load();
-    if (!UserAcceptsUac()) {
-        // The window closes; its texts would never be seen.
-        EndDialog(IDCANCEL);
-        return TRUE;
-    }
-    LoadMenuBitmaps();
-    ApplyTexts();
+BOOL CToolcrateDlg::OnInitDialog() {
+    UpdateData(false);
+    MainWindow::OnInitDialog();
+    if (Ended())
+        return TRUE;   // the UAC question was answered No
     // The first tab stop takes the focus and, being a push button, becomes the
     // default one, so Enter starts its module. (Wine's dialog manager gives the
     // initial focus without making the button the default.)
@@ -86,89 +78,56 @@ void CToolcrateDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_DESCRIPTION, Description);
 }
 
-void CToolcrateDlg::AddAboutToSystemMenu() {
-    TCHAR text[256] = {};
-    LoadString(GetModuleHandle(nullptr), IDS_ABOUTBOX, text, 256);
-    const HMENU menu = GetSystemMenu(Handle(), FALSE);
-    if (!menu || text[0] == 0)
-        return;
-    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenu(menu, MF_STRING, IDM_ABOUTBOX, text);
-}
+void CToolcrateDlg::OnFirstInitialisation() { CreateFonts(); }
 
 void CToolcrateDlg::CreateFonts() {
     captionFont_.Reset(CreateLightFont(23, _T("Tahoma")));
     for (int id : {IDC_GROUP_CLEANING, IDC_GROUP_TUNING, IDC_GROUP_FILES})
-        SendDlgItemMessage(Handle(), id, WM_SETFONT,
-                           reinterpret_cast<WPARAM>(captionFont_.Get()), TRUE);
+        Control(Item(id)).SetFont(captionFont_.Get());
     descriptionFont_.Reset(CreateLightFont(14, _T("Arial")));
-    SendDlgItemMessage(Handle(), IDC_DESCRIPTION, WM_SETFONT,
-                       reinterpret_cast<WPARAM>(descriptionFont_.Get()), TRUE);
+    Control(Item(IDC_DESCRIPTION)).SetFont(descriptionFont_.Get());
 }
 
-void CToolcrateDlg::LoadMenuBitmaps() {
-    for (size_t i = 0; i < 5; ++i)
-        menuBitmaps_[i].Reset(
-            LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(kMenuMarks[i].bitmap)));
+// The question comes at the start only, not after a language change.
+bool CToolcrateDlg::OnTextsLoaded(bool first) {
+    if (!first || UserAcceptsUac())
+        return true;
+    // The window closes; its texts would never be seen.
+    EndDialog(IDCANCEL);
+    return false;
 }
 
 bool CToolcrateDlg::UserAcceptsUac() {
-    power_.subKey = kUacKey;
-    if (power_.ReadRegistryByte(PowerClass::kFullPath, kUacValue) != 1)
+    Power().subKey = kUacKey;
+    if (Power().ReadRegistryByte(PowerClass::kFullPath, kUacValue) != 1)
         return true;
-    const tstring question = FormatText(
-        _T("%s\n\n%s\n\n%s"),
-        {translation_.GetText(195), translation_.GetText(196), translation_.GetText(197)});
-    return Ui().ShowMessage(Handle(), question, translation_.GetText(5),
+    const tstring question =
+        FormatText(_T("%s\n\n%s\n\n%s"),
+                   {Texts().GetText(195), Texts().GetText(196), Texts().GetText(197)});
+    return Ui().ShowMessage(Handle(), question, Texts().GetText(5),
                             MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// Every text of the window, at start and after a language change.
-void CToolcrateDlg::ApplyTexts() {
-    ApplyMenuTexts();
-    ApplyMenuBitmaps();
-    Description = translation_.GetText(20) + _T("\n") + translation_.GetText(22);
-    for (const SuiteModule& module : SuiteModules)
-        SetItemText(module.button, translation_.GetText(module.caption));
-    SetItemText(IDC_GROUP_CLEANING, translation_.GetText(10));
-    SetItemText(IDC_GROUP_TUNING, translation_.GetText(11));
-    SetItemText(IDC_GROUP_FILES, translation_.GetText(12));
+// The launcher's own texts, at start and after a language change.
+void CToolcrateDlg::OnTextsApplied() {
+    ApplyModuleMenuTexts();
+    Description = Texts().GetText(20) + _T("\n") + Texts().GetText(22);
     UpdateData(false);
     hover_.Reset();
 }
 
-void CToolcrateDlg::ApplyMenuTexts() {
+// The module entries of the Module menu and of the help-file submenu, without
+// leading blanks: they carry no bitmaps.
+void CToolcrateDlg::ApplyModuleMenuTexts() {
     const HMENU bar = GetMenu(Handle());
-    const tstring indent = _T("  ");
-    SetMenuItemTextAt(bar, kFileMenu, translation_.GetText(200));
-    SetMenuItemTextAt(bar, kModuleMenu, translation_.GetText(210));
-    SetMenuItemTextAt(bar, kHelpMenu, translation_.GetText(245));
-
-    const HMENU file = GetSubMenu(bar, kFileMenu);
-    SetMenuItemTextAt(file, kFileLanguage, indent + translation_.GetText(202));
-    SetMenuItemTextAt(file, kFileExit, indent + translation_.GetText(205));
-
     const HMENU modules = GetSubMenu(bar, kModuleMenu);
     for (int i = 0; i < GetMenuItemCount(modules); ++i)
         if (const SuiteModule* module = ModuleByLaunchCommand(GetMenuItemID(modules, i)))
-            SetMenuItemTextAt(modules, i, translation_.GetText(module->menuText));
-
-    const HMENU help = GetSubMenu(bar, kHelpMenu);
-    SetMenuItemTextAt(help, kHelpFiles, indent + translation_.GetText(250));
-    SetMenuItemTextAt(help, kHelpWebsite, indent + translation_.GetText(255));
-    SetMenuItemTextAt(help, kHelpAbout, indent + translation_.GetText(260));
-    const HMENU helpFiles = GetSubMenu(help, kHelpFiles);
+            SetMenuItemTextAt(modules, i, Texts().GetText(module->menuText));
+    const HMENU helpFiles = GetSubMenu(GetSubMenu(bar, kHelpMenu), kHelpFiles);
     for (int i = 0; i < GetMenuItemCount(helpFiles); ++i)
         if (const SuiteModule* module = ModuleByHelpCommand(GetMenuItemID(helpFiles, i)))
-            SetMenuItemTextAt(helpFiles, i, translation_.GetText(module->menuText));
-}
-
-void CToolcrateDlg::ApplyMenuBitmaps() {
-    const HMENU bar = GetMenu(Handle());
-    for (size_t i = 0; i < 5; ++i)
-        SetMenuItemBitmapAt(GetSubMenu(bar, kMenuMarks[i].menu), kMenuMarks[i].position,
-                            menuBitmaps_[i].Get());
-    DrawMenuBar(Handle());
+            SetMenuItemTextAt(helpFiles, i, Texts().GetText(module->menuText));
 }
 
 bool CToolcrateDlg::OnCommand(int id, int code, HWND control) {
@@ -181,22 +140,7 @@ bool CToolcrateDlg::OnCommand(int id, int code, HWND control) {
         launcher_.OpenModuleHelp(*module);
         return true;
     }
-    switch (id) {
-    case ID_FILE_LANGUAGE:
-        ChangeLanguage();
-        return true;
-    case ID_FILE_EXIT:
-        EndDialog(IDOK);
-        return true;
-    case ID_HELP_WEBSITE:
-        OpenWebsite();
-        return true;
-    case ID_HELP_ABOUT:
-        ShowAbout();
-        return true;
-    default:
-        return Dialog::OnCommand(id, code, control);
-    }
+    return MainWindow::OnCommand(id, code, control);
 }
 
 bool CToolcrateDlg::OnTimer(UINT_PTR) {
@@ -219,7 +163,7 @@ bool CToolcrateDlg::OnHelp(const HELPINFO&) {
 // Written to the field directly: the bound description keeps the start text.
 void CToolcrateDlg::ShowDescription(int firstText, int secondText) {
     SetItemText(IDC_DESCRIPTION,
-                translation_.GetText(firstText) + _T("\n") + translation_.GetText(secondText));
+                Texts().GetText(firstText) + _T("\n") + Texts().GetText(secondText));
 }
 
 HBRUSH CToolcrateDlg::OnCtlColor(HDC dc, HWND control, UINT) {
@@ -237,63 +181,25 @@ HBRUSH CToolcrateDlg::OnCtlColor(HDC dc, HWND control, UINT) {
     default:
         break;
     }
-    return background_.Get();
+    return Background();
 }
 
-bool CToolcrateDlg::OnSysCommand(WPARAM command, LPARAM) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX)
-        return false;
-    ShowAbout();
-    return true;
-}
-
-void CToolcrateDlg::ChangeLanguage() {
-    const tstring stored = power_.ReadSetting(kLanguageKey);
-    CLanguageSelection selection(CLanguageSelection::kToolcrate);
-    selection.prompt = translation_.GetText(1);
-    selection.currentMarker = stored;
-    selection.DoModal(Handle());
-    const tstring chosen = selection.currentMarker;
-    if (chosen == stored)
-        return;
-
-    const tstring ownSettings = power_.GetProgramFolder() + _T("\\config.ini");
-    if (!power_.WriteSetting(kLanguageKey, chosen)) {
-        // Taken at once: building the caption may overwrite the last error.
-        const FileError failure = SettingsFileError(ownSettings);
-        ReportFileError(Handle(), failure, ProgramName());
-        return;
-    }
-    // A module folder without settings is a module that is not installed.
+// The modules that follow the launcher's language; a module folder without
+// settings is a module that is not installed.
+std::vector<FileError> CToolcrateDlg::OnLanguageStored(const tstring& marker) {
     std::vector<FileError> failures;
     for (const SuiteModule& module : SuiteModules) {
         if (!module.takesLanguage)
             continue;
         const tstring folder = _T("\\") + tstring(module.name);
-        const tstring path = power_.GetProgramFolder() + folder + _T("\\config.ini");
-        if (PowerClass::FileExists(path) && !power_.WriteModuleSetting(folder, kLanguageKey, chosen))
-            failures.push_back(SettingsFileError(path));
+        const tstring path = Power().GetProgramFolder() + folder + _T("\\config.ini");
+        if (!PowerClass::FileExists(path))
+            continue;
+        if (const WriteResult written = Power().WriteModuleSetting(folder, kLanguageKey, marker);
+            !written)
+            failures.push_back(FileError::FromLastError(written.error, path));
     }
-    translation_.Load();
-    ApplyTexts();
-    for (const FileError& failure : failures)
-        ReportFileError(Handle(), failure, ProgramName());
-}
-
-void CToolcrateDlg::OpenWebsite() {
-    const tstring homepage = power_.ReadSetting(kHomepageKey);
-    if (homepage.empty())
-        return;
-    ShellStart start;
-    start.verb = _T("open");
-    start.file = homepage;
-    start.show = SW_SHOWNORMAL;
-    Ui().Shell(start);
-}
-
-void CToolcrateDlg::ShowAbout() {
-    CAboutDlg about;
-    about.DoModal(Handle());
+    return failures;
 }
 
 void CToolcrateDlg::Hide() { ShowWindow(Handle(), SW_HIDE); }

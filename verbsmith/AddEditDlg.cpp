@@ -1,10 +1,12 @@
 #include "AddEditDlg.h"
 #include "CommandParameters.h"
-#include "HelpFile.h"
-#include "resource.h"
+#include "AddEditDlgIds.h"
+#include "common/HelpFile.h"
+#include "common/TextTables.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/UiSeam.h"
+#include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryCheck.h"
 #include "verbsmith/core/EntryModel.h"
 #include "verbsmith/core/EntryOperations.h"
@@ -18,12 +20,8 @@ enum : int {
     kFolderBrowserTitle = 185,
 };
 
-struct ControlText {
-    int id;
-    int text;
-};
 // Group boxes and buttons; the labels go through the data exchange.
-const ControlText kControlTexts[] = {
+const std::vector<ControlText> kControlTexts = {
     {IDC_NORMAL_GROUP, 400}, {IDC_BROWSE_FILE, 415},     {IDC_SPECIAL_GROUP, 420},
     {IDC_ADD_COPY_TO, 430},  {IDC_ADD_MOVE_TO, 435},     {IDCANCEL, 440},
     {IDC_ADD_PARAMETER, 421}, {IDC_REMOVE_PARAMETER, 422}, {IDC_CHECK_COMMAND, 423},
@@ -38,29 +36,29 @@ const size_t kFileNameChars = 61440;
 
 }  // namespace
 
-AddEditDlg::AddEditDlg() : Dialog(IDD_ADDEDIT), translation_(CTranslation::EditorDialects()) {}
+AddEditDlg::AddEditDlg() : Dialog(IDD_ADDEDIT), translation_(EditorDialects()) {}
 
 BOOL AddEditDlg::OnInitDialog() {
     translation_.Load();
-    EnableWindow(Item(IDC_ENTRY_TYPE), FALSE);
+    EnableItem(IDC_ENTRY_TYPE, false);
     FillLists();
     TranslateControls();
     const bool handler = IsActiveHandlerValue(Value) || IsDeactivatedHandlerValue(Value);
     if (handler) {
         for (int id : kCommandLineTools)
-            EnableWindow(Item(id), FALSE);
+            EnableItem(id, false);
     }
     valueLabel = translation_.GetText(handler ? kHandlerValueLabel : kCommandLineLabel);
     if (addMode) {
-        EnableWindow(Item(IDC_ENTRY_TYPE), TRUE);
+        EnableItem(IDC_ENTRY_TYPE, true);
         ComboBox types(Item(IDC_ENTRY_TYPE));
         types.Select(0);
         // The exchange below selects by this text: keep the placeholder.
         entryTypeText = types.ItemText(0);
     } else {
-        EnableWindow(Item(IDC_NAME), FALSE);
-        EnableWindow(Item(IDC_ADD_COPY_TO), FALSE);
-        EnableWindow(Item(IDC_ADD_MOVE_TO), FALSE);
+        EnableItem(IDC_NAME, false);
+        EnableItem(IDC_ADD_COPY_TO, false);
+        EnableItem(IDC_ADD_MOVE_TO, false);
     }
     UpdateData(false);
     return TRUE;
@@ -77,8 +75,7 @@ void AddEditDlg::FillLists() {
 }
 
 void AddEditDlg::TranslateControls() {
-    for (const ControlText& control : kControlTexts)
-        SetItemText(control.id, translation_.GetText(control.text));
+    ApplyControlTexts(Handle(), translation_, kControlTexts);
     typeLabel = translation_.GetText(405);
     nameLabel = translation_.GetText(410);
     specialText = translation_.GetText(425);

@@ -1,6 +1,6 @@
 #pragma once
-// The context-menu editor's application: it prepares the common controls and
-// runs the main window; the program ends when that window closes.
+// The Verbsmith program: shows the editor's main window modally and ends
+// with it.
 
 class CVerbsmithApp {
 public:

@@ -5,6 +5,11 @@
 #include "tests/support/TempFolder.h"
 
 namespace {
+// The dialect lists of the programs: the editors fold four main languages,
+// the launcher two.
+const std::vector<int> kEditorDialects{1031, 1034, 1043, 1036};
+const std::vector<int> kLauncherDialects{1031, 1036};
+
 const char kLanguageFile[] =
     "Verbsmith language file\r\n"
     "[1031]\r\n"
@@ -49,7 +54,7 @@ protected:
         translation.Load();
         return translation.GetText(number);
     }
-    tstring LoadedForEditor(int number) { return Loaded(CTranslation::EditorDialects(), number); }
+    tstring LoadedForEditor(int number) { return Loaded(kEditorDialects, number); }
 
     RegistrySandbox sandbox;
     TempFolder folder;
@@ -96,7 +101,7 @@ TEST_F(Translation, LauncherDoesNotFoldSpanishDialects) {
     Settings("[----]", "Dialects[1034]\r\n[3082][2058]\r\n");
     SystemLanguage(_T("0c0a"));
     EXPECT_EQ(LoadedForEditor(1), _T("Elija un idioma"));
-    EXPECT_EQ(Loaded(CTranslation::LauncherDialects(), 1), _T("Please choose a language"));
+    EXPECT_EQ(Loaded(kLauncherDialects, 1), _T("Please choose a language"));
 }
 
 TEST_F(Translation, ChosenLanguageIsUsedWithoutTheRegistry) {
@@ -128,7 +133,7 @@ TEST_F(Translation, FirstEntryOfANumberWins) {
 
 TEST_F(Translation, EntryLinesAreNumberSeparatorText) {
     Settings("[1033]");
-    CTranslation translation(CTranslation::EditorDialects());
+    CTranslation translation(kEditorDialects);
     translation.Load();
     EXPECT_EQ(translation.GetText(20), _T("Hello"));
     EXPECT_EQ(translation.GetText(21), _T("Hello"));
@@ -151,7 +156,7 @@ TEST_F(Translation, SectionWithoutEndLineEndsWithTheFile) {
 }
 
 TEST_F(Translation, LoadReplacesTheEntries) {
-    CTranslation translation(CTranslation::EditorDialects());
+    CTranslation translation(kEditorDialects);
     EXPECT_EQ(translation.GetText(1), _T(""));   // nothing before Load
     Settings("[1031]");
     translation.Load();
@@ -165,7 +170,7 @@ TEST_F(Translation, LoadReplacesTheEntries) {
 TEST_F(Translation, FileIsNamedByTheProductId) {
     files::Write(folder / _T("config.ini"), "Language\r\n[1033]\r\n");
     files::Write(folder / _T("trl.ini"), "[1033]\r\n00001 without id\r\n[EOL]\r\n");
-    CTranslation translation(CTranslation::LauncherDialects());
+    CTranslation translation(kLauncherDialects);
     EXPECT_EQ(translation.LanguageFilePath(), folder / _T("trl.ini"));
     translation.Load();
     EXPECT_EQ(translation.GetText(1), _T("without id"));

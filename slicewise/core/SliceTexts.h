@@ -27,3 +27,11 @@ enum : int {
 
 // Caption of the completion message of Divide and of file-error reports.
 extern const TCHAR kSlicewiseName[];   // "Vantorel Slicewise"
+
+#include <vector>
+// The main languages whose regional variants ("Dialects[...]" settings) the
+// splitter's texts fold onto, in the order they are tried.
+inline const std::vector<int>& SlicewiseDialects() {
+    static const std::vector<int> dialects{1031, 1034, 1043, 1036};
+    return dialects;
+}

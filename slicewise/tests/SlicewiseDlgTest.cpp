@@ -33,15 +33,6 @@ bool LanguageCommandEnabled(HMENU bar) {
     return !(GetMenuState(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 
-int SystemMenuAboutItems(HWND window) {
-    const HMENU menu = GetSystemMenu(window, FALSE);
-    int found = 0;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i)
-        if (GetMenuItemID(menu, i) == IDM_ABOUTBOX)
-            ++found;
-    return found;
-}
-
 // The keys Enter and Escape as the window's message pump hands them over.
 void PressKey(HWND window, WPARAM key) {
     MSG message = {};
@@ -137,8 +128,8 @@ TEST_F(SlicewiseWindow, MenusAndSystemMenuCarryTheirTexts) {
     EXPECT_STREQ(_T("  &Exit"), text);
     GetMenuString(bar, ID_HELP_ABOUT, text, 128, MF_BYCOMMAND);
     EXPECT_STREQ(_T("  &About"), text);
-    EXPECT_EQ(1, SystemMenuAboutItems(window.Handle()));
-    GetMenuString(GetSystemMenu(window.Handle(), FALSE), IDM_ABOUTBOX, text, 128, MF_BYCOMMAND);
+    GetMenuString(GetSystemMenu(window.Handle(), FALSE), MainWindow::kAboutCommand, text, 128,
+                  MF_BYCOMMAND);
     EXPECT_STREQ(L"&Info \u00fcber Slicewise...", text);
 }
 
@@ -363,54 +354,6 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
         EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
 }
 
-enum class Way { kCloseBox, kExit, kEnter, kEscape };
-
-class ClosingTheWindow : public SlicewiseWindow, public ::testing::WithParamInterface<Way> {
-protected:
-    void CloseThe(Way way) {
-        switch (way) {
-        case Way::kCloseBox:
-            main.Close();
-            DialogDriver::Pump();   // the close box arrives as a posted IDCANCEL
-            break;
-        case Way::kExit: main.MenuCommand(ID_FILE_EXIT); break;
-        case Way::kEnter: PressKey(window.Handle(), VK_RETURN); break;
-        case Way::kEscape: PressKey(window.Handle(), VK_ESCAPE); break;
-        }
-    }
-};
-
-TEST_P(ClosingTheWindow, DeletesTheFourHandshakeValues) {
-    SetHandshakeValues();
-    reg::SetText(HKEY_CURRENT_USER, kToolcrateKey, _T("other"), _T("kept"));
-    CloseThe(GetParam());
-    EXPECT_TRUE(window.Ended());
-    EXPECT_EQ(0, HandshakeValuesLeft());
-    EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrateKey, _T("other")));
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_P(ClosingTheWindow, MissingKeysCauseNoMessage) {
-    CloseThe(GetParam());
-    EXPECT_TRUE(window.Ended());
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(reg::KeyExists(HKEY_LOCAL_MACHINE, kToolcrateKey));
-}
-
-std::string WayName(const ::testing::TestParamInfo<Way>& info) {
-    switch (info.param) {
-    case Way::kCloseBox: return "CloseBox";
-    case Way::kExit: return "Exit";
-    case Way::kEnter: return "Enter";
-    case Way::kEscape: return "Escape";
-    }
-    return "Unknown";
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTheWindow,
-                         ::testing::Values(Way::kCloseBox, Way::kExit, Way::kEnter, Way::kEscape),
-                         WayName);
-
 TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) {
     SetHandshakeValues();
     main.Click(IDC_SIZE_USER);
@@ -427,15 +370,6 @@ TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) 
     EXPECT_TRUE(window.Ended());
 }
 
-// The language dialog: picks the language with this name and confirms it.
-ModalDialogHandler::Action PickLanguage(const tstring& name) {
-    return [name](HWND dialog) {
-        DialogDriver language(dialog);
-        EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_SLICEWISE, name));
-        language.Click(IDOK);
-    };
-}
-
 TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     main.Type(IDC_SOURCE_PATH, _T("D:\\data\\big.iso"));
     main.Type(IDC_OUTPUT_FOLDER, _T("E:\\out\\..."));
@@ -445,9 +379,9 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) {
         DialogDriver language(dialog);
-        EXPECT_EQ(_T("Please select your language:"), language.Text(IDC_LANGUAGE_GROUP_SLICEWISE));
-        EXPECT_EQ(_T("English"), language.Text(IDC_LANGUAGE_COMBO_SLICEWISE));
-        EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_SLICEWISE, _T("Deutsch")));
+        EXPECT_EQ(_T("Please select your language:"), language.Text(IDC_LANGUAGE_GROUP));
+        EXPECT_EQ(_T("English"), language.Text(IDC_LANGUAGE_COMBO));
+        EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO, _T("Deutsch")));
         language.Click(IDOK);
     });
     main.MenuCommand(ID_FILE_LANGUAGE);
@@ -468,41 +402,6 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
     EXPECT_EQ(4u, main.ComboItems(IDC_SIZE_UNIT).size());   // filled anew, not added to
     EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
-}
-
-TEST_F(SlicewiseWindow, TwoLanguageChangesLeaveOneAboutItem) {
-    ModalDialogHandler modal;
-    modal.Expect(PickLanguage(_T("Deutsch")));
-    modal.Expect(PickLanguage(_T("English")));
-    main.MenuCommand(ID_FILE_LANGUAGE);
-    main.MenuCommand(ID_FILE_LANGUAGE);
-    ASSERT_EQ(2, modal.Handled());
-    EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
-    EXPECT_EQ(1, SystemMenuAboutItems(window.Handle()));
-}
-
-TEST_F(SlicewiseWindow, TheSameLanguageAgainChangesNothing) {
-    main.Click(IDC_SIZE_USER);
-    main.Type(IDC_USER_SIZE, _T("99"));
-    const std::string config = files::Read(program.folder / _T("config.ini"));
-    ModalDialogHandler modal;
-    modal.Expect(PickLanguage(_T("English")));
-    main.MenuCommand(ID_FILE_LANGUAGE);
-    ASSERT_EQ(1, modal.Handled());
-    EXPECT_EQ(config, files::Read(program.folder / _T("config.ini")));
-    EXPECT_EQ(_T("99"), main.Text(IDC_USER_SIZE));   // no new initialisation
-}
-
-TEST_F(SlicewiseWindow, AboutOpensFromTheMenuAndFromTheSystemMenu) {
-    ModalDialogHandler modal;
-    for (int i = 0; i < 3; ++i)
-        modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDOK); });
-    main.MenuCommand(ID_HELP_ABOUT);
-    main.SysCommand(IDM_ABOUTBOX);
-    main.SysCommand(IDM_ABOUTBOX + 15);   // any command from 16 to 31
-    EXPECT_EQ(3, modal.Handled());
-    EXPECT_EQ(_T("About Vantorel Slicewise"), modal.Captions().at(0));
-    EXPECT_FALSE(window.Ended());
 }
 
 struct Colours {
@@ -552,22 +451,3 @@ TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsGreyOnGrey) {
     EXPECT_EQ(status.brush, ColoursOf(handle, handle, WM_CTLCOLORDLG).brush);
 }
 
-TEST_F(SlicewiseWindow, CarriesItsIconForTheTitleBarAndTheDragQuery) {
-    EXPECT_NE(0, SendMessage(window.Handle(), WM_GETICON, ICON_BIG, 0));
-    EXPECT_NE(0, SendMessage(window.Handle(), WM_GETICON, ICON_SMALL, 0));
-    EXPECT_EQ(SendMessage(window.Handle(), WM_GETICON, ICON_BIG, 0),
-              SendMessage(window.Handle(), WM_QUERYDRAGICON, 0, 0));
-}
-
-TEST_F(SlicewiseWindow, HelpAndWebsiteOpenThroughTheShell) {
-    main.MenuCommand(ID_HELP_HELPFILE);
-    main.Help(IDC_DIVIDE);
-    main.MenuCommand(ID_HELP_WEBSITE);
-    ASSERT_EQ(3u, ui.shells.size());
-    EXPECT_EQ(_T("open"), ui.shells[0].start.verb);
-    EXPECT_EQ(program.folder / _T("help.chm"), ui.shells[0].start.file);
-    EXPECT_EQ(SW_SHOWNORMAL, ui.shells[0].start.show);
-    EXPECT_EQ(program.folder / _T("help.chm"), ui.shells[1].start.file);
-    EXPECT_EQ(_T("https://www.vantorel.com/"), ui.shells[2].start.file);
-    EXPECT_EQ(_T("open"), ui.shells[2].start.verb);
-}

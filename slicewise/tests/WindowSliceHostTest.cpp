@@ -23,7 +23,7 @@ protected:
 
     StagedProgram program;
     CSlicewiseDlg window;
-    CTranslation texts{CTranslation::EditorDialects()};
+    CTranslation texts{SlicewiseDialects()};
     tstring status;
     tstring folder = _T("C:\\out\\...");
 };

@@ -19,16 +19,9 @@ protected:
 
     void LanguageFile(const std::string& text) { files::Write(folder / _T("Testtrl.ini"), text); }
 
-    static UINT TemplateOf(CLanguageSelection::Program program) {
-        return program == CLanguageSelection::kVerbsmith   ? IDD_LANGUAGE_VERBSMITH
-               : program == CLanguageSelection::kSlicewise ? IDD_LANGUAGE_SLICEWISE
-                                                           : IDD_LANGUAGE_TOOLCRATE;
-    }
-
-    // The dialog of the program, opened modeless with the stored marker.
-    std::unique_ptr<CLanguageSelection> Open(CLanguageSelection::Program program,
-                                             const tstring& marker) {
-        auto dialog = std::make_unique<CLanguageSelection>(program, TemplateOf(program));
+    // The dialog in one program's form, opened modeless with the stored marker.
+    std::unique_ptr<CLanguageSelection> Open(const LanguageDialogIds& ids, const tstring& marker) {
+        auto dialog = std::make_unique<CLanguageSelection>(ids);
         dialog->prompt = _T("Bitte w\xE4hlen Sie Ihre Sprache");
         dialog->currentMarker = marker;
         EXPECT_NE(nullptr, dialog->Create());
@@ -38,6 +31,10 @@ protected:
     TempFolder folder;
 };
 
+const LanguageDialogIds kVerbsmith = {IDD_LANGUAGE_VERBSMITH, 1008, 1024};
+const LanguageDialogIds kSlicewise = {IDD_LANGUAGE_SLICEWISE, 1030, 1029};
+const LanguageDialogIds kToolcrate = {IDD_LANGUAGE_TOOLCRATE, 1019, 1018};
+
 const char kTwoLanguages[] =
     "[1031]\r\n00001 Bitte w\xE4hlen\r\n00002 Deutsch\r\n00003 Datei\r\n[EOL]\r\n"
     "[1033]\r\n00001 Please select\r\n00002 English\r\n00003 File\r\n[EOL]\r\n";
@@ -45,7 +42,7 @@ const char kTwoLanguages[] =
 
 TEST_F(LanguageSelectionTest, ListsTheLanguagesAndSelectsTheCurrentOne) {
     LanguageFile(kTwoLanguages);
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[1033]"));
+    auto dialog = Open(kVerbsmith, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_EQ(_T("Language Selection"), ui.Caption());
     EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache"), ui.Text(1008));
@@ -64,7 +61,7 @@ TEST_F(LanguageSelectionTest, ToolcrateSortsItsListAndUsesItsOwnIds) {
     LanguageFile("[1033]\r\n00001 Please select\r\n00002 English\r\n[EOL]\r\n"
                  "[1036]\r\n00001 Choisissez\r\n00002 Fran\xE7" "ais\r\n[EOL]\r\n"
                  "[1031]\r\n00001 Bitte\r\n00002 Deutsch\r\n[EOL]\r\n");
-    auto dialog = Open(CLanguageSelection::kToolcrate, _T("[1033]"));
+    auto dialog = Open(kToolcrate, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache"), ui.Text(1019));
     EXPECT_EQ((tstrings{_T("Deutsch"), _T("English"), _T("Fran\xE7" "ais")}), ui.ComboItems(1018));
@@ -80,7 +77,7 @@ TEST_F(LanguageSelectionTest, ToolcrateSortsItsListAndUsesItsOwnIds) {
 
 TEST_F(LanguageSelectionTest, EachProgramHasItsTemplate) {
     LanguageFile(kTwoLanguages);
-    auto slicewise = Open(CLanguageSelection::kSlicewise, _T("[1031]"));
+    auto slicewise = Open(kSlicewise, _T("[1031]"));
     DialogDriver ui(slicewise->Handle());
     EXPECT_TRUE(ui.Exists(1030));
     EXPECT_EQ(_T("Deutsch"), ui.Text(1029));
@@ -105,7 +102,7 @@ TEST_F(LanguageSelectionTest, EachProgramHasItsTemplate) {
 
 TEST_F(LanguageSelectionTest, UnlistedMarkerShowsSystemDefaultAndOkChangesNothing) {
     LanguageFile(kTwoLanguages);
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[----]"));
+    auto dialog = Open(kVerbsmith, _T("[----]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_EQ(kSystemDefault, ui.Text(1024));
     EXPECT_EQ(CB_ERR, ui.ComboSelection(1024));
@@ -116,7 +113,7 @@ TEST_F(LanguageSelectionTest, UnlistedMarkerShowsSystemDefaultAndOkChangesNothin
 
 TEST_F(LanguageSelectionTest, TypedMarkerIsNoName) {
     LanguageFile(kTwoLanguages);
-    auto dialog = Open(CLanguageSelection::kSlicewise, _T("[1033]"));
+    auto dialog = Open(kSlicewise, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     ui.Type(1029, _T("[1031]"));
     ui.Click(IDOK);
@@ -125,7 +122,7 @@ TEST_F(LanguageSelectionTest, TypedMarkerIsNoName) {
 
 TEST_F(LanguageSelectionTest, NamesCompareExactly) {
     LanguageFile(kTwoLanguages);
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[1033]"));
+    auto dialog = Open(kVerbsmith, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     ui.Type(1024, _T("deutsch"));
     ui.Click(IDOK);
@@ -136,7 +133,7 @@ TEST_F(LanguageSelectionTest, TheLaterOfTwoEqualNamesWins) {
     LanguageFile("[1031]\r\n00001 a\r\n00002 Deutsch\r\n[EOL]\r\n"
                  "[2055]\r\n00001 b\r\n00002 Deutsch\r\n[EOL]\r\n"
                  "[1033]\r\n00001 c\r\n00002 English\r\n[EOL]\r\n");
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[1033]"));
+    auto dialog = Open(kVerbsmith, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     ui.PickCombo(1024, 0);
     ui.Click(IDOK);
@@ -146,7 +143,7 @@ TEST_F(LanguageSelectionTest, TheLaterOfTwoEqualNamesWins) {
 TEST_F(LanguageSelectionTest, SystemSectionIsListedAndEolIsNoMarker) {
     LanguageFile("[----]\r\n00001 x\r\n00002 Systemsprache\r\n[EOL]\r\n"
                  "[1033]\r\n00001 y\r\n00002 English\r\n[EOL]\r\n");
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[----]"));
+    auto dialog = Open(kVerbsmith, _T("[----]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_EQ((tstrings{_T("[----]"), _T("Systemsprache"), _T("[1033]"), _T("English")}), dialog->pairs);
     EXPECT_EQ(_T("Systemsprache"), ui.Text(1024));
@@ -155,17 +152,17 @@ TEST_F(LanguageSelectionTest, SystemSectionIsListedAndEolIsNoMarker) {
 
 TEST_F(LanguageSelectionTest, MarkerAmongTheLastTwoLinesGivesAnEmptyName) {
     LanguageFile("[1033]\r\n00001 y\r\n00002 English\r\n[EOL]\r\n[1036]\r\n00001 z");
-    auto dialog = Open(CLanguageSelection::kVerbsmith, _T("[1033]"));
+    auto dialog = Open(kVerbsmith, _T("[1033]"));
     EXPECT_EQ((tstrings{_T("[1033]"), _T("English"), _T("[1036]"), _T("")}), dialog->pairs);
     EXPECT_EQ((tstrings{_T("English"), _T("")}), DialogDriver(dialog->Handle()).ComboItems(1024));
 
     LanguageFile("[1033]\r\n00001 y\r\n00002 English\r\n[EOL]\r\n[1036]");
-    auto last = Open(CLanguageSelection::kVerbsmith, _T("[1036]"));
+    auto last = Open(kVerbsmith, _T("[1036]"));
     EXPECT_EQ((tstrings{_T("[1033]"), _T("English"), _T("[1036]"), _T("")}), last->pairs);
 }
 
 TEST_F(LanguageSelectionTest, MissingLanguageFileGivesAnEmptyList) {
-    auto dialog = Open(CLanguageSelection::kToolcrate, _T("[1033]"));
+    auto dialog = Open(kToolcrate, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_TRUE(ui.ComboItems(1018).empty());
     EXPECT_EQ(kSystemDefault, ui.Text(1018));
@@ -176,7 +173,7 @@ TEST_F(LanguageSelectionTest, MissingLanguageFileGivesAnEmptyList) {
 TEST_F(LanguageSelectionTest, ModalRunClosedWithoutOkKeepsTheMarker) {
     LanguageFile(kTwoLanguages);
     for (bool escape : {true, false}) {
-        CLanguageSelection dialog(CLanguageSelection::kVerbsmith, IDD_LANGUAGE_VERBSMITH);
+        CLanguageSelection dialog(kVerbsmith);
         dialog.currentMarker = _T("[1033]");
         ModalDialogHandler modal;
         modal.Expect([escape](HWND live) {
@@ -195,7 +192,7 @@ TEST_F(LanguageSelectionTest, ModalRunClosedWithoutOkKeepsTheMarker) {
 
 TEST_F(LanguageSelectionTest, ModalRunConfirmsThePickedLanguage) {
     LanguageFile(kTwoLanguages);
-    CLanguageSelection dialog(CLanguageSelection::kVerbsmith, IDD_LANGUAGE_VERBSMITH);
+    CLanguageSelection dialog(kVerbsmith);
     dialog.prompt = _T("Please select your language");
     dialog.currentMarker = _T("[1033]");
     ModalDialogHandler modal;
@@ -214,8 +211,7 @@ TEST_F(LanguageSelectionTest, ModalRunConfirmsThePickedLanguage) {
 TEST_F(LanguageSelectionTest, DroppedListShowsEveryLanguage) {
     LanguageFile("[1031]\r\n1\r\n00002 Deutsch\r\n[1033]\r\n1\r\n00002 English\r\n"
                  "[1034]\r\n1\r\n00002 Espa\xF1ol\r\n[1036]\r\n1\r\n00002 Fran\xE7" "ais\r\n");
-    for (auto program : {CLanguageSelection::kVerbsmith, CLanguageSelection::kSlicewise,
-                         CLanguageSelection::kToolcrate}) {
+    for (const LanguageDialogIds& program : {kVerbsmith, kSlicewise, kToolcrate}) {
         auto dialog = Open(program, _T("[1033]"));
         const HWND combo = dialog->Item(dialog->ComboId());
         SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
@@ -226,7 +222,7 @@ TEST_F(LanguageSelectionTest, DroppedListShowsEveryLanguage) {
         RECT list;
         GetClientRect(info.hwndList, &list);
         const LRESULT itemHeight = SendMessage(combo, CB_GETITEMHEIGHT, 0, 0);
-        EXPECT_GE(list.bottom - list.top, 4 * itemHeight) << "program " << program;
+        EXPECT_GE(list.bottom - list.top, 4 * itemHeight) << "template " << program.templateId;
         SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
     }
 }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
+#include "toolcrate/core/LauncherTexts.h"
 #include "StagedFiles.h"
-#include "ModuleLauncher.h"
-#include "SuiteModule.h"
+#include "toolcrate/core/ModuleLauncher.h"
+#include "toolcrate/core/SuiteModule.h"
 #include <algorithm>
 #include "common/Translation.h"
 #include "tests/support/LanguageFileCheck.h"
@@ -30,7 +31,7 @@ protected:
         texts.Load();
     }
     TempFolder folder;
-    CTranslation texts{CTranslation::LauncherDialects()};
+    CTranslation texts{LauncherDialects()};
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "toolcrate/core/LauncherTexts.h"
 #include "StagedFiles.h"
 #include "ToolcrateDlg.h"
 #include "resource.h"
@@ -49,7 +50,7 @@ protected:
         const tstring config = folder / _T("config.ini");
         const std::string saved = files::Read(config);
         StageLauncherFiles(folder.Path(), _T("[1031]"));
-        CTranslation german(CTranslation::LauncherDialects());
+        CTranslation german(LauncherDialects());
         german.Load();
         files::Write(config, saved);
         return german;
@@ -57,7 +58,7 @@ protected:
     void PickLanguage(ModalDialogHandler& modal, const tstring& name) {
         modal.Expect([name](HWND window) {
             DialogDriver language(window);
-            EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO_TOOLCRATE, name));
+            EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO, name));
             language.Click(IDOK);
         });
         ui().MenuCommand(ID_FILE_LANGUAGE);
@@ -73,7 +74,7 @@ protected:
         const HMENU menu = GetSystemMenu(dialog.Handle(), FALSE);
         int count = 0;
         for (int i = 0; i < GetMenuItemCount(menu); ++i)
-            count += GetMenuItemID(menu, i) == IDM_ABOUTBOX;
+            count += GetMenuItemID(menu, i) == MainWindow::kAboutCommand;
         return count;
     }
     tstring ActiveValue() const {
@@ -83,7 +84,7 @@ protected:
     RegistrySandbox sandbox;
     TempFolder folder;
     RecordingUi recording;
-    CTranslation english{CTranslation::LauncherDialects()};
+    CTranslation english{LauncherDialects()};
     CToolcrateDlg dialog;
 };
 
@@ -233,21 +234,6 @@ TEST_F(ToolcrateWindow, LanguageChangeReachesEveryTextAndTheModules) {
     EXPECT_EQ(1, AboutItems());
 }
 
-TEST_F(ToolcrateWindow, ChoosingTheCurrentLanguageWritesNothing) {
-    CreateDirectory((folder / _T("Shredwell")).c_str(), nullptr);
-    files::Write(folder / _T("Shredwell\\config.ini"), "Language\r\n[1036]\r\n");
-    const std::string config = files::Read(folder / _T("config.ini"));
-    ASSERT_TRUE(Open());
-    MoveTo(300, 100);
-    ModalDialogHandler modal;
-    PickLanguage(modal, _T("English"));
-    EXPECT_EQ(1, modal.Handled());
-    EXPECT_EQ(config, files::Read(folder / _T("config.ini")));
-    EXPECT_EQ("Language\r\n[1036]\r\n", files::Read(folder / _T("Shredwell\\config.ini")));
-    // Not initialised again: the description stays where the mouse put it.
-    EXPECT_EQ(Description(english, 50, 52), Shown());
-}
-
 // A module whose settings cannot be written does not stop the change: the
 // launcher switches, the others are written, and the user hears of it.
 TEST_F(ToolcrateWindow, UnwritableModuleSettingsAreReportedAfterTheSwitch) {
@@ -273,38 +259,6 @@ TEST_F(ToolcrateWindow, UnwritableModuleSettingsAreReportedAfterTheSwitch) {
     EXPECT_NE(tstring::npos, recording.messages[0].text.find(locked))
         << Narrow(recording.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
-}
-
-// The launcher's own settings come first: when they cannot be written the
-// change stops there, the modules are not told and the texts stay.
-TEST_F(ToolcrateWindow, UnwritableOwnSettingsStopTheChange) {
-    CreateDirectory((folder / _T("Prefkeeper")).c_str(), nullptr);
-    files::Write(folder / _T("Prefkeeper\\config.ini"), "Language\r\n[1033]\r\n");
-    ASSERT_TRUE(Open());
-    MoveTo(300, 100);
-    const tstring config = folder / _T("config.ini");
-    const std::string before = files::Read(config);
-    // Readable, so the language dialog lists the languages; not replaceable.
-    const HANDLE holder = CreateFile(config.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    ModalDialogHandler modal;
-    PickLanguage(modal, _T("Deutsch"));
-    CloseHandle(holder);
-
-    EXPECT_EQ(1, modal.Handled());
-    EXPECT_EQ(before, files::Read(config));
-    EXPECT_EQ("Language\r\n[1033]\r\n", files::Read(folder / _T("Prefkeeper\\config.ini")));
-    ASSERT_EQ(1u, recording.messages.size());
-    EXPECT_NE(tstring::npos, recording.messages[0].text.find(config))
-        << Narrow(recording.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
-    // The report keeps the cause of the failed write.
-    FileError unknown = FileError::FromLastError(0, config);
-    unknown.cause = FileError::kGeneric;
-    EXPECT_NE(unknown.Message(), recording.messages[0].text);
-    EXPECT_EQ(english.GetText(200), MenuText({0}));
-    EXPECT_EQ(Description(english, 50, 52), Shown());   // not initialised again
 }
 
 TEST_F(ToolcrateWindow, UacOnAsksAndYesContinues) {
@@ -380,40 +334,12 @@ TEST_F(ToolcrateWindow, RefusalNamesTheProgramAndKeepsTheWindow) {
     EXPECT_TRUE(recording.shells.empty());
 }
 
-TEST_F(ToolcrateWindow, HelpFilesAndWebsiteOpenWithTheShell) {
+TEST_F(ToolcrateWindow, ModuleHelpFilesOpenWithTheShell) {
     ASSERT_TRUE(Open());
     ui().MenuCommand(ID_HELPFILE_SEEKMARK);
-    ui().MenuCommand(ID_HELP_WEBSITE);
-    ASSERT_EQ(2u, recording.shells.size());
+    ASSERT_EQ(1u, recording.shells.size());
     EXPECT_EQ(folder / _T("Seekmark\\help.chm"), recording.shells[0].start.file);
-    EXPECT_EQ(_T("https://www.vantorel.example/toolcrate/"), recording.shells[1].start.file);
-    EXPECT_EQ(_T("open"), recording.shells[1].start.verb);
     EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
-}
-
-TEST_F(ToolcrateWindow, AboutFromTheMenuAndTheWindowMenu) {
-    ASSERT_TRUE(Open());
-    ModalDialogHandler modal;
-    for (int i = 0; i < 3; ++i)
-        modal.Expect([](HWND about) { DialogDriver(about).Click(IDOK); });
-    ui().MenuCommand(ID_HELP_ABOUT);
-    ui().SysCommand(IDM_ABOUTBOX);
-    ui().SysCommand(IDM_ABOUTBOX | 0x000F);
-    EXPECT_EQ(3, modal.Handled());
-    EXPECT_EQ((tstrings{_T("About Toolcrate"), _T("About Toolcrate"), _T("About Toolcrate")}),
-              modal.Captions());
-}
-
-TEST_F(ToolcrateWindow, ExitEndsWithOkAndEscapeWithCancel) {
-    ASSERT_TRUE(Open());
-    ui().MenuCommand(ID_FILE_EXIT);
-    EXPECT_TRUE(dialog.Ended());
-    EXPECT_EQ(IDOK, dialog.Result());
-
-    CToolcrateDlg second;
-    second.Create();
-    DialogDriver(second.Handle()).Command(IDCANCEL);
-    EXPECT_EQ(IDCANCEL, second.Result());
 }
 
 TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {

@@ -27,3 +27,11 @@ enum : int {
     kNoSendToFolder = 444,     // the Send To folder is not known
 };
 }
+
+#include <vector>
+// The main languages whose regional variants ("Dialects[...]" settings) the
+// editor's texts fold onto, in the order they are tried.
+inline const std::vector<int>& EditorDialects() {
+    static const std::vector<int> dialects{1031, 1034, 1043, 1036};
+    return dialects;
+}

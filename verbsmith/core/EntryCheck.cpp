@@ -39,7 +39,7 @@ void CheckTypedCommandLine(const CTranslation& translation, HWND owner, const ts
 }
 
 void CheckAllEntries(const std::vector<EntryRow>& rows) {
-    CTranslation translation(CTranslation::EditorDialects());
+    CTranslation translation(EditorDialects());
     translation.Load();
     if (rows.empty()) {
         ShowEditorMessage(translation, nullptr, texts::kCheckEndClean);

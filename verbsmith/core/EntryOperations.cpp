@@ -8,21 +8,17 @@
 
 namespace {
 
-bool IsSendToRow(const CTranslation& translation, const ListedEntry& entry) {
-    return entry.category == translation.GetText(texts::kSendToCategory);
-}
+bool IsSendToRow(const EntryRow& entry) { return entry.kind == EntryKind::kSendTo; }
 
-// A row may be removed when it is a Send To file (by its category and its
-// marker) or when its key path is exactly its own below a listed location.
-bool MayRemove(const CTranslation& translation, const ListedEntry& entry) {
-    if (IsSendToRow(translation, entry))
-        return entry.keyPath == kSendToMarker;
-    return LocationOfEntry(entry.keyPath, entry.name) != nullptr;
+// A row may be removed when it is a Send To file or when its key path is
+// exactly its own below a listed location.
+bool MayRemove(const EntryRow& entry) {
+    return IsSendToRow(entry) || LocationOfEntry(entry.keyPath, entry.name) != nullptr;
 }
 
 void DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                 const ListedEntry& entry) {
-    if (IsSendToRow(translation, entry)) {
+                 const EntryRow& entry) {
+    if (IsSendToRow(entry)) {
         DeleteSendToShortcut(power, translation, owner, entry.name);
         return;
     }
@@ -71,10 +67,10 @@ bool WriteDraft(PowerClass& power, const CTranslation& translation, HWND owner,
 }  // namespace
 
 RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                         const ListedEntry& entry) {
-    if (!MayRemove(translation, entry))
+                         const EntryRow& entry) {
+    if (!MayRemove(entry))
         return RemoveResult::Refused;
-    if (IsSendToRow(translation, entry) && !CanReachSendToFile(power, translation, owner, entry.name))
+    if (IsSendToRow(entry) && !CanReachSendToFile(power, translation, owner, entry.name))
         return RemoveResult::Refused;
     const tstring question = FormatText(_T("%s\n\n%s"), {translation.GetText(texts::kRemoveQuestion1),
                                                          translation.GetText(texts::kRemoveQuestion2)});
@@ -85,7 +81,7 @@ RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWN
     return RemoveResult::Removed;
 }
 
-std::optional<tstring> ToggleActivation(PowerClass& power, const ListedEntry& entry) {
+std::optional<tstring> ToggleActivation(PowerClass& power, const EntryRow& entry) {
     const bool handlerValue = IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value);
     const Location* location = LocationOfEntry(entry.keyPath, entry.name);
     if (!handlerValue || !location || !IsHandlerLocation(location->path))

@@ -1,17 +1,11 @@
 #pragma once
-// The main window's operations on one listed entry. The window reads the
-// selected row back (columns 0-2 and its entryKeyPaths element), calls one of
-// these and refreshes or updates the row as each says.
+// The main window's operations on one listed entry. The window hands over
+// the selected row as the scan made it, calls one of these and refreshes or
+// updates the row as each says.
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "verbsmith/core/EntryScan.h"
 #include <optional>
-
-struct ListedEntry {
-    tstring name;       // column 0
-    tstring category;   // column 1
-    tstring value;      // column 2
-    tstring keyPath;    // entryKeyPaths element of the row
-};
 
 enum class RemoveResult {
     Removed,    // deleted and told (text 125): refresh the list
@@ -20,19 +14,19 @@ enum class RemoveResult {
 };
 
 // Asks (texts 115 and 120, Yes/No), then deletes what the row names: the Send
-// To file of a row of category text 27, the verb key of a shell entry with
+// To file of a Send To row, the verb key of a shell entry with
 // everything below it, or the key of a handler. A key path that is not the
 // row's own path below one of the listed locations deletes nothing; a Send To
 // name outside the folder, or an unknown folder, is refused (443, 444)
 // before the question.
 RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                         const ListedEntry& entry);
+                         const EntryRow& entry);
 
 // Deactivates an active handler ("{" -> "-{") or activates a deactivated one
 // by rewriting its key's default value; returns the new value for column 2
 // (the button then shows ActivationButtonText of it). Rows that are no
 // handler come back empty and nothing is written.
-std::optional<tstring> ToggleActivation(PowerClass& power, const ListedEntry& entry);
+std::optional<tstring> ToggleActivation(PowerClass& power, const EntryRow& entry);
 // Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
 int ActivationButtonText(const tstring& value);
 

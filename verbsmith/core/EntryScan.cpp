@@ -1,4 +1,5 @@
 #include "verbsmith/core/EntryScan.h"
+#include "framework/Handles.h"
 #include "framework/SafeFormat.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
@@ -8,19 +9,26 @@ namespace {
 
 void ScanRegistryLocation(PowerClass& power, const tstring& location, const tstring& category,
                           int iconIndex, EntryList& list) {
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(HKEY_CLASSES_ROOT, location.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    power.EnumerateKey(key);
-    RegCloseKey(key);
+    {
+        RegKey key;
+        if (RegOpenKeyEx(HKEY_CLASSES_ROOT, location.c_str(), 0, KEY_READ, key.Receive()) !=
+            ERROR_SUCCESS)
+            return;
+        power.EnumerateKey(key.Get());
+    }
     // The value reads below reuse the PowerClass, so keep the names apart.
     const tstrings names = power.subKeyNames;
+    const EntryKind kind = IsHandlerLocation(location) ? EntryKind::kHandler : EntryKind::kShell;
     for (const tstring& name : names) {
-        const tstring keyPath = EntryKeyPath(location, name);
-        power.subKey = keyPath;
-        list.rows.push_back({name, category, power.ReadRegistryText(PowerClass::kClassesRoot, _T("")),
-                             iconIndex});
-        list.entryKeyPaths.push_back(keyPath);
+        EntryRow row;
+        row.name = name;
+        row.category = category;
+        row.iconIndex = iconIndex;
+        row.keyPath = EntryKeyPath(location, name);
+        row.kind = kind;
+        power.subKey = row.keyPath;
+        row.value = power.ReadRegistryText(PowerClass::kClassesRoot, _T(""));
+        list.push_back(row);
     }
 }
 
@@ -38,20 +46,25 @@ void ScanSendToFolder(PowerClass& power, const CTranslation& translation, EntryL
         return;   // without the folder the pattern would search the drive's root
     const tstring pattern = folder + _T("\\") + _T("/*");
     WIN32_FIND_DATA found;
-    HANDLE search = FindFirstFile(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const FindHandle search(FindFirstFile(pattern.c_str(), &found));
+    if (!search)
         return;
     const tstring category = translation.GetText(texts::kSendToCategory);
     do {
         if (!IsListedSendToItem(found))
             continue;
-        const tstring target = power.ReadShortcut(folder + _T("\\") + found.cFileName);
-        list.rows.push_back({found.cFileName, category,
-                             target.empty() ? translation.GetText(texts::kUnreadableLink) : target,
-                             kSendToIcon});
-        list.entryKeyPaths.push_back(kSendToMarker);
-    } while (FindNextFile(search, &found));
-    FindClose(search);
+        EntryRow row;
+        row.name = found.cFileName;
+        row.category = category;
+        row.iconIndex = kSendToIcon;
+        row.keyPath = kSendToMarker;
+        row.kind = EntryKind::kSendTo;
+        row.value = power.ReadShortcut(folder + _T("\\") + found.cFileName);
+        row.unreadableLink = row.value.empty();
+        if (row.unreadableLink)
+            row.value = translation.GetText(texts::kUnreadableLink);
+        list.push_back(row);
+    } while (FindNextFile(search.Get(), &found));
 }
 
 }  // namespace

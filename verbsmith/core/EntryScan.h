@@ -1,24 +1,27 @@
 #pragma once
 // Builds the entry list from the registry locations and the Send To folder.
 // The scan knows nothing of the list view: it produces the rows in scan
-// order, and the key paths parallel to them, for the main window to show.
+// order, each with what the operations need to know of it, for the main
+// window to keep and show.
 #include "common/PowerClass.h"
 #include "common/Translation.h"
 #include <vector>
 
-// One row of the entry list: column 0, 1 and 2 and the row image.
+enum class EntryKind { kShell, kHandler, kSendTo };
+
+// One row of the entry list: column 0, 1 and 2, the row image, and what the
+// row is, so that no operation has to tell it from its translated texts.
 struct EntryRow {
     tstring name;
     tstring category;
     tstring value;
     int iconIndex = 0;
+    tstring keyPath;   // below HKEY_CLASSES_ROOT; "Send To" for a Send To file
+    EntryKind kind = EntryKind::kShell;
+    bool unreadableLink = false;   // a Send To file without a readable target
 };
 
-// rows[i] and entryKeyPaths[i] always describe the same entry.
-struct EntryList {
-    std::vector<EntryRow> rows;
-    tstrings entryKeyPaths;
-};
+using EntryList = std::vector<EntryRow>;
 
 // Appends the entries of one location. The location text "SendTo" is the
 // Send To folder, listed with text 27 and image 7 whatever category and

@@ -2,7 +2,7 @@
 // parameter and program tools, the pickers, the special entries and OK.
 #include "EditorTestEnvironment.h"
 #include "verbsmith/AddEditDlg.h"
-#include "verbsmith/resource.h"
+#include "verbsmith/AddEditDlgIds.h"
 #include "framework/testkit/DialogDriver.h"
 #include <algorithm>
 

@@ -1,8 +1,6 @@
 #include "EditorTestEnvironment.h"
 #include "common/PowerClass.h"
 
-const TCHAR kLauncherKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
-
 namespace {
 
 // The build puts the shipped config.ini and language file beside the test.

@@ -30,4 +30,3 @@ protected:
     RecordingUi ui_;
 };
 
-extern const TCHAR kLauncherKey[];

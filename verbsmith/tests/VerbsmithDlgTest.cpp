@@ -3,6 +3,7 @@
 #include "EditorTestEnvironment.h"
 #include "verbsmith/VerbsmithDlg.h"
 #include "common/PowerClass.h"
+#include "verbsmith/AddEditDlgIds.h"
 #include "verbsmith/resource.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
@@ -33,14 +34,6 @@ protected:
     }
     void ClickRow(int row, bool doubleClick = false) {
         main_.ClickRow(IDC_ENTRY_LIST, row, doubleClick);
-    }
-    int AboutItems() const {
-        const HMENU menu = GetSystemMenu(window_.Handle(), FALSE);
-        int found = 0;
-        for (int i = 0; i < GetMenuItemCount(menu); ++i)
-            if (GetMenuItemID(menu, i) == IDM_ABOUTBOX)
-                ++found;
-        return found;
     }
     tstring MenuText(int menu, int position) const {
         const HMENU bar = main_.Menu();
@@ -89,7 +82,10 @@ TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
     const tstrings paths = {_T("Send To"), _T("*\\shell\\Open with Notepad\\command"),
                             _T("*\\shellex\\ContextMenuHandlers\\Scanner"),
                             _T("Drive\\shell\\Tidy\\command")};
-    EXPECT_EQ(paths, window_.EntryKeyPaths());
+    tstrings keyPaths;
+    for (const EntryRow& row : window_.Rows())
+        keyPaths.push_back(row.keyPath);
+    EXPECT_EQ(paths, keyPaths);
     EXPECT_EQ(_T("You currently have 4 right click entries!"), main_.Text(IDC_COUNT_LINE));
 
     // A second run builds the same three columns, not six.
@@ -104,7 +100,7 @@ TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
         EXPECT_EQ(widths[column], ListView_GetColumnWidth(main_.Item(IDC_ENTRY_LIST), column));
     EXPECT_TRUE(ListView_GetExtendedListViewStyle(main_.Item(IDC_ENTRY_LIST)) & LVS_EX_FULLROWSELECT);
     EXPECT_EQ(4, main_.RowCount(IDC_ENTRY_LIST));
-    EXPECT_EQ(4u, window_.EntryKeyPaths().size());
+    EXPECT_EQ(4u, window_.Rows().size());
 }
 
 TEST_F(MainWindowTest, ClickedRowDecidesWhichButtonsWork) {
@@ -434,21 +430,6 @@ TEST_F(MainWindowTest, CheckOfAnEmptyListEndsAtOnce) {
     EXPECT_EQ(_T("The check is finished: no errors were found."), ui_.messages[0].text);
 }
 
-TEST_F(MainWindowTest, AboutItemIsAddedOnceWhateverTheRefreshes) {
-    Open();
-    EXPECT_EQ(1, AboutItems());
-    ModalDialogHandler modal;
-    for (int i = 0; i < 3; ++i)
-        modal.Expect([](HWND dialog) { DialogDriver(dialog).Command(IDCANCEL); });
-    main_.Click(IDC_ADD);
-    main_.Click(IDC_ADD);
-    window_.RefreshEntryList();
-    EXPECT_EQ(1, AboutItems());
-
-    main_.SysCommand(IDM_ABOUTBOX);
-    EXPECT_EQ(3, modal.Handled());
-}
-
 TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
     AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
     Open();
@@ -479,34 +460,6 @@ TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
     EXPECT_EQ(_T("Kategorie"), Heading(1));
     EXPECT_EQ(_T("Alle Dateien"), main_.Cell(IDC_ENTRY_LIST, 0, 1));
     EXPECT_EQ(_T("Sie haben zurzeit 1 Einträge im Rechtsklickmenü!"), main_.Text(IDC_COUNT_LINE));
-    EXPECT_EQ(1, AboutItems());
-}
-
-TEST_F(MainWindowTest, ChoosingTheCurrentLanguageWritesNothing) {
-    Open();
-    const std::string before = ConfigFile();
-    ModalDialogHandler modal;
-    modal.Expect([](HWND dialog) {
-        DialogDriver language(dialog);
-        EXPECT_TRUE(language.PickComboText(1024, _T("English")));
-        language.Click(IDOK);
-    });
-    main_.MenuCommand(ID_FILE_LANGUAGE);
-    EXPECT_EQ(1, modal.Handled());
-    EXPECT_EQ(before, ConfigFile());
-}
-
-TEST_F(MainWindowTest, MenuItemsCarryTheirImages) {
-    Open();
-    const int items[][2] = {{0, 0}, {0, 2}, {1, 0}, {1, 2}, {1, 4}, {2, 0}, {2, 2}, {2, 3}};
-    for (const auto& item : items) {
-        MENUITEMINFO info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_CHECKMARKS;
-        ASSERT_TRUE(GetMenuItemInfo(GetSubMenu(main_.Menu(), item[0]), item[1], TRUE, &info));
-        EXPECT_NE(nullptr, info.hbmpUnchecked) << item[0] << "/" << item[1];
-        EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked);
-    }
 }
 
 TEST_F(MainWindowTest, RowImagesServeAsNormalAndSmallList) {
@@ -529,30 +482,6 @@ TEST_F(MainWindowTest, RowImagesServeAsNormalAndSmallList) {
     EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_NORMAL));
 }
 
-TEST_F(MainWindowTest, WindowAndMinimisedWindowShowTheProgramIcon) {
-    Open();
-    const HICON icon = LoadIcon(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME));
-    ASSERT_NE(nullptr, icon);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
-              SendMessage(window_.Handle(), WM_GETICON, ICON_BIG, 0));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
-              SendMessage(window_.Handle(), WM_GETICON, ICON_SMALL, 0));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
-              SendMessage(window_.Handle(), WM_QUERYDRAGICON, 0, 0));
-}
-
-TEST_F(MainWindowTest, HelpAndWebsiteGoToTheShell) {
-    Open();
-    main_.Help(IDC_ENTRY_LIST);
-    main_.MenuCommand(ID_HELP_HELPFILE);
-    main_.MenuCommand(ID_HELP_WEBSITE);
-    ASSERT_EQ(3u, ui_.shells.size());
-    EXPECT_EQ(program_ / _T("help.chm"), ui_.shells[0].start.file);
-    EXPECT_EQ(program_ / _T("help.chm"), ui_.shells[1].start.file);
-    EXPECT_EQ(_T("open"), ui_.shells[2].start.verb);
-    EXPECT_EQ(_T("https://www.vantorel.com/"), ui_.shells[2].start.file);
-}
-
 TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
     Open();
     const HDC dc = GetDC(window_.Handle());
@@ -567,37 +496,4 @@ TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
     EXPECT_NE(0, first);
     EXPECT_EQ(first, second) << "one brush for everything";
     ReleaseDC(window_.Handle(), dc);
-}
-
-namespace {
-
-// Every way of closing clears the launcher's "active" value in both roots.
-void ExpectCloseClearsHandshake(void (*close)(DialogDriver&), INT_PTR result) {
-    reg::SetText(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active"), _T("x"));
-    reg::SetText(HKEY_CURRENT_USER, kLauncherKey, _T("active"), _T("x"));
-    CVerbsmithDlg window;
-    ASSERT_TRUE(window.Create());
-    DialogDriver main(window.Handle());
-    close(main);
-    EXPECT_TRUE(window.Ended());
-    EXPECT_EQ(result, window.Result());
-    EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kLauncherKey, _T("active")));
-    EXPECT_FALSE(reg::ValueExists(HKEY_CURRENT_USER, kLauncherKey, _T("active")));
-}
-
-}  // namespace
-
-TEST_F(MainWindowTest, ExitClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.MenuCommand(ID_FILE_EXIT); }, IDOK);
-}
-TEST_F(MainWindowTest, CloseBoxClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Close(); }, IDCANCEL);
-}
-// The dialog manager turns Escape into IDCANCEL and Enter into IDOK (the
-// hidden buttons); the end-to-end test presses the real keys.
-TEST_F(MainWindowTest, EscapeClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDCANCEL); }, IDCANCEL);
-}
-TEST_F(MainWindowTest, EnterClearsTheHandshake) {
-    ExpectCloseClearsHandshake([](DialogDriver& main) { main.Command(IDOK); }, IDOK);
 }

@@ -93,6 +93,17 @@ tstring CoreFixture::GetDefault(const tstring& key) {
     return reg::GetText(HKEY_CLASSES_ROOT, key, _T(""));
 }
 
+EntryRow CoreFixture::MakeRow(const tstring& name, const tstring& category, const tstring& value,
+                             const tstring& keyPath, EntryKind kind) {
+    EntryRow row;
+    row.name = name;
+    row.category = category;
+    row.value = value;
+    row.keyPath = keyPath;
+    row.kind = kind;
+    return row;
+}
+
 tstrings CoreFixture::MessageTexts() const {
     tstrings texts;
     for (const RecordingUi::MessageCall& call : ui.messages)

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/core/EntryScan.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
@@ -25,13 +27,17 @@ protected:
     static tstring GetDefault(const tstring& key);
     // The texts the recorded message boxes showed, in order.
     tstrings MessageTexts() const;
+    // A row as the scan would make it, from its parts.
+    static EntryRow MakeRow(const tstring& name, const tstring& category, const tstring& value,
+                            const tstring& keyPath = tstring(),
+                            EntryKind kind = EntryKind::kShell);
 
     RegistrySandbox sandbox;
     TempFolder programFolder;
     TempFolder sendTo;
     RecordingUi ui;
     PowerClass power;
-    CTranslation translation{CTranslation::EditorDialects()};
+    CTranslation translation{EditorDialects()};
 };
 
 // Independent shell-link access for checks: plain COM, not PowerClass.

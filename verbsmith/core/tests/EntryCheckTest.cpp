@@ -69,12 +69,12 @@ TEST_F(EntryCheckTest, AnEmptyListGivesText128AtOnce) {
 }
 
 TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
-    const std::vector<EntryRow> rows = {
-        {_T("Good"), _T("All files"), program + _T(" %1"), 6},
-        {_T("First"), _T("All files"), _T("C:\\gone\\first.exe %1"), 6},
-        {_T("Handler"), _T("Drives"), _T("{ABC}"), 1},
-        {_T("Second"), kSendToText, _T("D:\\gone\\second.exe"), 7},
-        {_T("Unreadable"), kSendToText, kUnreadableText, 7},
+    const EntryList rows = {
+        MakeRow(_T("Good"), _T("All files"), program + _T(" %1")),
+        MakeRow(_T("First"), _T("All files"), _T("C:\\gone\\first.exe %1")),
+        MakeRow(_T("Handler"), _T("Drives"), _T("{ABC}")),
+        MakeRow(_T("Second"), kSendToText, _T("D:\\gone\\second.exe")),
+        MakeRow(_T("Unreadable"), kSendToText, kUnreadableText),
     };
 
     CheckAllEntries(rows);
@@ -89,7 +89,8 @@ TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
 }
 
 TEST_F(EntryCheckTest, AListWithoutProblemsEndsWithText128) {
-    CheckAllEntries({{_T("Good"), _T("All files"), program, 6}, {_T("Bare"), _T("x"), _T("cmd.exe"), 6}});
+    CheckAllEntries({MakeRow(_T("Good"), _T("All files"), program),
+                     MakeRow(_T("Bare"), _T("x"), _T("cmd.exe"))});
 
     EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, MessageTexts());
 }

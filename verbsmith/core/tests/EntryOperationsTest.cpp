@@ -10,12 +10,11 @@ const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers
 
 class EntryOperationsTest : public CoreFixture {
 protected:
-    // The entry as the main window reads it back from the list.
-    ListedEntry Row(const tstring& name) {
-        const EntryList list = ScanEntryList(power, translation);
-        for (size_t i = 0; i < list.rows.size(); ++i)
-            if (list.rows[i].name == name)
-                return {name, list.rows[i].category, list.rows[i].value, list.entryKeyPaths[i]};
+    // The entry as the main window keeps it.
+    EntryRow Row(const tstring& name) {
+        for (const EntryRow& row : ScanEntryList(power, translation))
+            if (row.name == name)
+                return row;
         ADD_FAILURE() << "no row named " << testing::PrintToString(name);
         return {};
     }
@@ -52,7 +51,7 @@ TEST_F(EntryOperationsTest, ToggleLeavesEverythingButHandlersAlone) {
     EXPECT_FALSE(ToggleActivation(power, Row(_T("Odd"))).has_value());
     EXPECT_FALSE(ToggleActivation(power, Row(_T("Mail.lnk"))).has_value());
     // A handler value under a key path that is not the row's own.
-    EXPECT_FALSE(ToggleActivation(power, {_T("Zip"), _T("x"), _T("{A}"), _T("")}).has_value());
+    EXPECT_FALSE(ToggleActivation(power, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
 
     EXPECT_EQ(_T("notepad.exe %1"), GetDefault(_T("*\\shell\\Edit\\command")));
     EXPECT_EQ(_T("-(not a handler)"), GetDefault(tstring(kHandlers) + _T("\\Odd")));
@@ -104,14 +103,13 @@ TEST_F(EntryOperationsTest, RemoveRefusesKeyPathsThatAreNotTheRowsOwn) {
     SetDefault(_T("*\\shell\\A\\command"), _T("a.exe"));
     SetDefault(_T("*\\shell\\B\\command"), _T("b.exe"));
     SetDefault(_T("Software\\Important"), _T("data"));
-    const ListedEntry rows[] = {
-        {_T("A"), _T("All files"), _T("a.exe"), _T("")},
-        {_T("A"), _T("All files"), _T("a.exe"), _T("*\\shell\\B\\command")},
-        {_T("Important"), _T("All files"), _T("data"), _T("Software\\Important")},
-        {_T(""), _T("All files"), _T(""), _T("*\\shell\\\\command")},
-        {_T("A"), _T("Send To"), _T("a.exe"), _T("*\\shell\\A\\command")},
+    const EntryRow rows[] = {
+        MakeRow(_T("A"), _T("All files"), _T("a.exe")),
+        MakeRow(_T("A"), _T("All files"), _T("a.exe"), _T("*\\shell\\B\\command")),
+        MakeRow(_T("Important"), _T("All files"), _T("data"), _T("Software\\Important")),
+        MakeRow(_T(""), _T("All files"), _T(""), _T("*\\shell\\\\command")),
     };
-    for (const ListedEntry& row : rows)
+    for (const EntryRow& row : rows)
         EXPECT_EQ(RemoveResult::Refused, RemoveEntry(power, translation, kOwner, row));
 
     EXPECT_EQ((tstrings{_T("A"), _T("B")}), reg::SubKeys(HKEY_CLASSES_ROOT, _T("*\\shell")));
@@ -135,7 +133,8 @@ TEST_F(EntryOperationsTest, RemovingASendToNameOutsideTheFolderIsRefused) {
                            _T("\\victim.lnk");
 
     EXPECT_EQ(RemoveResult::Refused,
-              RemoveEntry(power, translation, kOwner, {escape, kSendToText, _T("x"), _T("Send To")}));
+              RemoveEntry(power, translation, kOwner,
+                          MakeRow(escape, kSendToText, _T("x"), _T("Send To"), EntryKind::kSendTo)));
 
     EXPECT_TRUE(files::Exists(outside / _T("victim.lnk")));
     EXPECT_EQ(tstrings{_T("Bad Send To name.")}, MessageTexts());
@@ -145,7 +144,7 @@ TEST_F(EntryOperationsTest, RemovingASendToNameOutsideTheFolderIsRefused) {
 // nothing happens, and is neither asked nor told the entry was removed.
 TEST_F(EntryOperationsTest, RemovingASendToEntryWithoutTheFolderAsksNothing) {
     links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
-    const ListedEntry row = Row(_T("Mail.lnk"));
+    const EntryRow row = Row(_T("Mail.lnk"));
     reg::SetDword(HKEY_CURRENT_USER,
                   _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
                   _T("SendTo"), 1);
@@ -235,7 +234,7 @@ TEST_F(EntryOperationsTest, WideAndLongTextsAreWrittenAndListedExactly) {
 
     EXPECT_EQ(name, GetDefault(_T("Drive\\shell\\") + name));
     EXPECT_EQ(command, GetDefault(_T("Drive\\shell\\") + name + _T("\\command")));
-    const ListedEntry row = Row(name);
+    const EntryRow row = Row(name);
     EXPECT_EQ(command, row.value);
     EXPECT_EQ(_T("Drive\\shell\\") + name + _T("\\command"), row.keyPath);
 }

@@ -10,6 +10,13 @@ const TCHAR kAllFilesHandlers[] = _T("*\\shellex\\ContextMenuHandlers");
 
 class EntryScanTest : public CoreFixture {};
 
+tstrings KeyPaths(const EntryList& list) {
+    tstrings paths;
+    for (const EntryRow& row : list)
+        paths.push_back(row.keyPath);
+    return paths;
+}
+
 // The registry locations in the order the list shows them, with their
 // category and image, written out here independently of the table.
 struct ExpectedLocation {
@@ -43,8 +50,8 @@ const ExpectedLocation kRegistryLocations[] = {
 // list order cannot come from the order of writing.
 TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
     links::Create(sendTo / _T("Editor.lnk"), _T("C:\\Tools\\editor.exe"), _T("d"));
-    std::vector<EntryRow> expected = {
-        {_T("Editor.lnk"), kSendToText, _T("C:\\Tools\\editor.exe"), 7}};
+    std::vector<EntryRow> expected = {MakeRow(_T("Editor.lnk"), kSendToText, _T("C:\\Tools\\editor.exe"))};
+    expected[0].iconIndex = 7;
     tstrings expectedPaths = {_T("Send To")};
     const size_t missing = 2;
     for (size_t i = 0; i < 16; ++i) {
@@ -55,7 +62,9 @@ TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
         const tstring value = _T("value ") + std::to_wstring(i);
         const bool handler = i % 2 == 1;
         const tstring keyPath = path + _T("\\") + name + (handler ? _T("") : _T("\\command"));
-        expected.push_back({name, kRegistryLocations[i].category, value, kRegistryLocations[i].icon});
+        expected.push_back(MakeRow(name, kRegistryLocations[i].category, value));
+        expected.back().iconIndex = kRegistryLocations[i].icon;
+        expected.back().kind = handler ? EntryKind::kHandler : EntryKind::kShell;
         expectedPaths.push_back(keyPath);
     }
     for (size_t i = expected.size(); i-- > 1;)
@@ -63,15 +72,16 @@ TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
 
     const EntryList list = ScanEntryList(power, translation);
 
-    ASSERT_EQ(16u, list.rows.size());
+    ASSERT_EQ(16u, list.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(expected[i].name, list.rows[i].name);
-        EXPECT_EQ(expected[i].category, list.rows[i].category);
-        EXPECT_EQ(expected[i].value, list.rows[i].value);
-        EXPECT_EQ(expected[i].iconIndex, list.rows[i].iconIndex);
+        EXPECT_EQ(expected[i].name, list[i].name);
+        EXPECT_EQ(expected[i].category, list[i].category);
+        EXPECT_EQ(expected[i].value, list[i].value);
+        EXPECT_EQ(expected[i].iconIndex, list[i].iconIndex);
+        EXPECT_EQ(i == 0 ? EntryKind::kSendTo : expected[i].kind, list[i].kind);
     }
-    EXPECT_EQ(expectedPaths, list.entryKeyPaths);
+    EXPECT_EQ(expectedPaths, KeyPaths(list));
 }
 
 TEST_F(EntryScanTest, ShowsWhatTheDefaultValuesHold) {
@@ -82,15 +92,15 @@ TEST_F(EntryScanTest, ShowsWhatTheDefaultValuesHold) {
 
     const EntryList list = ScanEntryList(power, translation);
 
-    ASSERT_EQ(4u, list.rows.size());
-    EXPECT_EQ(_T("dword"), list.rows[0].name);
-    EXPECT_EQ(_T("No REG_SZ"), list.rows[0].value);
-    EXPECT_EQ(_T("nocommand"), list.rows[1].name);
-    EXPECT_EQ(_T(""), list.rows[1].value);
-    EXPECT_EQ(_T("*\\shell\\nocommand\\command"), list.entryKeyPaths[1]);
-    EXPECT_EQ(_T(""), list.rows[2].value);
-    EXPECT_EQ(_T("-{1234}"), list.rows[3].value);
-    EXPECT_EQ(_T("*\\shellex\\ContextMenuHandlers\\Off"), list.entryKeyPaths[3]);
+    ASSERT_EQ(4u, list.size());
+    EXPECT_EQ(_T("dword"), list[0].name);
+    EXPECT_EQ(_T("No REG_SZ"), list[0].value);
+    EXPECT_EQ(_T("nocommand"), list[1].name);
+    EXPECT_EQ(_T(""), list[1].value);
+    EXPECT_EQ(_T("*\\shell\\nocommand\\command"), list[1].keyPath);
+    EXPECT_EQ(_T(""), list[2].value);
+    EXPECT_EQ(_T("-{1234}"), list[3].value);
+    EXPECT_EQ(_T("*\\shellex\\ContextMenuHandlers\\Off"), list[3].keyPath);
 }
 
 TEST_F(EntryScanTest, SendToFolderListsFilesAndNotPlainSubFoldersOrDesktopIni) {
@@ -107,8 +117,9 @@ TEST_F(EntryScanTest, SendToFolderListsFilesAndNotPlainSubFoldersOrDesktopIni) {
     ScanLocation(power, translation, _T("SendTo"), _T("ignored"), 3, list);
 
     std::map<tstring, tstring> values;
-    for (const EntryRow& row : list.rows) {
+    for (const EntryRow& row : list) {
         values[row.name] = row.value;
+        EXPECT_EQ(row.value == kUnreadableText, row.unreadableLink);
         EXPECT_EQ(kSendToText, row.category);
         EXPECT_EQ(7, row.iconIndex);
     }
@@ -116,7 +127,7 @@ TEST_F(EntryScanTest, SendToFolderListsFilesAndNotPlainSubFoldersOrDesktopIni) {
                                                  {_T("Notes.lnk"), _T("C:\\Windows\\notepad.exe")},
                                                  {_T("readme.txt"), kUnreadableText}};
     EXPECT_EQ(expected, values);
-    EXPECT_EQ(tstrings(list.rows.size(), _T("Send To")), list.entryKeyPaths);
+    EXPECT_EQ(tstrings(list.size(), _T("Send To")), KeyPaths(list));
 }
 
 // desktop.ini is skipped by its exact name only. (Both spellings cannot lie
@@ -126,9 +137,9 @@ TEST_F(EntryScanTest, DesktopIniInCapitalsIsListed) {
 
     const EntryList list = ScanEntryList(power, translation);
 
-    ASSERT_EQ(1u, list.rows.size());
-    EXPECT_EQ(_T("DESKTOP.INI"), list.rows[0].name);
-    EXPECT_EQ(kUnreadableText, list.rows[0].value);
+    ASSERT_EQ(1u, list.size());
+    EXPECT_EQ(_T("DESKTOP.INI"), list[0].name);
+    EXPECT_EQ(kUnreadableText, list[0].value);
 }
 
 // Without the folder value the search must not fall back to the root of the
@@ -149,9 +160,8 @@ TEST_F(EntryScanTest, NothingToListGivesAnEmptyListAndCountZero) {
 
     const EntryList list = ScanEntryList(power, translation);
 
-    EXPECT_TRUE(list.rows.empty());
-    EXPECT_TRUE(list.entryKeyPaths.empty());
-    EXPECT_EQ(_T("0 entries (%s, 100%)"), CountLine(translation, list.rows.size()));
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(_T("0 entries (%s, 100%)"), CountLine(translation, list.size()));
 }
 
 TEST_F(EntryScanTest, TwoScansGiveTheSameRowsAndParallelKeyPaths) {
@@ -163,15 +173,14 @@ TEST_F(EntryScanTest, TwoScansGiveTheSameRowsAndParallelKeyPaths) {
     const EntryList first = ScanEntryList(power, translation);
     const EntryList second = ScanEntryList(power, translation);
 
-    ASSERT_EQ(4u, first.rows.size());
-    EXPECT_EQ(first.rows.size(), first.entryKeyPaths.size());
-    ASSERT_EQ(first.rows.size(), second.rows.size());
-    for (size_t i = 0; i < first.rows.size(); ++i) {
-        EXPECT_EQ(first.rows[i].name, second.rows[i].name);
-        EXPECT_EQ(first.rows[i].value, second.rows[i].value);
+    ASSERT_EQ(4u, first.size());
+    ASSERT_EQ(first.size(), second.size());
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].name, second[i].name);
+        EXPECT_EQ(first[i].value, second[i].value);
     }
-    EXPECT_EQ(first.entryKeyPaths, second.entryKeyPaths);
-    EXPECT_EQ(_T("4 entries (%s, 100%)"), CountLine(translation, second.rows.size()));
+    EXPECT_EQ(KeyPaths(first), KeyPaths(second));
+    EXPECT_EQ(_T("4 entries (%s, 100%)"), CountLine(translation, second.size()));
 }
 
 TEST(EntryModel, HandlerLocationsAreThoseWithShellexInTheirText) {

@@ -28,12 +28,12 @@ TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
 
     EXPECT_EQ(kCopyToId, GetDefault(tstring(kHandlers) + _T("\\Copy To")));
     const EntryList list = ScanEntryList(power, translation);
-    ASSERT_EQ(1u, list.rows.size());
-    EXPECT_EQ(_T("Copy To"), list.rows[0].name);
-    EXPECT_EQ(_T("File system objects"), list.rows[0].category);
-    EXPECT_EQ(kCopyToId, list.rows[0].value);
-    EXPECT_EQ(2, list.rows[0].iconIndex);
-    EXPECT_EQ(tstring(kHandlers) + _T("\\Copy To"), list.entryKeyPaths[0]);
+    ASSERT_EQ(1u, list.size());
+    EXPECT_EQ(_T("Copy To"), list[0].name);
+    EXPECT_EQ(_T("File system objects"), list[0].category);
+    EXPECT_EQ(kCopyToId, list[0].value);
+    EXPECT_EQ(2, list[0].iconIndex);
+    EXPECT_EQ(tstring(kHandlers) + _T("\\Copy To"), list[0].keyPath);
     EXPECT_EQ(tstrings(2, _T("Entry added.")), MessageTexts());
     EXPECT_EQ(kOwner, ui.messages[0].owner);
 }

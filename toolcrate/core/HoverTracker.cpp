@@ -1,5 +1,5 @@
-#include "HoverTracker.h"
-#include "SuiteModule.h"
+#include "toolcrate/core/HoverTracker.h"
+#include "toolcrate/core/SuiteModule.h"
 
 namespace {
 // Inclusive bounds in client pixels.

@@ -1,4 +1,4 @@
-#include "HelpFile.h"
+#include "common/HelpFile.h"
 #include "common/PowerClass.h"
 #include "framework/UiSeam.h"
 

@@ -3,9 +3,10 @@
 // marks the run with the registry value "active" = "x" and polls that value
 // every 200 ms; the module deletes it when it closes, and the launcher comes
 // back. Also opens the modules' help files.
-#include "SuiteModule.h"
+#include "toolcrate/core/SuiteModule.h"
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "framework/Handles.h"
 
 // What the launch needs of the launcher's window.
 class LauncherWindow {
@@ -31,7 +32,6 @@ public:
     // appName: caption of the refusal message (the program's name).
     ModuleLauncher(LauncherWindow& window, PowerClass& power, const CTranslation& texts,
                    const tstring& appName);
-    ~ModuleLauncher();
     ModuleLauncher(const ModuleLauncher&) = delete;
     ModuleLauncher& operator=(const ModuleLauncher&) = delete;
 
@@ -44,7 +44,6 @@ private:
     bool BackgroundActive(const SuiteModule& module) const;
     bool ModuleStillRunning() const;
     void EndWait();
-    void CloseProcess();
 
     LauncherWindow& window_;
     PowerClass& power_;
@@ -52,5 +51,5 @@ private:
     tstring appName_;
     // The started module, so that one which ended without deleting the value
     // (it crashed) does not leave the launcher hidden for good.
-    HANDLE process_ = nullptr;
+    KernelHandle process_;
 };

@@ -1,4 +1,4 @@
-#include "ModuleLauncher.h"
+#include "toolcrate/core/ModuleLauncher.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
 
@@ -28,8 +28,6 @@ ModuleLauncher::ModuleLauncher(LauncherWindow& window, PowerClass& power,
                                const CTranslation& texts, const tstring& appName)
     : window_(window), power_(power), texts_(texts), appName_(appName) {}
 
-ModuleLauncher::~ModuleLauncher() { CloseProcess(); }
-
 void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     if (BackgroundActive(module)) {
         const tstring text = FormatText(_T("%s\n\n%s"), {texts_.GetText(kBackgroundTexts[0]),
@@ -45,8 +43,7 @@ void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     power_.WriteRegistryFixed(kWriteLocalMachine, kHandshakeValue, kRunning);
 
     const tstring path = power_.GetProgramFolder() + module.executable;
-    CloseProcess();
-    if (!Ui().ShellStartProcess(OpenVerb(path), &process_)) {
+    if (!Ui().ShellStartProcess(OpenVerb(path), process_.Receive())) {
         // Nothing would ever delete the value: come back at once and say why.
         EndWait();
         Ui().ShowMessage(window_.Owner(), FormatText(texts_.GetText(kStartFailedText), {path}),
@@ -74,7 +71,7 @@ bool ModuleLauncher::ModuleStillRunning() const {
     power_.subKey = kHandshakeKey;
     if (power_.ReadRegistryText(kReadLocalMachine, kHandshakeValue) != kRunning)
         return false;
-    return !process_ || WaitForSingleObject(process_, 0) != WAIT_OBJECT_0;
+    return !process_ || WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0;
 }
 
 void ModuleLauncher::EndWait() {
@@ -82,11 +79,5 @@ void ModuleLauncher::EndWait() {
     power_.subKey = kHandshakeKey;
     power_.DeleteRegistryValue(kWriteLocalMachine, kHandshakeValue);
     window_.StopLaunchTimer();
-    CloseProcess();
-}
-
-void ModuleLauncher::CloseProcess() {
-    if (process_)
-        CloseHandle(process_);
-    process_ = nullptr;
+    process_.Reset();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include "ModuleLauncher.h"
-#include "StagedFiles.h"
+#include "toolcrate/core/LauncherTexts.h"
+#include "toolcrate/core/ModuleLauncher.h"
+#include "toolcrate/tests/StagedFiles.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
@@ -89,7 +90,7 @@ protected:
     StartLoggingUi ui{log};
     FakeWindow window{log};
     PowerClass power;
-    CTranslation texts{CTranslation::LauncherDialects()};
+    CTranslation texts{LauncherDialects()};
     ModuleLauncher launcher{window, power, texts, _T("Toolcrate")};
 };
 

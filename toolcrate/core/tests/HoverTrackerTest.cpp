@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "HoverTracker.h"
+#include "toolcrate/core/HoverTracker.h"
 #include <windows.h>
 
 using Lines = HoverTracker::Lines;

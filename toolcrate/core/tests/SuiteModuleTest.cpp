@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "SuiteModule.h"
+#include "toolcrate/core/SuiteModule.h"
 #include <set>
 
 // Every row's paths lie in the module's own subfolder, as the install expects.

@@ -1,4 +1,4 @@
-#include "SuiteModule.h"
+#include "toolcrate/core/SuiteModule.h"
 
 const SuiteModule SuiteModules[kSuiteModuleCount] = {
     {_T("Diskscour"), 1002, 100, 32771, 32782, 211, 40, 42,

@@ -1,0 +1,176 @@
+#include "common/MainWindow.h"
+#include "common/AboutDlg.h"
+#include "common/HelpFile.h"
+#include "framework/Menus.h"
+#include "framework/ProgramName.h"
+#include "framework/UiSeam.h"
+
+namespace {
+const TCHAR kLanguageKey[] = _T("Language");
+const TCHAR kHomepageKey[] = _T("Homepage");
+const TCHAR kHandshakeValue[] = _T("active");
+const int kLanguagePromptText = 1;
+
+HINSTANCE Program() { return GetModuleHandle(nullptr); }
+}  // namespace
+
+MainWindow::MainWindow(MainWindowTables tables)
+    : Dialog(tables.templateId), tables_(std::move(tables)), texts_(tables_.dialects) {
+    for (const MenuItemText& item : tables_.menuItems)
+        menuBitmaps_.emplace_back(
+            item.bitmap ? LoadBitmap(Program(), MAKEINTRESOURCE(item.bitmap)) : nullptr);
+}
+
+BOOL MainWindow::OnInitDialog() {
+    InitializeWindow(true);
+    return TRUE;
+}
+
+void MainWindow::InitializeWindow(bool first) {
+    if (first) {
+        AddAboutItemOnce();
+        SetIcons();
+        OnFirstInitialisation();
+    }
+    texts_.Load();
+    if (!OnTextsLoaded(first))
+        return;
+    ApplyMenuTexts();
+    ApplyControlTexts(Handle(), texts_, tables_.controlTexts);
+    OnTextsApplied();
+}
+
+void MainWindow::AddAboutItemOnce() {
+    if (aboutItemAdded_)
+        return;
+    aboutItemAdded_ = true;
+    TCHAR text[256] = {};
+    const HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
+    if (!systemMenu || !LoadString(Program(), tables_.aboutItemText, text, 256))
+        return;
+    AppendMenu(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(systemMenu, MF_STRING, kAboutCommand, text);
+}
+
+void MainWindow::SetIcons() {
+    const HICON big = LoadIcon(Program(), MAKEINTRESOURCE(tables_.icon));
+    const HICON small = static_cast<HICON>(
+        LoadImage(Program(), MAKEINTRESOURCE(tables_.icon), IMAGE_ICON,
+                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    SetIcon(big, small);
+}
+
+void MainWindow::ApplyMenuTexts() {
+    const HMENU bar = GetMenu(Handle());
+    if (!bar)
+        return;
+    for (size_t position = 0; position < tables_.menuTitles.size(); ++position)
+        SetMenuItemTextAt(bar, static_cast<UINT>(position),
+                          texts_.GetText(tables_.menuTitles[position]));
+    for (size_t i = 0; i < tables_.menuItems.size(); ++i) {
+        const MenuItemText& item = tables_.menuItems[i];
+        const HMENU menu = GetSubMenu(bar, item.menu);
+        SetMenuItemTextAt(menu, item.position, _T("  ") + texts_.GetText(item.text));
+        if (menuBitmaps_[i].Get())
+            SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
+    }
+    DrawMenuBar(Handle());
+}
+
+bool MainWindow::OnCommand(int id, int code, HWND control) {
+    const MainWindowCommands& commands = tables_.commands;
+    if (id == 0)
+        return Dialog::OnCommand(id, code, control);
+    if (id == commands.languageSelection)
+        ChangeLanguage();
+    else if (id == commands.exit)
+        Close(IDOK);
+    else if (id == commands.helpFile)
+        ShowHelpFile();
+    else if (id == commands.website)
+        OpenWebsite();
+    else if (id == commands.about)
+        ShowAbout();
+    else
+        return Dialog::OnCommand(id, code, control);
+    return true;
+}
+
+bool MainWindow::OnHelp(const HELPINFO&) {
+    ShowHelpFile();
+    return true;
+}
+
+HBRUSH MainWindow::OnCtlColor(HDC, HWND, UINT) { return background_.Get(); }
+
+bool MainWindow::OnSysCommand(WPARAM command, LPARAM) {
+    if ((command & 0xFFF0) != kAboutCommand)
+        return false;
+    ShowAbout();
+    return true;
+}
+
+void MainWindow::OnOK() { Close(IDOK); }
+void MainWindow::OnCancel() { Close(IDCANCEL); }
+
+void MainWindow::ChangeLanguage() {
+    if (!MayChangeLanguage())
+        return;
+    const tstring stored = power_.ReadSetting(kLanguageKey);
+    CLanguageSelection dialog(tables_.languageDialog);
+    dialog.prompt = texts_.GetText(kLanguagePromptText);
+    dialog.currentMarker = stored;
+    dialog.DoModal(Handle());
+    const tstring chosen = dialog.currentMarker;
+    if (chosen == stored)
+        return;
+    if (const WriteResult written = power_.WriteSetting(kLanguageKey, chosen); !written) {
+        // The window keeps its language: only a stored choice is applied.
+        ReportFileError(Handle(), FileError::FromLastError(written.error, power_.SettingsFilePath()),
+                        ProgramName());
+        return;
+    }
+    const std::vector<FileError> others = OnLanguageStored(chosen);
+    InitializeWindow(false);
+    for (const FileError& failure : others)
+        ReportFileError(Handle(), failure, ProgramName());
+}
+
+void MainWindow::ShowHelpFile() { OpenHelpFile(Handle()); }
+
+void MainWindow::OpenWebsite() {
+    // The shell would open some unrelated window for an empty text.
+    const tstring homepage = power_.ReadSetting(kHomepageKey);
+    if (homepage.empty())
+        return;
+    ShellStart start;
+    start.owner = Handle();
+    start.verb = _T("open");
+    start.file = homepage;
+    Ui().Shell(start);
+}
+
+void MainWindow::ShowAbout() {
+    CAboutDlg about;
+    about.DoModal(Handle());
+}
+
+void MainWindow::Close(int how) {
+    if (!MayClose(how))
+        return;
+    ClearHandshake();
+    if (how == IDOK)
+        Dialog::OnOK();   // stays open when a value of the window is not valid
+    else
+        Dialog::OnCancel();
+}
+
+// The launcher waits for these values to go; a key that is not there is no
+// failure worth a word.
+void MainWindow::ClearHandshake() {
+    for (const tstring& key : tables_.handshakeKeys) {
+        power_.subKey = key;
+        power_.DeleteRegistryValue(PowerClass::kShellFolders, kHandshakeValue);   // HKLM
+        power_.DeleteRegistryValue(PowerClass::kCurrentUser, kHandshakeValue);
+    }
+}

@@ -1,0 +1,109 @@
+#pragma once
+// What the suite's three main windows do alike, written once: the window
+// menu's About item, the icons, the menu and control texts by table, the
+// window's grey brush, the language change, the help file, the website, the
+// About box, and closing by every way with the launcher's handshake values
+// cleared. A program's main dialog derives from it, hands over its tables
+// and keeps only its own commands; the hooks below are where the programs
+// differ.
+//
+// Initialising the window (at the start, and again after a language change
+// or whenever the program asks for it):
+//   first time only: About item, icons, OnFirstInitialisation
+//   every time:      Load the texts, OnTextsLoaded, menu and control texts
+//                    by table, OnTextsApplied
+#include "common/LanguageSelection.h"
+#include "common/PowerClass.h"
+#include "common/TextTables.h"
+#include "common/Translation.h"
+#include "framework/BufferedFile.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include <vector>
+
+// The shared commands by their menu ids; 0 where the program has none.
+struct MainWindowCommands {
+    int languageSelection = 0;
+    int exit = 0;
+    int helpFile = 0;
+    int website = 0;
+    int about = 0;
+};
+
+struct MainWindowTables {
+    UINT templateId = 0;
+    UINT icon = 0;                          // big and small window icon
+    UINT aboutItemText = 0;                 // string resource of the window menu's About item
+    std::vector<int> menuTitles;            // text of each menu-bar position, in order
+    std::vector<MenuItemText> menuItems;
+    std::vector<ControlText> controlTexts;
+    MainWindowCommands commands;
+    LanguageDialogIds languageDialog{};
+    std::vector<int> dialects;              // main languages that fold their dialects
+    std::vector<tstring> handshakeKeys;     // "active" goes below HKLM and HKCU on closing
+};
+
+class MainWindow : public Dialog {
+public:
+    // The window menu's About command (any command whose id, its low four
+    // bits cleared, is this one).
+    static constexpr UINT kAboutCommand = 0x0010;
+    static constexpr COLORREF kBackground = RGB(240, 240, 240);
+
+    explicit MainWindow(MainWindowTables tables);
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnHelp(const HELPINFO& info) override;   // the help file
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    bool OnSysCommand(WPARAM command, LPARAM lParam) override;
+    void OnOK() override;       // Enter and Exit
+    void OnCancel() override;   // Escape and the close box
+
+    // The whole initialisation; first is true only at the window's start.
+    void InitializeWindow(bool first);
+
+    // Hooks, in the order they run.
+    // Once, before the first texts: fonts, image lists and the like.
+    virtual void OnFirstInitialisation() {}
+    // Right after loading the texts; false ends the initialisation there
+    // (the window is closing).
+    virtual bool OnTextsLoaded(bool /*first*/) { return true; }
+    // After the tables' texts: the program's own texts and start work.
+    virtual void OnTextsApplied() {}
+    // Before a language change is offered; false: not now.
+    virtual bool MayChangeLanguage() { return true; }
+    // After the new language was stored, before the window is initialised
+    // again; settings files of others that could not be written come back
+    // for a report after the initialisation.
+    virtual std::vector<FileError> OnLanguageStored(const tstring& /*marker*/) { return {}; }
+    // Before closing (how: IDOK or IDCANCEL); false keeps the window open.
+    virtual bool MayClose(int /*how*/) { return true; }
+
+    void ChangeLanguage();
+    void ShowHelpFile();
+    void OpenWebsite();
+    void ShowAbout();
+    // Closes as Enter (IDOK) or Escape (IDCANCEL) would, after MayClose and
+    // with the handshake values cleared.
+    void Close(int how);
+
+    CTranslation& Texts() { return texts_; }
+    const CTranslation& Texts() const { return texts_; }
+    PowerClass& Power() { return power_; }
+    HBRUSH Background() const { return background_.Get(); }
+
+private:
+    void AddAboutItemOnce();
+    void SetIcons();
+    void ApplyMenuTexts();
+    void ClearHandshake();
+
+    MainWindowTables tables_;
+    CTranslation texts_;
+    PowerClass power_;
+    SolidBrush background_{kBackground};
+    std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
+    bool aboutItemAdded_ = false;
+};
