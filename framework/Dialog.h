@@ -48,6 +48,11 @@ public:
     void SetItemText(int id, const tstring& text) { SetDlgItemText(hwnd_, id, text.c_str()); }
     tstring ItemText(int id) const;
     void EnableItem(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }
+    // Moves the focus the dialog manager's way (WM_NEXTDLGCTL), so that a push
+    // button that takes it becomes the default button.
+    void FocusItem(HWND control) {
+        SendMessage(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    }
 
     // The window's big and small icon (small: the big one when none is
     // given); a minimised window draws the big one centred.

@@ -6,6 +6,7 @@
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
+#include <iterator>
 
 namespace {
 const COLORREF kLabelText = RGB(0, 0, 128);
@@ -97,21 +98,8 @@ void CSlicewiseDlg::FillUnits() {
     for (int text : kUnitTexts)
         units.Add(Texts().GetText(text));
     units.Select(kDefaultUnit);
-    ShowAllUnitsWhenDropped();
-}
-
-// The template gives the combo the height of its edit field only, which
-// leaves no room for the list when it drops down; the visible box keeps its
-// size, only the dropped list grows to hold every unit.
-void CSlicewiseDlg::ShowAllUnitsWhenDropped() {
-    const HWND combo = Item(IDC_SIZE_UNIT);
-    RECT box;
-    GetWindowRect(combo, &box);
-    const LONG field = box.bottom - box.top;
-    const LONG item = static_cast<LONG>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
-    const LONG count = static_cast<LONG>(sizeof kUnitTexts / sizeof kUnitTexts[0]);
-    SetWindowPos(combo, nullptr, 0, 0, box.right - box.left, field + count * item + 2,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The template gives the combo the height of its edit field only.
+    units.FitDroppedList(static_cast<int>(std::size(kUnitTexts)));
 }
 
 void CSlicewiseDlg::EnableUserSize(bool enable) {
@@ -226,7 +214,7 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
     if (!enable) {
         // The pressed button loses its focus with its enabled state: give it
         // to the source box, which stays usable.
-        SendMessage(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_SOURCE_PATH)), TRUE);
+        FocusItem(Item(IDC_SOURCE_PATH));
     }
     for (int id : kRunLockedControls)
         EnableItem(id, enable);
@@ -234,7 +222,7 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
     if (const HMENU bar = GetMenu(Handle()))
         EnableMenuItem(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
     if (enable && runButton_)
-        SendMessage(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(runButton_)), TRUE);
+        FocusItem(Item(runButton_));
 }
 
 // The boxes keep what they show, typed or chosen, through the new

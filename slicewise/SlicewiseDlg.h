@@ -34,7 +34,6 @@ protected:
 
 private:
     void FillUnits();
-    void ShowAllUnitsWhenDropped();
     void EnableUserSize(bool enable);
 
     void BrowseFile();

@@ -68,8 +68,7 @@ BOOL CToolcrateDlg::OnInitDialog() {
     // The first tab stop takes the focus and, being a push button, becomes the
     // default one, so Enter starts its module. (Wine's dialog manager gives the
     // initial focus without making the button the default.)
-    SendMessage(Handle(), WM_NEXTDLGCTL,
-                reinterpret_cast<WPARAM>(GetNextDlgTabItem(Handle(), nullptr, FALSE)), TRUE);
+    FocusItem(GetNextDlgTabItem(Handle(), nullptr, FALSE));
     return FALSE;
 }
 

@@ -2,7 +2,7 @@
 // as a user would: a stand-in module (toolcrate_standin.exe) plays a module.
 // The launcher works on the prefix's real registry, so these tests run alone.
 #include <gtest/gtest.h>
-#include "../StagedFiles.h"
+#include "toolcrate/tests/StagedFiles.h"
 #include "tests/support/ProgramWindows.h"
 #include "tests/support/TempFolder.h"
 #include <algorithm>
