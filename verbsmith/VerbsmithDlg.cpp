@@ -343,7 +343,7 @@ void CVerbsmithDlg::CheckEntries() {
         entry.value = List().Cell(row, 2);
         rows.push_back(entry);
     }
-    CheckAllEntries(rows);
+    CheckAllEntries(Handle(), rows);
 }
 
 void CVerbsmithDlg::ChooseLanguage() {

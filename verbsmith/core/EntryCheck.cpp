@@ -35,15 +35,15 @@ void CheckTypedCommandLine(const CTranslation& translation, HWND owner, const ts
         ShowEditorMessage(translation, owner, texts::kCheckEnd);
 }
 
-void CheckAllEntries(const std::vector<EntryRow>& rows) {
+void CheckAllEntries(HWND owner, const std::vector<EntryRow>& rows) {
     CTranslation translation(CTranslation::EditorDialects());
     translation.Load();
     if (rows.empty()) {
-        ShowEditorMessage(translation, nullptr, texts::kCheckEndClean);
+        ShowEditorMessage(translation, owner, texts::kCheckEndClean);
         return;
     }
     bool reported = false;
     for (const EntryRow& row : rows)
-        reported = CheckCommandLine(translation, nullptr, row.value, row.name) || reported;
-    ShowEditorMessage(translation, nullptr, reported ? texts::kCheckEnd : texts::kCheckEndClean);
+        reported = CheckCommandLine(translation, owner, row.value, row.name) || reported;
+    ShowEditorMessage(translation, owner, reported ? texts::kCheckEnd : texts::kCheckEndClean);
 }

@@ -19,6 +19,6 @@ void CheckTypedCommandLine(const CTranslation& translation, HWND owner, const ts
                            const tstring& name);
 // Check entries for errors: every row in list order (column 2 as value,
 // column 0 as name), each problem reported when found, then text 127 when any
-// was reported, otherwise 128. Loads a translator of its own; the message
-// boxes have no owner window.
-void CheckAllEntries(const std::vector<EntryRow>& rows);
+// was reported, otherwise 128. Loads a translator of its own; every message
+// box is owned by owner, so the window waits for each one.
+void CheckAllEntries(HWND owner, const std::vector<EntryRow>& rows);

@@ -421,7 +421,7 @@ TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
     EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
                   _T("(C:\\Missing\\gone.exe)"),
               ui_.messages[0].text);
-    EXPECT_EQ(nullptr, ui_.messages[0].owner);
+    EXPECT_EQ(window_.Handle(), ui_.messages[0].owner);
     EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
 }
 

@@ -139,11 +139,11 @@ TEST_F(EntryCheckTest, TheTypedCommandLineCheckEndsWithText127WhenItFindsNothing
 }
 
 TEST_F(EntryCheckTest, AnEmptyListGivesText128AtOnce) {
-    CheckAllEntries({});
+    CheckAllEntries(kOwner, {});
 
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(_T("Check finished: no errors."), ui.messages[0].text);
-    EXPECT_EQ(nullptr, ui.messages[0].owner);
+    EXPECT_EQ(kOwner, ui.messages[0].owner);
 }
 
 TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
@@ -155,13 +155,13 @@ TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
         {_T("Unreadable"), kSendToText, kUnreadableText, 7},
     };
 
-    CheckAllEntries(rows);
+    CheckAllEntries(kOwner, rows);
 
     EXPECT_EQ((tstrings{Report(_T("First"), _T("C:\\gone\\first.exe")),
                         Report(_T("Second"), _T("D:\\gone\\second.exe")), _T("Check finished.")}),
               MessageTexts());
     for (const RecordingUi::MessageCall& call : ui.messages) {
-        EXPECT_EQ(nullptr, call.owner);
+        EXPECT_EQ(kOwner, call.owner);
         EXPECT_EQ(_T("Test Caption"), call.caption);
     }
 }
@@ -170,9 +170,9 @@ TEST_F(EntryCheckTest, AListWithoutProblemsEndsWithText128) {
     const tstring folder = programFolder / _T("My Backup");
     ASSERT_TRUE(CreateDirectory(folder.c_str(), nullptr));
 
-    CheckAllEntries({{_T("Good"), _T("All files"), program, 6},
-                     {_T("Bare"), _T("x"), _T("cmd.exe"), 6},
-                     {_T("Backup"), kSendToText, folder, 7}});
+    CheckAllEntries(kOwner, {{_T("Good"), _T("All files"), program, 6},
+                             {_T("Bare"), _T("x"), _T("cmd.exe"), 6},
+                             {_T("Backup"), kSendToText, folder, 7}});
 
     EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, MessageTexts());
 }
