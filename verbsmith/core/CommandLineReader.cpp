@@ -76,7 +76,8 @@ tstring LookupLocation(const tstring& path) {
     const tstring system = SystemFolder(GetSystemDirectory) + _T("\\");
     if (system.size() == 1 || !BeginsWithNoCase(path, system))
         return path;
-    return SystemFolder(GetSystemWindowsDirectory) + _T("\\Sysnative\\") + path.substr(system.size());
+    return SystemFolder(GetSystemWindowsDirectory) + _T("\\Sysnative\\") +
+           path.substr(system.size());
 }
 
 bool HasExtension(const tstring& path) {

@@ -23,8 +23,8 @@ bool CheckCommandLine(const CTranslation& translation, HWND owner, const tstring
     const CommandLine read = ReadCommandLine(value);
     if (read.found || read.program.find(_T('\\')) == tstring::npos)
         return false;
-    const tstring report = FormatText(_T("%s\n\n%s\n\n(%s)"),
-                                      {translation.GetText(texts::kCheckReport), name, read.program});
+    const tstring report = FormatText(
+        _T("%s\n\n%s\n\n(%s)"), {translation.GetText(texts::kCheckReport), name, read.program});
     ShowEditorMessage(translation, owner, report);
     return true;
 }

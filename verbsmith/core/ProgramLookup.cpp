@@ -15,7 +15,8 @@ public:
 private:
     static bool AskWow64() {
         using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
-        const FARPROC address = GetProcAddress(GetModuleHandle(_T("kernel32.dll")), "IsWow64Process");
+        const FARPROC address =
+            GetProcAddress(GetModuleHandle(_T("kernel32.dll")), "IsWow64Process");
         if (!address)
             return false;
         // Through a pointer to a function without parameters, which GCC
