@@ -381,7 +381,7 @@ TEST_F(MainWindowTest, AddRefusesThePlaceholderTypeAndWritesNothing) {
     EXPECT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
 }
 
-TEST_F(MainWindowTest, ExecuteStartsTheCommandWithoutItsFirstPlaceholder) {
+TEST_F(MainWindowTest, ExecuteStartsTheProgramWithoutItsPlaceholders) {
     AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
     AddVerb(kAllFiles, _T("Pair"), _T("C:\\Tools\\diff.exe %1 %2"));
     Open();
@@ -394,7 +394,8 @@ TEST_F(MainWindowTest, ExecuteStartsTheCommandWithoutItsFirstPlaceholder) {
     EXPECT_EQ(_T("notepad.exe"), ui_.shells[0].start.file);
     EXPECT_EQ(_T(""), ui_.shells[0].start.parameters);
     EXPECT_EQ(SW_SHOWNORMAL, ui_.shells[0].start.show);
-    EXPECT_EQ(_T("C:\\Tools\\diff.exe %2"), ui_.shells[1].start.file);
+    EXPECT_EQ(_T("C:\\Tools\\diff.exe"), ui_.shells[1].start.file);
+    EXPECT_EQ(_T(""), ui_.shells[1].start.parameters);
     EXPECT_TRUE(ui_.messages.empty());
 }
 
