@@ -247,4 +247,4 @@ void CVerbsmithDlg::ExecuteSelectedEntry() {
     ExecuteEntry(Texts(), Handle(), entry->value);
 }
 
-void CVerbsmithDlg::CheckEntries() { CheckAllEntries(rows_); }
+void CVerbsmithDlg::CheckEntries() { CheckAllEntries(Handle(), rows_); }

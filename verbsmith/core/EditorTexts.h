@@ -25,6 +25,7 @@ enum : int {
     kNameWithBackslash = 442,  // a registry entry's name may not nest keys
     kBadSendToName = 443,      // a Send To name must stay inside the folder
     kNoSendToFolder = 444,     // the Send To folder is not known
+    kStartFailed = 600,        // Execute: the shell could not start the program
 };
 }
 

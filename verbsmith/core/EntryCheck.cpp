@@ -1,13 +1,14 @@
 #include "verbsmith/core/EntryCheck.h"
 #include "framework/SafeFormat.h"
+#include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
 
 namespace {
 
-// Handler class identifiers, bare program names (found along the search
-// path, not here) and texts without a command are left alone.
+// Handler class identifiers, texts without a command and texts without any
+// path are left alone.
 bool NeedsCheck(const tstring& text) {
     return !text.empty() && !BeginsWith(text, _T("{")) && !BeginsWith(text, _T("(")) &&
            text != PowerClass::kNoRegSz && text.find(_T('\\')) != tstring::npos;
@@ -15,19 +16,15 @@ bool NeedsCheck(const tstring& text) {
 
 }  // namespace
 
-tstring CheckedCommandText(const tstring& value) {
-    return WithoutAll(WithoutAll(WithoutAll(value, _T(" %1")), _T(" %2")), _T(" %3"));
-}
-
 bool CheckCommandLine(const CTranslation& translation, HWND owner, const tstring& value,
                       const tstring& name) {
-    // The whole remaining text is one path: quotes and other arguments are
-    // part of it.
-    const tstring text = CheckedCommandText(value);
-    if (!NeedsCheck(text) || PowerClass::FileExists(text))
+    if (!NeedsCheck(value) || NamesExistingPath(value))
         return false;
-    const tstring report = FormatText(_T("%s\n\n%s\n\n(%s)"),
-                                      {translation.GetText(texts::kCheckReport), name, text});
+    const CommandLine read = ReadCommandLine(value);
+    if (read.found || read.program.find(_T('\\')) == tstring::npos)
+        return false;
+    const tstring report = FormatText(
+        _T("%s\n\n%s\n\n(%s)"), {translation.GetText(texts::kCheckReport), name, read.program});
     ShowEditorMessage(translation, owner, report);
     return true;
 }
@@ -38,16 +35,15 @@ void CheckTypedCommandLine(const CTranslation& translation, HWND owner, const ts
         ShowEditorMessage(translation, owner, texts::kCheckEnd);
 }
 
-void CheckAllEntries(const std::vector<EntryRow>& rows) {
+void CheckAllEntries(HWND owner, const std::vector<EntryRow>& rows) {
     CTranslation translation(EditorDialects());
     translation.Load();
     if (rows.empty()) {
-        ShowEditorMessage(translation, nullptr, texts::kCheckEndClean);
+        ShowEditorMessage(translation, owner, texts::kCheckEndClean);
         return;
     }
     bool reported = false;
     for (const EntryRow& row : rows)
-        reported = CheckCommandLine(translation, nullptr, row.value, row.name) || reported;
-    ShowEditorMessage(translation, nullptr,
-                      reported ? texts::kCheckEnd : texts::kCheckEndClean);
+        reported = CheckCommandLine(translation, owner, row.value, row.name) || reported;
+    ShowEditorMessage(translation, owner, reported ? texts::kCheckEnd : texts::kCheckEndClean);
 }

@@ -5,12 +5,13 @@
 #include "verbsmith/core/EntryScan.h"
 #include <vector>
 
-// The text that is tested as a path: value without every " %1", " %2", " %3".
-tstring CheckedCommandText(const tstring& value);
-// Reports (text 126, Name and the checked text, caption 5, owned by owner)
-// when the checked text names no existing file; returns true when it did.
-// Class identifiers, "(..." texts, "No REG_SZ", empty texts and texts without
-// a backslash are never checked.
+// Reports (text 126, Name and the missing program path in brackets, caption
+// 5, owned by owner) when the value names a program that is not there;
+// returns true when it did. The program is read as Windows reads the command
+// line (verbsmith/core/CommandLineReader.h); a value that as a whole names an
+// existing file or folder (a Send To target) passes. Class identifiers,
+// "(..." texts, "No REG_SZ", empty texts, texts without a backslash and bare
+// program names (found along the search path, not here) are never reported.
 bool CheckCommandLine(const CTranslation& translation, HWND owner, const tstring& value,
                       const tstring& name);
 // The add and edit dialog's Check Command Line: a report, or text 127.
@@ -18,6 +19,6 @@ void CheckTypedCommandLine(const CTranslation& translation, HWND owner, const ts
                            const tstring& name);
 // Check entries for errors: every row in list order (column 2 as value,
 // column 0 as name), each problem reported when found, then text 127 when any
-// was reported, otherwise 128. Loads a translator of its own; the message
-// boxes have no owner window.
-void CheckAllEntries(const std::vector<EntryRow>& rows);
+// was reported, otherwise 128. Loads a translator of its own; every message
+// box is owned by owner, so the window waits for each one.
+void CheckAllEntries(HWND owner, const std::vector<EntryRow>& rows);

@@ -1,10 +1,12 @@
 #include "verbsmith/core/EntryOperations.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
+#include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
 #include "verbsmith/core/SpecialEntries.h"
+#include "verbsmith/core/StartFailure.h"
 
 namespace {
 
@@ -95,25 +97,34 @@ int ActivationButtonText(const tstring& value) {
     return IsDeactivatedHandlerValue(value) ? texts::kActivateButton : texts::kDeactivateButton;
 }
 
-std::optional<tstring> ExecutableCommand(const tstring& value) {
+std::optional<ShellStart> ExecutableCommand(const tstring& value) {
     const tstring command = WithoutAll(value, _T(" %1"));
     if (command.empty() || BeginsWith(command, _T("{")) || BeginsWith(command, _T("(")) ||
         command == PowerClass::kNoRegSz)
         return std::nullopt;
-    return command;
+    const CommandLine read = ReadCommandLine(value);
+    if (read.program.empty())
+        return std::nullopt;
+    ShellStart start;
+    start.verb = _T("open");
+    start.file = read.location;
+    start.parameters = WithoutPlaceholders(read.arguments);
+    return start;
 }
 
 void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value) {
-    const std::optional<tstring> command = ExecutableCommand(value);
-    if (!command) {
+    std::optional<ShellStart> start = ExecutableCommand(value);
+    if (!start) {
         ShowEditorMessage(translation, owner, texts::kCannotExecute);
         return;
     }
-    ShellStart start;
-    start.owner = owner;
-    start.verb = _T("open");
-    start.file = *command;
-    Ui().Shell(start);
+    start->owner = owner;
+    const INT_PTR result = Ui().Shell(*start);
+    if (result > 32)
+        return;
+    const tstring report = FormatText(_T("%s\n\n%s\n\n%s"), {translation.GetText(texts::kStartFailed),
+                                                             start->file, ShellStartFailureReason(result)});
+    ShowEditorMessage(translation, owner, report);
 }
 
 bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,

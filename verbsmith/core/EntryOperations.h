@@ -4,6 +4,7 @@
 // updates the row as each says.
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "framework/UiSeam.h"
 #include "verbsmith/core/EntryScan.h"
 #include <optional>
 
@@ -30,11 +31,15 @@ std::optional<tstring> ToggleActivation(PowerClass& power, const EntryRow& entry
 // Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
 int ActivationButtonText(const tstring& value);
 
-// The command line Execute starts: the value with every " %1" removed; none
-// for a value that begins with "{" or "(", is empty, or is "No REG_SZ".
-std::optional<tstring> ExecutableCommand(const tstring& value);
-// Starts the command line with the shell's "open" verb, or tells the user
-// that the entry cannot run (text 113).
+// What Execute starts with the shell's "open" verb: the program the value
+// names (verbsmith/core/CommandLineReader.h) as the file, its arguments
+// without the shell's placeholders as the parameters. None for a value that,
+// with every " %1" removed, begins with "{" or "(", is empty or is
+// "No REG_SZ", and none when the value names no program.
+std::optional<ShellStart> ExecutableCommand(const tstring& value);
+// Starts the entry's program, tells the user that the entry cannot run
+// (text 113), or tells why the start failed (text 600, the file and the
+// system's reason).
 void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value);
 
 // What the add and edit dialog's OK writes.

@@ -130,7 +130,7 @@ TEST_F(AddEditTest, CheckCommandLineReportsAMissingProgram) {
     ui.Click(IDC_CHECK_COMMAND);
     ASSERT_EQ(2u, ui_.messages.size());
     EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
-                  _T("(C:\\Missing\\gone.exe %4)"),
+                  _T("(C:\\Missing\\gone.exe)"),
               ui_.messages[0].text);
     EXPECT_EQ(dialog_.Handle(), ui_.messages[0].owner);
     EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);

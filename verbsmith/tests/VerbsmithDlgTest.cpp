@@ -377,7 +377,7 @@ TEST_F(MainWindowTest, AddRefusesThePlaceholderTypeAndWritesNothing) {
     EXPECT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
 }
 
-TEST_F(MainWindowTest, ExecuteStartsTheCommandWithoutItsFirstPlaceholder) {
+TEST_F(MainWindowTest, ExecuteStartsTheProgramWithoutItsPlaceholders) {
     AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
     AddVerb(kAllFiles, _T("Pair"), _T("C:\\Tools\\diff.exe %1 %2"));
     Open();
@@ -390,7 +390,8 @@ TEST_F(MainWindowTest, ExecuteStartsTheCommandWithoutItsFirstPlaceholder) {
     EXPECT_EQ(_T("notepad.exe"), ui_.shells[0].start.file);
     EXPECT_EQ(_T(""), ui_.shells[0].start.parameters);
     EXPECT_EQ(SW_SHOWNORMAL, ui_.shells[0].start.show);
-    EXPECT_EQ(_T("C:\\Tools\\diff.exe %2"), ui_.shells[1].start.file);
+    EXPECT_EQ(_T("C:\\Tools\\diff.exe"), ui_.shells[1].start.file);
+    EXPECT_EQ(_T(""), ui_.shells[1].start.parameters);
     EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -417,7 +418,7 @@ TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
     EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
                   _T("(C:\\Missing\\gone.exe)"),
               ui_.messages[0].text);
-    EXPECT_EQ(nullptr, ui_.messages[0].owner);
+    EXPECT_EQ(window_.Handle(), ui_.messages[0].owner);
     EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
 }
 

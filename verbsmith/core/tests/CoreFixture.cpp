@@ -38,6 +38,7 @@ const char kLanguageFile[] =
     "00442 No backslash in a name.\r\n"
     "00443 Bad Send To name.\r\n"
     "00444 No Send To folder.\r\n"
+    "00600 Could not start:\r\n"
     "[EOL]\r\n";
 
 const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");

@@ -1,6 +1,7 @@
 #include "CoreFixture.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/EntryScan.h"
+#include <shellapi.h>
 
 namespace {
 
@@ -239,26 +240,60 @@ TEST_F(EntryOperationsTest, WideAndLongTextsAreWrittenAndListedExactly) {
     EXPECT_EQ(_T("Drive\\shell\\") + name + _T("\\command"), row.keyPath);
 }
 
-TEST_F(EntryOperationsTest, ExecuteOpensTheCommandWithoutItsPercentOnes) {
-    ExecuteEntry(translation, kOwner, _T("notepad.exe %1"));
-    ExecuteEntry(translation, kOwner, _T("\"C:\\my tool.exe\" %1 -x %1 %2"));
+TEST_F(EntryOperationsTest, ExecuteStartsTheProgramWithItsArgumentsWithoutPlaceholders) {
+    const tstring spaced = programFolder / _T("my tool.exe");
+    files::Write(spaced, "MZ");
+    const struct {
+        tstring value, file, parameters;
+    } cases[] = {
+        {_T("notepad.exe %1"), _T("notepad.exe"), _T("")},
+        {_T("\"C:\\my tool.exe\" %1 -x \"%1\" %2 %*"), _T("C:\\my tool.exe"), _T("-x")},
+        {spaced + _T(" \"%L\" /n,\"%1\"  \"a b\""), spaced, _T("/n,\"%1\" \"a b\"")},
+    };
+    for (const auto& c : cases)
+        ExecuteEntry(translation, kOwner, c.value);
 
-    ASSERT_EQ(2u, ui.shells.size());
-    EXPECT_EQ(_T("open"), ui.shells[0].start.verb);
-    EXPECT_EQ(_T("notepad.exe"), ui.shells[0].start.file);
-    EXPECT_EQ(_T(""), ui.shells[0].start.parameters);
-    EXPECT_EQ(_T(""), ui.shells[0].start.directory);
-    EXPECT_EQ(SW_SHOWNORMAL, ui.shells[0].start.show);
-    EXPECT_EQ(kOwner, ui.shells[0].start.owner);
-    EXPECT_EQ(_T("\"C:\\my tool.exe\" -x %2"), ui.shells[1].start.file);
+    ASSERT_EQ(3u, ui.shells.size());
+    for (size_t i = 0; i < 3; ++i) {
+        const ShellStart& start = ui.shells[i].start;
+        EXPECT_EQ(cases[i].file, start.file);
+        EXPECT_EQ(cases[i].parameters, start.parameters);
+        EXPECT_EQ(_T("open"), start.verb);
+        EXPECT_EQ(_T(""), start.directory);
+        EXPECT_EQ(SW_SHOWNORMAL, start.show);
+        EXPECT_EQ(kOwner, start.owner);
+    }
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EntryOperationsTest, AFailedStartIsReportedWithTheSystemsReason) {
+    const struct {
+        INT_PTR result;
+        DWORD error;
+    } cases[] = {{SE_ERR_FNF, ERROR_FILE_NOT_FOUND}, {SE_ERR_ACCESSDENIED, ERROR_ACCESS_DENIED},
+                 {SE_ERR_NOASSOC, ERROR_NO_ASSOCIATION}, {0, ERROR_NOT_ENOUGH_MEMORY},
+                 {SE_ERR_SHARE, ERROR_SHARING_VIOLATION}, {SE_ERR_DDETIMEOUT, ERROR_DDE_FAIL}};
+    tstrings expected;
+    for (const auto& c : cases) {
+        ui.QueueShellResult(c.result);
+        ExecuteEntry(translation, kOwner, _T("\"C:\\gone\\app.exe\" %1"));
+        TCHAR reason[512] = {};
+        ASSERT_GT(FormatMessage(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                c.error, 0, reason, 512, nullptr), 2u);
+        // The system's text without its line end.
+        expected.push_back(_T("Could not start:\n\nC:\\gone\\app.exe\n\n") +
+                           tstring(reason, _tcscspn(reason, _T("\r\n"))));
+    }
+
+    EXPECT_EQ(expected, MessageTexts());
+    EXPECT_EQ(kOwner, ui.messages.at(0).owner);
 }
 
 TEST_F(EntryOperationsTest, ExecuteRefusesWhatCannotRun) {
     for (const TCHAR* value : {_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"), _T("(no link target)"),
-                               _T(""), _T(" %1"), _T("No REG_SZ"), _T("No REG_SZ %1")})
+                               _T(""), _T(" %1"), _T("No REG_SZ"), _T("No REG_SZ %1"), _T("\"\" %1")})
         ExecuteEntry(translation, kOwner, value);
 
     EXPECT_TRUE(ui.shells.empty());
-    EXPECT_EQ(tstrings(6, _T("Cannot run this entry.")), MessageTexts());
+    EXPECT_EQ(tstrings(7, _T("Cannot run this entry.")), MessageTexts());
 }
