@@ -164,8 +164,8 @@ TEST_F(VerbsmithProgram, CheckReportsTheOneBrokenEntry) {
     PostMessage(window, WM_COMMAND, kCheckEntries, 0);
     EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\n")) +
                   _T("Verbsmith E2E Broken\n\n(C:\\Missing\\gone.exe)"),
-              Answer(nullptr));
-    EXPECT_EQ(_T("The check is finished."), Answer(nullptr));
+              Answer(window));
+    EXPECT_EQ(_T("The check is finished."), Answer(window));
 }
 
 TEST_F(VerbsmithProgram, EscapeClearsTheLaunchersValueInBothRoots) {
