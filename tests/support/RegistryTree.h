@@ -11,18 +11,3 @@ tstring Tree(HKEY root, const tstring& key);
 // Creates the key and sets the value with exactly these bytes.
 void SetRaw(HKEY root, const tstring& key, const tstring& name, DWORD type, const std::string& bytes);
 }
-
-// A registry sandbox whose HKEY_CLASSES_ROOT is its own
-// HKEY_LOCAL_MACHINE\SOFTWARE\Classes, as under Wine: what the editor writes
-// through HKEY_CLASSES_ROOT lands where a backup names it.
-class MachineClassesSandbox {
-public:
-    MachineClassesSandbox();
-    ~MachineClassesSandbox();
-    MachineClassesSandbox(const MachineClassesSandbox&) = delete;
-    MachineClassesSandbox& operator=(const MachineClassesSandbox&) = delete;
-
-private:
-    RegistrySandbox sandbox_;
-    HKEY machineClasses_ = nullptr;
-};
