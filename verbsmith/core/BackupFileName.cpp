@@ -49,13 +49,15 @@ bool ParseStamp(const std::wstring& name, SYSTEMTIME& time) {
 
 }  // namespace
 
+const wchar_t* BackupOperationWord(BackupOperation operation) { return kOperations[static_cast<size_t>(operation)]; }
+
 std::wstring BackupFileName(const SYSTEMTIME& time, BackupOperation operation, BackupKind kind,
                             const std::wstring& name) {
     wchar_t stamp[32];
     wsprintfW(stamp, L"%04u-%02u-%02u_%02u-%02u-%02u_%03u_", time.wYear, time.wMonth, time.wDay, time.wHour,
               time.wMinute, time.wSecond, time.wMilliseconds);
     const size_t k = static_cast<size_t>(kind);
-    return stamp + std::wstring(kOperations[static_cast<size_t>(operation)]) + L"_" + kKinds[k] + L"_" +
+    return stamp + std::wstring(BackupOperationWord(operation)) + L"_" + kKinds[k] + L"_" +
            (kind == BackupKind::Key ? SafeShortName(name) : name) + kKindEndings[k];
 }
 

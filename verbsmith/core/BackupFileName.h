@@ -32,6 +32,9 @@ std::wstring BackupFileName(const SYSTEMTIME& time, BackupOperation operation, B
 // location; false for a name the store does not write.
 bool ParseBackupFileName(const std::wstring& fileName, Backup& backup);
 
+// "Add", "Edit", ... "CopyTo", "MoveTo", "Restore": the word in names and comments.
+const wchar_t* BackupOperationWord(BackupOperation operation);
+
 // At most 40 characters of the name, each one a file name cannot hold
 // replaced by "-".
 std::wstring SafeShortName(const std::wstring& name);

@@ -26,7 +26,7 @@ private:
 
 DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
     bytes.clear();
-    OpenFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    OpenFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (file.Get() == INVALID_HANDLE_VALUE) return GetLastError();
     char buffer[65536];
     DWORD got = 0;
@@ -81,12 +81,6 @@ bool ReadKeyComments(Backup& backup) {
     return !backup.location.empty();
 }
 
-const wchar_t* OperationComment(BackupOperation operation) {
-    static const wchar_t* const texts[] = {L"Add",      L"Edit",    L"Remove",  L"Deactivate",
-                                           L"Activate", L"Copy To", L"Move To", L"Restore"};
-    return texts[static_cast<size_t>(operation)];
-}
-
 }  // namespace
 
 SYSTEMTIME BackupSeam::Now() const {
@@ -139,7 +133,7 @@ DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry,
     if (rc != ERROR_SUCCESS) return rc;
     return Save(operation, BackupKind::Key, entry, [&](const SYSTEMTIME& time, std::string& bytes) {
         snapshot.document.comments = {L" Verbsmith backup",
-                                      L" Operation: " + std::wstring(OperationComment(operation)),
+                                      L" Operation: " + std::wstring(BackupOperationWord(operation)),
                                       kEntryComment + entry,
                                       L" Time: " + BackupTimeText(time),
                                       kLocationComment + keyName};

@@ -18,8 +18,10 @@ const wchar_t kMachineClassesName[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\"
 }  // namespace
 
 bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
+    // No empty part: a trailing or doubled "\" would reach a key above the one meant.
     const size_t slash = name.find(L'\\');
-    if (slash == std::wstring::npos || slash + 1 == name.size()) return false;
+    if (slash == std::wstring::npos || name.back() == L'\\' || name.find(L"\\\\") != std::wstring::npos)
+        return false;
     for (const Root& candidate : kRoots) {
         if (_wcsnicmp(name.c_str(), candidate.name, slash) == 0 && candidate.name[slash] == L'\0') {
             root = candidate.key;

@@ -7,7 +7,8 @@
 
 // The root and the path below it for the five root names (HKEY_LOCAL_MACHINE,
 // HKEY_CURRENT_USER, HKEY_CLASSES_ROOT, HKEY_USERS, HKEY_CURRENT_CONFIG);
-// false for any other root and for a root alone.
+// false for any other root, for a root alone and for a name with an empty
+// part (a trailing or doubled "\").
 bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path);
 
 // The full name of where a key below HKEY_CLASSES_ROOT really lives, so that a

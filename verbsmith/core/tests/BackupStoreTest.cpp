@@ -4,6 +4,7 @@
 #include "tests/support/RegistryTree.h"
 #include "tests/support/TempFolder.h"
 #include "verbsmith/core/BackupStore.h"
+#include "verbsmith/core/KeySnapshot.h"
 #include "verbsmith/core/RegFile.h"
 
 namespace {
@@ -130,6 +131,17 @@ TEST_F(BackupStoreTest, ReportsABackupThatCannotBeWrittenWithItsCode) {
     const BackupStore blocked(temp / L"Blocked");
     EXPECT_NE(DWORD(ERROR_SUCCESS), blocked.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
     EXPECT_EQ("x", files::Read(temp / L"Blocked"));
+}
+
+// A trailing or doubled "\" would reach the whole classes key.
+TEST_F(BackupStoreTest, NeverReachesAboveTheKeyItNames) {
+    PutEntry(kMachine);
+    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), store.SaveClassesKey(BackupOperation::Remove, L"Entry", L""));
+    const RegDocument document = {{},
+                                  {{L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*", true, {}},
+                                   {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\\\x", false, {}}}};
+    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), ApplyRegDocument(document));
+    EXPECT_NE(L"<missing>", kMachine.Tree());
 }
 
 TEST_F(BackupStoreTest, ListsNewestFirstWithTimeOperationEntryAndLocation) {
