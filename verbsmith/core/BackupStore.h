@@ -1,0 +1,64 @@
+#pragma once
+// The way back from every change: before a change, the editor saves what it
+// is about to touch, one file per change (BackupFileName.h), and Restore puts
+// it back. A registry backup is a .reg file that, applied, leaves the key
+// exactly as it was (or deletes it, when it did not exist), so a user can
+// also apply it without the editor; a Send To backup is a copy of the file as
+// it was, or an empty note that there was none. No window code: failures are
+// the system's error codes, and a caller refuses a change whose backup fails.
+#include "verbsmith/core/BackupFileName.h"
+#include <vector>
+
+// What the store does to the disk and the clock; tests replace it to make a
+// write fail or to choose the time.
+class BackupSeam {
+public:
+    virtual ~BackupSeam() = default;
+    virtual SYSTEMTIME Now() const;   // local time
+    // A new file with these bytes; ERROR_FILE_EXISTS when the name is taken.
+    // On any failure no file is left behind.
+    virtual DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const;
+};
+
+class BackupStore {
+public:
+    // "<local application data>\Vantorel\Verbsmith\Backups"; empty when the
+    // system names no such folder.
+    static std::wstring UserFolder();
+
+    // The folder is created on the first backup. The seam must outlive the store.
+    explicit BackupStore(std::wstring folder, const BackupSeam& seam = DefaultSeam());
+
+    // Before a registry change: saves the key below HKEY_CLASSES_ROOT that it
+    // touches (the verb key for Add and Remove, the "command" key for Edit,
+    // the handler key for Deactivate, Activate, Copy To and Move To), named by
+    // where it really lives (ClassesKeyName).
+    DWORD SaveClassesKey(BackupOperation operation, const std::wstring& entry,
+                         const std::wstring& classesPath) const;
+    // The same for a key given by its full name.
+    DWORD SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName) const;
+    // Before a Send To change (create, replace, delete): the file as it is.
+    // A name that is no plain file name gives ERROR_INVALID_NAME.
+    DWORD SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
+                         const std::wstring& fileName) const;
+
+    // The store's backups, newest first; other files of the folder are left out.
+    std::vector<Backup> List() const;
+
+    // Restoring is a change too: this saves what Restore of that backup is
+    // about to change (operation Restore), so that it can be undone in turn.
+    DWORD SaveBeforeRestore(const Backup& backup, const std::wstring& sendToFolder) const;
+    // Afterwards the key holds exactly what the backup holds (or is gone),
+    // or the Send To file is back as it was (or gone, if there was none).
+    DWORD Restore(const Backup& backup, const std::wstring& sendToFolder) const;
+
+private:
+    static const BackupSeam& DefaultSeam();
+    // Writes bytes(time) under the name for that time, moving on by a
+    // millisecond while a file of that name exists.
+    template <class Bytes>
+    DWORD Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes) const;
+
+    std::wstring folder_;
+    const BackupSeam* seam_;
+};

@@ -1,0 +1,42 @@
+#include "verbsmith/core/KeyNames.h"
+
+namespace {
+
+struct Root {
+    const wchar_t* name;
+    HKEY key;
+};
+const Root kRoots[] = {
+    {L"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {L"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+    {L"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},   {L"HKEY_USERS", HKEY_USERS},
+    {L"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
+};
+
+const wchar_t kUserClasses[] = L"Software\\Classes\\";
+const wchar_t kMachineClassesName[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\";
+
+}  // namespace
+
+bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
+    // No empty part: a trailing or doubled "\" would reach a key above the one meant.
+    const size_t slash = name.find(L'\\');
+    if (slash == std::wstring::npos || name.back() == L'\\' || name.find(L"\\\\") != std::wstring::npos)
+        return false;
+    for (const Root& candidate : kRoots) {
+        if (_wcsnicmp(name.c_str(), candidate.name, slash) == 0 && candidate.name[slash] == L'\0') {
+            root = candidate.key;
+            path = name.substr(slash + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring ClassesKeyName(const std::wstring& classesPath) {
+    const std::wstring user = kUserClasses + classesPath;
+    HKEY key;
+    const LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, KEY_QUERY_VALUE, &key);
+    if (rc == ERROR_SUCCESS) RegCloseKey(key);
+    // A user's key that cannot be opened is still the user's.
+    return rc == ERROR_FILE_NOT_FOUND ? kMachineClassesName + classesPath : L"HKEY_CURRENT_USER\\" + user;
+}

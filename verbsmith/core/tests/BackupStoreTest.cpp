@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+#include "common/PowerClass.h"
+#include "tests/support/MachineClassesSandbox.h"
+#include "tests/support/RegistryTree.h"
+#include "tests/support/TempFolder.h"
+#include "verbsmith/core/BackupStore.h"
+#include "verbsmith/core/KeySnapshot.h"
+
+namespace {
+
+const wchar_t kEntryPath[] = L"*\\shell\\Entry";
+
+SYSTEMTIME At(WORD hour, WORD minute, WORD millisecond = 0) {
+    SYSTEMTIME time = {2026, 12, 2, 8, hour, minute, 0, millisecond};
+    return time;
+}
+
+// The clock says what a test chooses; a write can be made to fail.
+class TestSeam : public BackupSeam {
+public:
+    SYSTEMTIME Now() const override { return now; }
+    DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const override {
+        return failure != ERROR_SUCCESS ? failure : BackupSeam::CreateNewFile(path, bytes);
+    }
+    SYSTEMTIME now = At(10, 0);
+    DWORD failure = ERROR_SUCCESS;
+};
+
+class BackupStoreTest : public testing::Test {
+protected:
+    // One line per backup: time, operation, kind, entry and location.
+    std::vector<std::wstring> Listing() const {
+        const wchar_t* const kinds[] = {L"Key", L"File", L"NoFile"};
+        std::vector<std::wstring> lines;
+        for (const Backup& backup : store.List())
+            lines.push_back(BackupTimeText(backup.time) + L" " + BackupOperationWord(backup.operation) + L" " +
+                            kinds[int(backup.kind)] + L" " + backup.entry + L" | " + backup.location);
+        return lines;
+    }
+
+    MachineClassesSandbox sandbox;
+    TempFolder temp;
+    TempFolder sendTo;
+    TestSeam seam;
+    BackupStore store{temp / L"Vantorel\\Backups", seam};
+};
+
+// The two parts of HKEY_CLASSES_ROOT.
+struct ClassesPart {
+    HKEY root;
+    const wchar_t* rootName;
+    const wchar_t* classes;
+    std::wstring Tree() const { return reg::Tree(root, classes + std::wstring(kEntryPath)); }
+};
+const ClassesPart kUser = {HKEY_CURRENT_USER, L"HKEY_CURRENT_USER\\", L"Software\\Classes\\"};
+const ClassesPart kMachine = {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE\\", L"SOFTWARE\\Classes\\"};
+
+struct Place {
+    const char* label;
+    bool user, machine;   // where the key exists before the change
+    bool namedUser;       // the backup names the user's key
+};
+const Place kPlaces[] = {
+    {"UsersOwn", true, false, true},
+    {"MachineWide", false, true, false},
+    {"UsersHidesMachines", true, true, true},
+    {"New", false, false, false},
+};
+
+class KeyBackupTest : public BackupStoreTest, public testing::WithParamInterface<Place> {};
+
+void PutEntry(const ClassesPart& part) {
+    const std::wstring key = part.classes + std::wstring(kEntryPath);
+    reg::SetText(part.root, key, L"", L"Entry");
+    reg::SetRaw(part.root, key + L"\\command", L"", REG_EXPAND_SZ, std::string("%\0\0\0", 4));
+}
+
+}  // namespace
+
+// Restore leaves the key where it really lives exactly as it was (or gone,
+// for a key that a change added), and is undone in turn by the backup taken
+// before it.
+TEST_P(KeyBackupTest, RestoresTheKeyWhereItReallyLives) {
+    const Place& place = GetParam();
+    if (place.user) PutEntry(kUser);
+    if (place.machine) PutEntry(kMachine);
+    const ClassesPart& named = place.namedUser ? kUser : kMachine;
+    const ClassesPart& other = place.namedUser ? kMachine : kUser;
+    const std::wstring key = named.classes + std::wstring(kEntryPath);
+    const std::wstring before = named.Tree(), otherBefore = other.Tree();
+
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    const std::vector<Backup> saved = store.List();
+    ASSERT_EQ(1u, saved.size());
+    EXPECT_EQ(named.rootName + key, saved[0].location);
+
+    reg::SetText(named.root, key + L"\\command", L"", L"changed");
+    reg::SetText(named.root, key + L"\\later", L"", L"x");
+    const std::wstring changed = named.Tree();
+    seam.now = At(11, 0);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveBeforeRestore(saved[0], sendTo.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(saved[0], sendTo.Path()));
+    EXPECT_EQ(before, named.Tree());
+    EXPECT_EQ(otherBefore, other.Tree());
+
+    const std::vector<Backup> now = store.List();
+    ASSERT_EQ(2u, now.size());
+    EXPECT_EQ(BackupOperation::Restore, now[0].operation);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(now[0], sendTo.Path()));
+    EXPECT_EQ(changed, named.Tree());
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, KeyBackupTest, testing::ValuesIn(kPlaces),
+                         [](const testing::TestParamInfo<Place>& info) { return std::string(info.param.label); });
+
+// The caller refuses a change whose backup fails: it must hear why.
+TEST_F(BackupStoreTest, ReportsABackupThatCannotBeWrittenWithItsCode) {
+    PutEntry(kMachine);
+    files::Write(sendTo / L"Mail.lnk", "link");
+    seam.failure = ERROR_DISK_FULL;
+    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
+    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
+    EXPECT_TRUE(files::List(temp / L"Vantorel\\Backups").empty());
+
+    // Without the seam: a plain file where the folder should be.
+    files::Write(temp / L"Blocked", "x");
+    const BackupStore blocked(temp / L"Blocked");
+    EXPECT_NE(DWORD(ERROR_SUCCESS), blocked.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
+    EXPECT_EQ("x", files::Read(temp / L"Blocked"));
+}
+
+// A trailing or doubled "\" would reach the whole classes key.
+TEST_F(BackupStoreTest, NeverReachesAboveTheKeyItNames) {
+    PutEntry(kMachine);
+    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), store.SaveClassesKey(BackupOperation::Remove, L"Entry", L""));
+    const RegDocument document = {{},
+                                  {{L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*", true, {}},
+                                   {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\\\x", false, {}}}};
+    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), ApplyRegDocument(document));
+    EXPECT_NE(L"<missing>", kMachine.Tree());
+}
+
+TEST_F(BackupStoreTest, ListsNewestFirstWithTimeOperationEntryAndLocation) {
+    files::Write(sendTo / L"Mail.lnk", "link");
+    const std::wstring entry = L"Open <with>: \"App\" \\ / * ? | and a name that goes on and on";
+    seam.now = At(10, 0);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Edit, entry, kEntryPath));
+    seam.now = At(9, 0);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
+    seam.now = At(11, 0);
+    for (int twice = 0; twice < 2; ++twice)   // the same millisecond: the second moves on by one
+        ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
+    files::Write(temp / L"Vantorel\\Backups\\notes.txt", "not a backup");
+
+    EXPECT_EQ((std::vector<std::wstring>{
+                  L"2026-12-08 11:00:00.001 Add NoFile New.lnk | New.lnk",
+                  L"2026-12-08 11:00:00.000 Add NoFile New.lnk | New.lnk",
+                  L"2026-12-08 10:00:00.000 Edit Key " + entry + L" | HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*\\shell\\Entry",
+                  L"2026-12-08 09:00:00.000 Remove File Mail.lnk | Mail.lnk",
+              }),
+              Listing());
+    EXPECT_TRUE(files::Exists(temp / L"Vantorel\\Backups\\2026-12-08_10-00-00_000_Edit_Key_"
+                                     L"Open -with-- -App- - - - - - and a name .reg"));
+}
+
+TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
+    const std::string link("L\0\0\0\x01\x14\x02\0 as it was", 19);
+    files::Write(sendTo / L"Mail.lnk", link);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Edit, sendTo.Path(), L"Mail.lnk"));
+    seam.now = At(11, 0);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
+    files::Write(sendTo / L"Mail.lnk", "replaced");
+    files::Write(sendTo / L"New.lnk", "added");
+
+    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()));
+    EXPECT_EQ(link, files::Read(sendTo / L"Mail.lnk"));
+    EXPECT_FALSE(files::Exists(sendTo / L"New.lnk"));
+}
+
+// What the editor writes and deletes through HKEY_CLASSES_ROOT is what the
+// backups give back.
+TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
+    PutEntry(kMachine);
+    const std::wstring before = kMachine.Tree();
+    PowerClass power;
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    power.subKey = L"*\\shell";
+    power.DeleteClassesKeyTree(L"Entry");
+    seam.now = At(11, 0);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", L"*\\shell\\New"));
+    power.subKey = L"*\\shell\\New\\command";
+    power.WriteRegistryValue(PowerClass::kClassesRoot, L"", L"notepad.exe %1");
+    ASSERT_EQ(L"<missing>", kMachine.Tree());
+    ASSERT_TRUE(reg::KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\*\\shell\\New\\command"));
+
+    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()));
+    EXPECT_EQ(before, kMachine.Tree());
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, L"*\\shell\\New"));
+}
