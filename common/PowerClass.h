@@ -45,17 +45,29 @@ public:
     static ULONGLONG FileSize(const tstring& path);
 
     tstring ReadRegistryText(int kind, const tstring& valueName) const;
+    // The value with its type, whatever the type: text holds the text of a
+    // REG_SZ or REG_EXPAND_SZ (unexpanded), nothing for other types. False
+    // when the key or the value is missing.
+    bool ReadRegistryValue(int kind, const tstring& valueName, DWORD& type, tstring& text) const;
     BYTE ReadRegistryByte(int kind, const tstring& valueName) const;
     void EnumerateKey(HKEY key);
     // The writing operations; a kind without a place for them fails with
-    // ERROR_INVALID_PARAMETER.
+    // ERROR_INVALID_PARAMETER. WriteRegistryValue writes a REG_SZ, or the
+    // REG_EXPAND_SZ a caller asks for.
     WriteResult DeleteRegistryValue(int kind, const tstring& valueName) const;
     WriteResult DeleteClassesKeyTree(const tstring& keyName) const;
-    WriteResult WriteRegistryValue(int kind, const tstring& valueName, const tstring& data) const;
+    WriteResult WriteRegistryValue(int kind, const tstring& valueName, const tstring& data,
+                                   DWORD type = REG_SZ) const;
     WriteResult WriteRegistryFixed(int kind, const tstring& valueName, const tstring& data) const;
 
     static WriteResult CreateShortcut(const tstring& target, const tstring& linkPath,
                                       const tstring& description);
+    // The shortcut at from, with only its target changed (arguments, working
+    // folder, icon and description stay), saved as linkPath: written beside
+    // it first and then put in its place, so a failure leaves linkPath as it
+    // was.
+    static WriteResult RetargetShortcut(const tstring& from, const tstring& linkPath,
+                                        const tstring& target);
     tstring ReadShortcut(const tstring& linkPath);
 
     static int ParseDecimal(const tstring& text);

@@ -1,5 +1,6 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
+#include "common/WriteFailures.h"
 #include "framework/Handles.h"
 #include <shlwapi.h>
 #include <algorithm>
@@ -87,6 +88,25 @@ tstring PowerClass::ReadRegistryText(int kind, const tstring& valueName) const {
     return value.substr(0, value.find(_T('\0')));
 }
 
+bool PowerClass::ReadRegistryValue(int kind, const tstring& valueName, DWORD& type,
+                                   tstring& text) const {
+    Place place = ReadPlace(kind, subKey);
+    RegKey key;
+    if (!CanRead(place, kind) ||
+        RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
+            ERROR_SUCCESS)
+        return false;
+    std::vector<BYTE> buffer(256 * sizeof(TCHAR), 0);
+    DWORD size = 0;
+    if (QueryValue(key.Get(), valueName, buffer, type, size) != ERROR_SUCCESS) return false;
+    text.clear();
+    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        text.assign(reinterpret_cast<const TCHAR*>(buffer.data()), size / sizeof(TCHAR));
+        text.erase(std::min(text.find(_T('\0')), text.size()));
+    }
+    return true;
+}
+
 BYTE PowerClass::ReadRegistryByte(int kind, const tstring& valueName) const {
     Place place = kind == kFullPath ? FullPathPlace(subKey) : ReadPlace(kind, subKey);
     if (!CanRead(place, kind)) return 1;
@@ -123,6 +143,7 @@ void PowerClass::EnumerateKey(HKEY key) {
 WriteResult PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) const {
     Place place = WritePlace(kind, subKey);
     if (!place.root) return {ERROR_INVALID_PARAMETER};
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
     RegKey key;
     LONG rc = RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_SET_VALUE, key.Receive());
     if (rc == ERROR_SUCCESS) rc = RegDeleteValue(key.Get(), valueName.c_str());
@@ -132,6 +153,7 @@ WriteResult PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) 
 WriteResult PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
     // An empty name would make the delete take the parent key itself.
     if (keyName.empty()) return {ERROR_INVALID_PARAMETER};
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
     RegKey key;
     LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_ALL_ACCESS, key.Receive());
     if (rc == ERROR_SUCCESS) rc = static_cast<LONG>(SHDeleteKey(key.Get(), keyName.c_str()));
@@ -139,18 +161,19 @@ WriteResult PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
 }
 
 WriteResult PowerClass::WriteRegistryValue(int kind, const tstring& valueName,
-                                           const tstring& data) const {
+                                           const tstring& data, DWORD type) const {
     // Always through the wide interface: the key, name and data are kept
     // exactly, whatever their length and characters.
     Place place = WritePlace(kind, subKey);
-    if (!place.root) return {ERROR_INVALID_PARAMETER};
+    if (!place.root || (type != REG_SZ && type != REG_EXPAND_SZ)) return {ERROR_INVALID_PARAMETER};
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
     const std::wstring path = widetext::ToWide(place.path), name = widetext::ToWide(valueName),
                        text = widetext::ToWide(data);
     RegKey key;
     LONG rc = RegCreateKeyExW(place.root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                               KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
     if (rc == ERROR_SUCCESS)
-        rc = RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ,
+        rc = RegSetValueExW(key.Get(), name.c_str(), 0, type,
                             reinterpret_cast<const BYTE*>(text.c_str()),
                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     return {static_cast<DWORD>(rc)};
@@ -163,6 +186,7 @@ WriteResult PowerClass::WriteRegistryFixed(int kind, const tstring& valueName,
     const size_t kStatedSize = 350, kMaxChars = kStatedSize - 1;
     Place place = WritePlace(kind, subKey);
     if (!place.root) return {ERROR_INVALID_PARAMETER};
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
     const std::string name = widetext::ToBytes(valueName);
     const std::string text = widetext::ToBytes(data).substr(0, kMaxChars);
     BYTE buffer[352] = {};

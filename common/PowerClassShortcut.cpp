@@ -1,23 +1,11 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
+#include "common/WriteFailures.h"
+#include "framework/ComScope.h"
 #include <objbase.h>
 #include <shlobj.h>
 
 namespace {
-// COM for the length of one shell-link operation.
-class ComScope {
-public:
-    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~ComScope() {
-        if (initialised_) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    bool initialised_;
-};
-
 // The Shell Link object and its file interface; either may be missing.
 class LinkObject {
 public:
@@ -51,6 +39,7 @@ DWORD ErrorOf(HRESULT hr) {
 
 WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
                                        const tstring& description) {
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
@@ -58,6 +47,28 @@ WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& lin
     if (SUCCEEDED(hr)) hr = shortcut.link->SetDescription(widetext::ToWide(description).c_str());
     if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(linkPath).c_str(), TRUE);
     return {SUCCEEDED(hr) ? ERROR_SUCCESS : ErrorOf(hr)};
+}
+
+WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& linkPath,
+                                         const tstring& target) {
+    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    ComScope com;
+    LinkObject shortcut;
+    if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
+    const tstring temp = linkPath + _T(".new");
+    HRESULT hr = shortcut.file->Load(widetext::ToWide(from).c_str(), STGM_READ);
+    if (SUCCEEDED(hr)) hr = shortcut.link->SetPath(widetext::ToWide(target).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(temp).c_str(), FALSE);
+    if (FAILED(hr)) {
+        DeleteFile(temp.c_str());
+        return {ErrorOf(hr)};
+    }
+    if (!MoveFileEx(temp.c_str(), linkPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFile(temp.c_str());
+        return {error};
+    }
+    return {};
 }
 
 tstring PowerClass::ReadShortcut(const tstring& linkPath) {

@@ -39,6 +39,8 @@ public:
             CloseHandle(info.hProcess);
         return started;
     }
+    void AllowForeground() override { AllowSetForegroundWindow(ASFW_ANY); }
+    void BringToFront(HWND window) override { SetForegroundWindow(window); }
 
 private:
     static const TCHAR* NullIfEmpty(const tstring& text) {

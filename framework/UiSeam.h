@@ -32,6 +32,11 @@ public:
     // false when the start failed; otherwise *process is the started process
     // (nullptr when the shell gave none); the caller closes it.
     virtual bool ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
+    // AllowSetForegroundWindow(ASFW_ANY): a program that is about to close
+    // lets the one waiting for it come to the front.
+    virtual void AllowForeground() = 0;
+    // SetForegroundWindow.
+    virtual void BringToFront(HWND window) = 0;
 };
 
 // The seam in force; never null.

@@ -65,6 +65,10 @@ public:
     std::vector<OpenFileCall> openFiles;
     std::vector<FolderCall> folders;
     std::vector<ShellCall> shells;
+    // The foreground calls in order: "allow" for AllowForeground, "front"
+    // for BringToFront (of frontWindows' window at the same index).
+    std::vector<std::string> foreground;
+    std::vector<HWND> frontWindows;
 
     int ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) override;
     bool ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
@@ -72,6 +76,11 @@ public:
     bool ChooseFolder(HWND owner, const tstring& title, tstring& path) override;
     INT_PTR Shell(const ShellStart& start) override;
     bool ShellStartProcess(const ShellStart& start, HANDLE* process) override;
+    void AllowForeground() override { foreground.push_back("allow"); }
+    void BringToFront(HWND window) override {
+        foreground.push_back("front");
+        frontWindows.push_back(window);
+    }
 
     // The button a user pressing Enter gets in a box of this type.
     static int DefaultButton(UINT type);

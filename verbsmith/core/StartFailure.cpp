@@ -1,5 +1,5 @@
 #include "verbsmith/core/StartFailure.h"
-#include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
 #include <shellapi.h>
 
 namespace {
@@ -21,11 +21,5 @@ DWORD ErrorOfShellResult(INT_PTR result) {
 }  // namespace
 
 tstring ShellStartFailureReason(INT_PTR result) {
-    const DWORD error = ErrorOfShellResult(result);
-    TCHAR text[512] = {};
-    const DWORD length = FormatMessage(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                       nullptr, error, 0, text, 512, nullptr);
-    tstring reason(text, length);
-    reason.erase(reason.find_last_not_of(_T(" \r\n")) + 1);
-    return reason.empty() ? FormatText(_T("%d"), {static_cast<unsigned>(error)}) : reason;
+    return SystemErrorText(ErrorOfShellResult(result));
 }

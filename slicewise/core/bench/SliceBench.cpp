@@ -36,6 +36,8 @@ public:
     bool ChooseFolder(HWND, const tstring&, tstring&) override { return false; }
     INT_PTR Shell(const ShellStart&) override { return 0; }
     bool ShellStartProcess(const ShellStart&, HANDLE*) override { return false; }
+    void AllowForeground() override {}
+    void BringToFront(HWND) override {}
 
 private:
     tstring chosen_;
