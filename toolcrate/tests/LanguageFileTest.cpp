@@ -2,9 +2,9 @@
 #include "StagedFiles.h"
 #include "ModuleLauncher.h"
 #include "SuiteModule.h"
-#include <algorithm>
 #include "common/Translation.h"
 #include "tests/support/LanguageFileCheck.h"
+#include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -43,11 +43,14 @@ TEST(LanguageFile, IsLatin1WithCrLf) {
 
 // The language dialog takes the name from the second line after the marker.
 TEST(LanguageFile, SecondLineAfterEachMarkerNamesTheLanguage) {
-    const std::vector<std::pair<std::string, std::string>> names =
-        langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName)));
-    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"[1033]", "English"},
-                                                                {"[1031]", "Deutsch"}}),
-              names);
+    EXPECT_EQ(langfile::kShippedLanguages,
+              langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName))));
+}
+
+// Every language has the numbers of English, filled in and formatted alike.
+TEST(LanguageFile, EveryLanguageHasEveryTextOfEnglish) {
+    langfile::ExpectEveryTextOfEnglish(
+        langfile::Sections(files::Read(SourceFile(kLanguageFileName))));
 }
 
 TEST_P(LanguageFileTest, EverySectionHasEveryText) {
@@ -73,7 +76,8 @@ TEST_P(LanguageFileTest, MenuMnemonicsAreUniqueWithinEachMenu) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sections, LanguageFileTest, testing::Values("1033", "1031"));
+INSTANTIATE_TEST_SUITE_P(Sections, LanguageFileTest,
+                         testing::Values("1033", "1031", "1034", "1043", "1036"));
 
 TEST_F(LanguageFileTest, GermanUmlautsAreSingleLatin1Bytes) {
     Load(_T("[1031]"));
@@ -82,12 +86,22 @@ TEST_F(LanguageFileTest, GermanUmlautsAreSingleLatin1Bytes) {
     EXPECT_EQ("M\xF6" "chten Sie fortfahren?", Narrow(texts.GetText(197)));
 }
 
-// The start failure names the program through one "%s".
+// The start failure names the program through one "%s" (the other languages
+// format as English does).
 TEST_F(LanguageFileTest, StartFailureTextHasOnePlaceholder) {
-    for (const TCHAR* marker : {_T("[1033]"), _T("[1031]")}) {
-        Load(marker);
-        const tstring text = texts.GetText(ModuleLauncher::kStartFailedText);
-        EXPECT_EQ(1u, std::count(text.begin(), text.end(), _T('%'))) << Narrow(marker);
-        EXPECT_NE(tstring::npos, text.find(_T("%s")));
-    }
+    Load(_T("[1033]"));
+    EXPECT_EQ(std::vector<std::string>{"%s"},
+              langfile::Placeholders(Narrow(texts.GetText(ModuleLauncher::kStartFailedText))));
+}
+
+// Toolcrate folds German and French regional variants only.
+TEST_F(LanguageFileTest, TheShippedSettingsFoldGermanAndFrenchVariants) {
+    RegistrySandbox sandbox;
+    Load(_T("[----]"));
+    langfile::ExpectRegionalVariantsFold(
+        [this] {
+            texts.Load();
+            return texts.GetText(2);
+        },
+        {1031, 1036});
 }
