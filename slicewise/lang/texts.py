@@ -28,7 +28,7 @@ TEXTS = {
     65: ("500 KB", "500 KB"),
     70: ("1 MB (e-mail attachments)", "1 MB (E-Mail-Anhänge)"),
     75: ("650 MB (CD, CD-R, CD-RW)", "650 MB (CD, CD-R, CD-RW)"),
-    80: ("4.7 GB (DVD, DVD+/-R, DVD+/-RW)", "4,7 GB (DVD, DVD+/-R, DVD+/-RW)"),
+    80: ("4.7 GB (DVD, DVD±R, DVD±RW)", "4,7 GB (DVD, DVD±R, DVD±RW)"),
     85: ("User defined:", "Benutzerdefiniert:"),
     90: ("2 MB (e-mail attachments)", "2 MB (E-Mail-Anhänge)"),
     105: ("Bytes", "Bytes"),
@@ -76,6 +76,7 @@ TEXTS = {
 # The other languages, each a table by number of its own, so that a text
 # added to TEXTS above merges without touching them. Every table must hold
 # exactly the numbers of TEXTS: the generator names what a table lacks.
+# French puts a no-break space (\xa0) before : ; ? ! and inside « ».
 SPANISH = {
     1: "Seleccione su idioma:",
     2: "Español",
@@ -96,7 +97,7 @@ SPANISH = {
     65: "500 KB",
     70: "1 MB (adjuntos de correo)",
     75: "650 MB (CD, CD-R, CD-RW)",
-    80: "4,7 GB (DVD, DVD+/-R, DVD+/-RW)",
+    80: "4,7 GB (DVD, DVD±R, DVD±RW)",
     85: "Definido por el usuario:",
     90: "2 MB (adjuntos de correo)",
     105: "bytes",
@@ -152,7 +153,7 @@ DUTCH = {
     65: "500 KB",
     70: "1 MB (e-mailbijlagen)",
     75: "650 MB (cd, cd-r, cd-rw)",
-    80: "4,7 GB (dvd, dvd+/-r, dvd+/-rw)",
+    80: "4,7 GB (dvd, dvd±r, dvd±rw)",
     85: "Aangepast:",
     90: "2 MB (e-mailbijlagen)",
     105: "bytes",
@@ -189,12 +190,12 @@ DUTCH = {
 }
 
 FRENCH = {
-    1: "Sélectionnez votre langue :",
+    1: "Sélectionnez votre langue\xa0:",
     2: "Français",
     5: "Vantorel Slicewise",
-    10: "Bienvenue dans Vantorel Slicewise !",
+    10: "Bienvenue dans Vantorel Slicewise\xa0!",
     15: "Pour diviser un gros fichier en fichiers plus petits, suivez les étapes ci-dessous. "
-        "Pour rassembler un fichier divisé, cliquez sur « Rassembler » en bas à gauche de "
+        "Pour rassembler un fichier divisé, cliquez sur «\xa0Rassembler\xa0» en bas à gauche de "
         "cette fenêtre.",
     20: "Sélectionnez le fichier à diviser",
     25: "Choisir le fi&chier",
@@ -208,31 +209,31 @@ FRENCH = {
     65: "500 Ko",
     70: "1 Mo (pièces jointes)",
     75: "650 Mo (CD, CD-R, CD-RW)",
-    80: "4,7 Go (DVD, DVD+/-R, DVD+/-RW)",
-    85: "Personnalisée :",
+    80: "4,7 Go (DVD, DVD±R, DVD±RW)",
+    85: "Personnalisée\xa0:",
     90: "2 Mo (pièces jointes)",
     105: "octets",
     110: "Ko",
     115: "Mo",
     120: "Go",
-    125: "Sélectionnez le dossier des parties :",
+    125: "Sélectionnez le dossier des parties\xa0:",
     130: "Sélectionnez d'abord le fichier à diviser et un dossier de destination.",
     135: "Division en cours...",
-    140: "Le fichier n'est pas plus grand que la taille de partie choisie : il n'y a rien à "
+    140: "Le fichier n'est pas plus grand que la taille de partie choisie\xa0: il n'y a rien à "
          "diviser.",
     141: "Indiquez une taille de partie supérieure à 0.",
     145: "Création de la partie %d...",
-    146: "Écriture de la partie %d : %d%%",
+    146: "Écriture de la partie %d\xa0: %d%%",
     150: "Le fichier a été divisé.",
     152: "Sélectionnez la première partie d'un fichier divisé (son nom se termine par "
          ".00001.vtrl). Le fichier rassemblé est écrit dans le dossier des parties.",
-    153: "Le fichier choisi n'est pas une partie d'un fichier divisé : son nom doit se "
+    153: "Le fichier choisi n'est pas une partie d'un fichier divisé\xa0: son nom doit se "
          "terminer par un numéro de partie tel que .00001.vtrl.",
     155: "Rassemblement en cours...",
     160: "Ouverture de la partie %d...",
-    161: "Lecture de la partie %d : %d%%",
+    161: "Lecture de la partie %d\xa0: %d%%",
     165: "Les parties ont été rassemblées.",
-    166: "La partie %s est manquante. Le rassemblement s'est arrêté ; le fichier rassemblé "
+    166: "La partie %s est manquante. Le rassemblement s'est arrêté\xa0; le fichier rassemblé "
          "contient les parties qui la précèdent.",
     167: "L'opération a été interrompue. Les fichiers déjà écrits sont conservés.",
     200: "&Fichier",

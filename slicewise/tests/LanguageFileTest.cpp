@@ -1,5 +1,7 @@
 // The shipped language file: every language complete, 8-bit Latin-1 text.
+#include "common/LanguageSelection.h"
 #include "common/Translation.h"
+#include "framework/testkit/DialogDriver.h"
 #include "slicewise/tests/StagedProgram.h"
 #include "tests/support/LanguageFileCheck.h"
 #include "tests/support/RegistrySandbox.h"
@@ -63,4 +65,14 @@ TEST(LanguageFile, TheShippedSettingsFoldEveryRegionalVariant) {
             return texts.GetText(2);
         },
         {1031, 1034, 1043, 1036});
+}
+
+TEST(LanguageFile, TheLanguageDialogListsTheFiveLanguagesAndShowsTheStoredOne) {
+    StagedProgram program;
+    CLanguageSelection dialog(CLanguageSelection::kSlicewise);
+    dialog.currentMarker = _T("[1043]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    EXPECT_EQ(langfile::ShippedNames(), ui.ComboItems(IDC_LANGUAGE_COMBO_SLICEWISE));
+    EXPECT_EQ(langfile::ShippedNames()[3], ui.Text(IDC_LANGUAGE_COMBO_SLICEWISE));
 }

@@ -25,6 +25,17 @@ const std::vector<std::pair<int, int>> kRegionalVariants = {
     // French: Belgium, Canada, Switzerland, Luxembourg, Monaco
     {2060, 1036}, {3084, 1036}, {4108, 1036}, {5132, 1036}, {6156, 1036}};
 
+tstrings ShippedNames() {
+    tstrings names;
+    for (const auto& language : kShippedLanguages) {
+        tstring name;
+        for (unsigned char letter : language.second)   // Latin-1: one code unit per byte
+            name += static_cast<TCHAR>(letter);
+        names.push_back(name);
+    }
+    return names;
+}
+
 namespace {
 // The lines of the file without their CR LF (or bare LF).
 std::vector<std::string> Lines(const std::string& bytes) {

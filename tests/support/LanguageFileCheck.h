@@ -17,6 +17,9 @@ using Entries = std::map<int, std::string>;
 // order of the files.
 extern const std::vector<std::pair<std::string, std::string>> kShippedLanguages;
 
+// The names of kShippedLanguages as the programs show them, in that order.
+tstrings ShippedNames();
+
 // Regional variants (Windows language identifiers) with the main language
 // whose section the shipped "Dialects[...]" settings are to fold them onto.
 extern const std::vector<std::pair<int, int>> kRegionalVariants;

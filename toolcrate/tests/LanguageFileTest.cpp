@@ -2,7 +2,10 @@
 #include "StagedFiles.h"
 #include "ModuleLauncher.h"
 #include "SuiteModule.h"
+#include <algorithm>
+#include "common/LanguageSelection.h"
 #include "common/Translation.h"
+#include "framework/testkit/DialogDriver.h"
 #include "tests/support/LanguageFileCheck.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
@@ -104,4 +107,17 @@ TEST_F(LanguageFileTest, TheShippedSettingsFoldGermanAndFrenchVariants) {
             return texts.GetText(2);
         },
         {1031, 1036});
+}
+
+// The launcher's list is sorted.
+TEST_F(LanguageFileTest, TheLanguageDialogListsTheFiveLanguagesAndShowsTheStoredOne) {
+    Load(_T("[1034]"));
+    CLanguageSelection dialog(CLanguageSelection::kToolcrate);
+    dialog.currentMarker = _T("[1034]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    tstrings sorted = langfile::ShippedNames();
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, ui.ComboItems(IDC_LANGUAGE_COMBO_TOOLCRATE));
+    EXPECT_EQ(langfile::ShippedNames()[2], ui.Text(IDC_LANGUAGE_COMBO_TOOLCRATE));
 }

@@ -1,7 +1,9 @@
 // The shipped language file: every language complete for every text the
 // editor shows, in the 8-bit form the translator reads.
 #include "EditorTestEnvironment.h"
+#include "common/LanguageSelection.h"
 #include "common/Translation.h"
+#include "framework/testkit/DialogDriver.h"
 #include "tests/support/LanguageFileCheck.h"
 
 namespace {
@@ -63,4 +65,15 @@ TEST_F(DialectFolding, TheShippedSettingsFoldEveryRegionalVariant) {
             return texts.GetText(2);
         },
         {1031, 1034, 1043, 1036});
+}
+
+class LanguageDialog : public EditorTest {};
+
+TEST_F(LanguageDialog, ListsTheFiveLanguagesAndShowsTheStoredOne) {
+    CLanguageSelection dialog(CLanguageSelection::kVerbsmith);
+    dialog.currentMarker = _T("[1036]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    EXPECT_EQ(langfile::ShippedNames(), ui.ComboItems(IDC_LANGUAGE_COMBO_VERBSMITH));
+    EXPECT_EQ(langfile::ShippedNames()[4], ui.Text(IDC_LANGUAGE_COMBO_VERBSMITH));
 }
