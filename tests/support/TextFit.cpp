@@ -5,7 +5,8 @@
 namespace textfit {
 namespace {
 const double kSpare = 1.1;       // the text may take 1 / 1.1 of the room
-const int kButtonBorder = 3;     // the edge and the focus rectangle, each side
+const int kButtonBorder = 3;     // the edge and the focus rectangle, each side; a combo
+                                 // box's edge and its field's margin
 const int kGlyphGap = 4;         // between a check or radio glyph and its text
 const int kGroupInset = 8;       // the caption's distance from each end of the frame
 const int kHeadingPadding = 12;  // a list heading's text inset, both sides together
@@ -156,6 +157,24 @@ int ExpectHeadingsFit(HWND list, const std::string& where) {
     }
     return count;
 }
+// Each item of a combo box against the field that shows the chosen one.
+int ExpectItemsFit(HWND combo, const std::string& where) {
+    const FontDc dc(combo);
+    RECT client = {};
+    GetClientRect(combo, &client);
+    Room room;
+    room.width = client.right - GetSystemMetrics(SM_CXVSCROLL) - 2 * kButtonBorder;
+    room.format = DT_NOPREFIX;
+    const int count = static_cast<int>(SendMessage(combo, CB_GETCOUNT, 0, 0));
+    for (int item = 0; item < count; ++item) {
+        tstring text(static_cast<size_t>(SendMessage(combo, CB_GETLBTEXTLEN, item, 0)) + 1,
+                     _T('\0'));
+        text.resize(static_cast<size_t>(
+            SendMessage(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(&text[0]))));
+        Check(dc, room, text, Naming(where, combo) + " item " + std::to_string(item));
+    }
+    return count;
+}
 }  // namespace
 
 void ExpectTextFits(HWND control, const tstring& text, const std::string& where) {
@@ -175,6 +194,8 @@ void ExpectTextsFit(HWND dialog, const std::string& where) {
         const tstring text = TextOf(control);
         if (HasClass(control, WC_LISTVIEW)) {
             checked += ExpectHeadingsFit(control, where);
+        } else if (HasClass(control, WC_COMBOBOX)) {
+            checked += ExpectItemsFit(control, where);
         } else if (!text.empty() && RoomOf(control, room)) {
             Check(FontDc(control), room, text, Naming(where, control));
             ++checked;

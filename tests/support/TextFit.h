@@ -9,6 +9,7 @@
 //   group box     client width less the caption's inset on both sides
 //   static text   its rectangle, word-wrapped when it holds several lines
 //   list view     each heading against its column's width less the padding
+//   combo box     each item against its field: less the drop button and edges
 //
 // Hidden controls, pictures and edit fields are left alone. Each failure
 // names where (the language), the control id, the text and both sizes.
