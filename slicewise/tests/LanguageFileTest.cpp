@@ -1,5 +1,12 @@
-// The shipped language file: both languages complete, 8-bit Latin-1 text.
+// The shipped language file: every language complete, 8-bit Latin-1 text.
+#include "common/LanguageSelection.h"
+#include "common/Translation.h"
+#include "slicewise/core/SliceTexts.h"
+#include "slicewise/resource.h"
+#include "framework/testkit/DialogDriver.h"
+#include "slicewise/tests/StagedProgram.h"
 #include "tests/support/LanguageFileCheck.h"
+#include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 
@@ -15,27 +22,25 @@ std::string ShippedFile() {
 }
 }  // namespace
 
-TEST(LanguageFile, WindowMnemonicsDoNotShadowTheMenuTitles) {
+TEST(LanguageFile, AccessKeysAreUniqueInTheWindowAndEachMenu) {
     // In the window, Alt and a letter goes to the first control with that
     // mnemonic before the menu bar: buttons, radios and the menu titles
-    // (200, 250) each need a letter of their own.
-    const int kWindowTexts[] = {25, 35, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 200, 250};
-    for (const auto& section : langfile::Sections(ShippedFile())) {
-        langfile::Entries window;
-        for (int number : kWindowTexts)
-            window[number] = section.second.at(number);
-        langfile::ExpectOwnMnemonics(window, section.first);
-    }
+    // (200, 250) each need a letter of their own; so do the items of a menu.
+    const std::vector<std::vector<int>> groups = {
+        {25, 35, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 200, 250}, {215, 220}, {255, 260, 265}};
+    for (const auto& section : langfile::Sections(ShippedFile()))
+        langfile::ExpectOwnMnemonics(section.second, groups, section.first);
 }
 
-TEST(LanguageFile, EnglishAndGermanHoldEveryTextAndNoOther) {
+TEST(LanguageFile, FiveLanguagesEachWithEveryTextAndNoOther) {
     const std::string file = ShippedFile();
     ASSERT_FALSE(file.empty());
+    EXPECT_EQ(langfile::kShippedLanguages, langfile::LanguageNames(file));
     const auto sections = langfile::Sections(file);
     const std::set<int> used(std::begin(kUsedTexts), std::end(kUsedTexts));
-    ASSERT_EQ(2u, sections.size());
+    ASSERT_TRUE(sections.count("[1033]"));
     EXPECT_EQ(used, langfile::Numbers(sections.at("[1033]")));
-    EXPECT_EQ(used, langfile::Numbers(sections.at("[1031]")));
+    langfile::ExpectEveryTextOfEnglish(sections);
 }
 
 TEST(LanguageFile, IsLatin1WithCrLfAndTheLanguageNamesInTheirPlace) {
@@ -44,4 +49,32 @@ TEST(LanguageFile, IsLatin1WithCrLfAndTheLanguageNamesInTheirPlace) {
     // The language dialog lists the text two lines below each marker.
     EXPECT_NE(std::string::npos, file.find("[1033]\r\n00001 Please select your language:\r\n00002 English\r\n"));
     EXPECT_NE(std::string::npos, file.find("[1031]\r\n00001 Bitte w\xE4hlen Sie Ihre Sprache:\r\n00002 Deutsch\r\n"));
+}
+
+TEST(LanguageFile, TheShippedSettingsFoldEveryRegionalVariant) {
+    RegistrySandbox sandbox;
+    StagedProgram program;
+    const tstring config = program.folder / _T("config.ini");
+    std::string settings = files::Read(config);
+    const std::string english = "Language\r\n[1033]\r\n";
+    ASSERT_NE(std::string::npos, settings.find(english));
+    files::Write(config, settings.replace(settings.find(english), english.size(),
+                                          "Language\r\n[----]\r\n"));
+    langfile::ExpectRegionalVariantsFold(
+        [] {
+            CTranslation texts(SlicewiseDialects());
+            texts.Load();
+            return texts.GetText(2);
+        },
+        {1031, 1034, 1043, 1036});
+}
+
+TEST(LanguageFile, TheLanguageDialogListsTheFiveLanguagesAndShowsTheStoredOne) {
+    StagedProgram program;
+    CLanguageSelection dialog(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
+    dialog.currentMarker = _T("[1043]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    EXPECT_EQ(langfile::ShippedNames(), ui.ComboItems(IDC_LANGUAGE_COMBO));
+    EXPECT_EQ(langfile::ShippedNames()[3], ui.Text(IDC_LANGUAGE_COMBO));
 }

@@ -53,8 +53,30 @@ TEST(LanguageFileCheck, ReadsEachSectionByNumberAndReportsANumberGivenTwice) {
 }
 
 TEST(LanguageFileCheck, ReportsTwoTextsMarkingOneLetterCaseAside) {
-    langfile::ExpectOwnMnemonics({{1, "&File"}, {2, "&Edit"}, {3, "No mark"}, {4, "Trailing &"}},
+    langfile::ExpectOwnMnemonics({{1, "&File"}, {2, "&Edit"}, {3, "No mark"}, {4, "Trailing &"},
+                                  {6, "Fish && &Chips"}, {7, "R&&D"}},
                                  "menu");
     EXPECT_NONFATAL_FAILURE(langfile::ExpectOwnMnemonics({{5, "&Open"}, {9, "Cl&ose"}}, "menu"),
                             "menu: texts 5 and 9 share &o");
+    EXPECT_NONFATAL_FAILURE(langfile::ExpectOwnMnemonics(
+                                {{5, "\xC0 &\xC9t\xE9"}, {9, "&\xE9t\xE9"}}, {{5, 9}}, "dialog"),
+                            "dialog: texts 5 and 9 share");
+}
+
+TEST(LanguageFileCheck, ReportsWhatASectionLacksHasMoreOfOrFormatsOtherwiseThanEnglish) {
+    EXPECT_EQ((std::vector<std::string>{"%d", "%s", "%%"}),
+              langfile::Placeholders("%d of %s: 5%% %"));
+    const langfile::Entries english = {{1, "Pick"}, {2, "Part %d: %d%%"}, {3, "%s missing"}};
+    langfile::ExpectEveryTextOfEnglish(
+        {{"[1033]", english}, {"[1031]", {{1, "W"}, {2, "Teil %d: %d%%"}, {3, "%s fehlt"}}}});
+    const std::pair<langfile::Entries, std::string> cases[] = {
+        {{{1, "Elija"}, {2, "Parte %d: %d%%"}}, "[1034] lacks text 3 (English: \"%s missing\")"},
+        {{{1, ""}, {2, "Parte %d: %d%%"}, {3, "Falta %s"}}, "[1034] lacks text 1"},
+        {{{1, "Elija"}, {2, "%d%% parte %d"}, {3, "Falta %s"}}, "[1034] text 2 \"%d%% parte %d\""},
+        {{{1, "Elija"}, {2, "Parte %d: %d%%"}, {3, "Falta %s"}, {4, "x"}},
+         "[1034] holds text 4, which English lacks"}};
+    for (const auto& spanish : cases)
+        EXPECT_NONFATAL_FAILURE(
+            langfile::ExpectEveryTextOfEnglish({{"[1033]", english}, {"[1034]", spanish.first}}),
+            spanish.second);
 }

@@ -4,8 +4,12 @@
 #include "toolcrate/core/ModuleLauncher.h"
 #include "toolcrate/core/SuiteModule.h"
 #include <algorithm>
+#include "common/LanguageSelection.h"
 #include "common/Translation.h"
+#include "toolcrate/resource.h"
+#include "framework/testkit/DialogDriver.h"
 #include "tests/support/LanguageFileCheck.h"
+#include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -44,11 +48,14 @@ TEST(LanguageFile, IsLatin1WithCrLf) {
 
 // The language dialog takes the name from the second line after the marker.
 TEST(LanguageFile, SecondLineAfterEachMarkerNamesTheLanguage) {
-    const std::vector<std::pair<std::string, std::string>> names =
-        langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName)));
-    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"[1033]", "English"},
-                                                                {"[1031]", "Deutsch"}}),
-              names);
+    EXPECT_EQ(langfile::kShippedLanguages,
+              langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName))));
+}
+
+// Every language has the numbers of English, filled in and formatted alike.
+TEST(LanguageFile, EveryLanguageHasEveryTextOfEnglish) {
+    langfile::ExpectEveryTextOfEnglish(
+        langfile::Sections(files::Read(SourceFile(kLanguageFileName))));
 }
 
 TEST_P(LanguageFileTest, EverySectionHasEveryText) {
@@ -74,7 +81,8 @@ TEST_P(LanguageFileTest, MenuMnemonicsAreUniqueWithinEachMenu) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sections, LanguageFileTest, testing::Values("1033", "1031"));
+INSTANTIATE_TEST_SUITE_P(Sections, LanguageFileTest,
+                         testing::Values("1033", "1031", "1034", "1043", "1036"));
 
 TEST_F(LanguageFileTest, GermanUmlautsAreSingleLatin1Bytes) {
     Load(_T("[1031]"));
@@ -83,12 +91,35 @@ TEST_F(LanguageFileTest, GermanUmlautsAreSingleLatin1Bytes) {
     EXPECT_EQ("M\xF6" "chten Sie fortfahren?", Narrow(texts.GetText(197)));
 }
 
-// The start failure names the program through one "%s".
+// The start failure names the program through one "%s" (the other languages
+// format as English does).
 TEST_F(LanguageFileTest, StartFailureTextHasOnePlaceholder) {
-    for (const TCHAR* marker : {_T("[1033]"), _T("[1031]")}) {
-        Load(marker);
-        const tstring text = texts.GetText(ModuleLauncher::kStartFailedText);
-        EXPECT_EQ(1u, std::count(text.begin(), text.end(), _T('%'))) << Narrow(marker);
-        EXPECT_NE(tstring::npos, text.find(_T("%s")));
-    }
+    Load(_T("[1033]"));
+    EXPECT_EQ(std::vector<std::string>{"%s"},
+              langfile::Placeholders(Narrow(texts.GetText(ModuleLauncher::kStartFailedText))));
+}
+
+// Toolcrate folds German and French regional variants only.
+TEST_F(LanguageFileTest, TheShippedSettingsFoldGermanAndFrenchVariants) {
+    RegistrySandbox sandbox;
+    Load(_T("[----]"));
+    langfile::ExpectRegionalVariantsFold(
+        [this] {
+            texts.Load();
+            return texts.GetText(2);
+        },
+        {1031, 1036});
+}
+
+// The launcher's list is sorted.
+TEST_F(LanguageFileTest, TheLanguageDialogListsTheFiveLanguagesAndShowsTheStoredOne) {
+    Load(_T("[1034]"));
+    CLanguageSelection dialog(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
+    dialog.currentMarker = _T("[1034]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    tstrings sorted = langfile::ShippedNames();
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, ui.ComboItems(IDC_LANGUAGE_COMBO));
+    EXPECT_EQ(langfile::ShippedNames()[2], ui.Text(IDC_LANGUAGE_COMBO));
 }

@@ -1,6 +1,11 @@
-// The shipped language file: both languages complete for every text the
+// The shipped language file: every language complete for every text the
 // editor shows, in the 8-bit form the translator reads.
 #include "EditorTestEnvironment.h"
+#include "common/LanguageSelection.h"
+#include "common/Translation.h"
+#include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/resource.h"
+#include "framework/testkit/DialogDriver.h"
 #include "tests/support/LanguageFileCheck.h"
 
 namespace {
@@ -25,23 +30,52 @@ std::string ShippedFile() {
 
 TEST(LanguageFile, IsLatin1WithCrLfLineEnds) { langfile::ExpectLatin1WithCrLf(ShippedFile()); }
 
-TEST(LanguageFile, EnglishAndGermanHoldEveryTextOnce) {
+TEST(LanguageFile, FiveLanguagesEachWithEveryTextOnce) {
     const std::string bytes = ShippedFile();
-    const auto names = langfile::LanguageNames(bytes);
-    std::map<std::string, std::string> nameOf(names.begin(), names.end());
-    EXPECT_EQ("English", nameOf["[1033]"]);
-    EXPECT_EQ("Deutsch", nameOf["[1031]"]);
-    auto sections = langfile::Sections(bytes);
-    const langfile::Entries& en = sections["[1033]"];
-    const langfile::Entries& de = sections["[1031]"];
-    for (int number : kUsedTexts) {
+    EXPECT_EQ(langfile::kShippedLanguages, langfile::LanguageNames(bytes));
+    const auto sections = langfile::Sections(bytes);
+    ASSERT_TRUE(sections.count("[1033]"));
+    const langfile::Entries& en = sections.at("[1033]");
+    for (int number : kUsedTexts)
         EXPECT_TRUE(en.count(number) && !en.at(number).empty()) << "English lacks " << number;
-        EXPECT_TRUE(de.count(number) && !de.at(number).empty()) << "German lacks " << number;
-    }
-    EXPECT_EQ(langfile::Numbers(en), langfile::Numbers(de));
+    langfile::ExpectEveryTextOfEnglish(sections);
     // The count line is formatted with one number.
-    for (const std::string& text : {en.at(65), de.at(65)}) {
-        EXPECT_NE(std::string::npos, text.find("%d"));
-        EXPECT_EQ(text.find('%'), text.rfind('%'));
-    }
+    EXPECT_EQ(std::vector<std::string>{"%d"}, langfile::Placeholders(en.at(65)));
+}
+
+// Alt and a letter in the main window goes to the first button with that
+// mnemonic before the menu bar, so the buttons (in either state of the
+// Deactivate/Activate button) and the menu titles need letters of their own;
+// so do the items of each menu and the buttons of the add and edit dialog.
+TEST(LanguageFile, AccessKeysAreUniqueInEveryMenuAndDialog) {
+    const std::vector<std::vector<int>> groups = {
+        {75, 80, 90, 95, 200, 222, 250}, {75, 85, 90, 95, 200, 222, 250},
+        {215, 220}, {95, 224, 226}, {255, 260, 265},
+        {415, 421, 422, 423, 430, 435}};
+    for (const auto& section : langfile::Sections(ShippedFile()))
+        langfile::ExpectOwnMnemonics(section.second, groups, section.first);
+}
+
+class DialectFolding : public EditorTest {};
+
+TEST_F(DialectFolding, TheShippedSettingsFoldEveryRegionalVariant) {
+    SetLanguage("[----]");
+    langfile::ExpectRegionalVariantsFold(
+        [] {
+            CTranslation texts(EditorDialects());
+            texts.Load();
+            return texts.GetText(2);
+        },
+        {1031, 1034, 1043, 1036});
+}
+
+class LanguageDialog : public EditorTest {};
+
+TEST_F(LanguageDialog, ListsTheFiveLanguagesAndShowsTheStoredOne) {
+    CLanguageSelection dialog(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
+    dialog.currentMarker = _T("[1036]");
+    ASSERT_NE(nullptr, dialog.Create());
+    DialogDriver ui(dialog.Handle());
+    EXPECT_EQ(langfile::ShippedNames(), ui.ComboItems(IDC_LANGUAGE_COMBO));
+    EXPECT_EQ(langfile::ShippedNames()[4], ui.Text(IDC_LANGUAGE_COMBO));
 }
