@@ -65,9 +65,10 @@ public:
     // The shortcut at from, with only its target changed (arguments, working
     // folder, icon and description stay), saved as linkPath: written beside
     // it first and then put in its place, so a failure leaves linkPath as it
-    // was.
+    // was. A file at from that is no shortcut gives a new one with target and
+    // description.
     static WriteResult RetargetShortcut(const tstring& from, const tstring& linkPath,
-                                        const tstring& target);
+                                        const tstring& target, const tstring& description);
     tstring ReadShortcut(const tstring& linkPath);
 
     static int ParseDecimal(const tstring& text);

@@ -50,13 +50,15 @@ WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& lin
 }
 
 WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& linkPath,
-                                         const tstring& target) {
+                                         const tstring& target, const tstring& description) {
     if (const DWORD injected = WriteFailures::Next()) return {injected};
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
     const tstring temp = linkPath + _T(".new");
-    HRESULT hr = shortcut.file->Load(widetext::ToWide(from).c_str(), STGM_READ);
+    HRESULT hr = S_OK;
+    if (FAILED(shortcut.file->Load(widetext::ToWide(from).c_str(), STGM_READ)))
+        hr = shortcut.link->SetDescription(widetext::ToWide(description).c_str());
     if (SUCCEEDED(hr)) hr = shortcut.link->SetPath(widetext::ToWide(target).c_str());
     if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(temp).c_str(), FALSE);
     if (FAILED(hr)) {

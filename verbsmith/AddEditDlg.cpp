@@ -174,6 +174,7 @@ void AddEditDlg::OnOK() {
     draft.name = Name;
     draft.value = Value;
     draft.entryKeyPath = entryKeyPath;
+    draft.original = original;
     if (SaveEntry(power_, translation_, Handle(), draft))
         EndDialog(IDOK);
 }

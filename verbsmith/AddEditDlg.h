@@ -4,6 +4,7 @@
 // mode keeps name and type and writes the value back.
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "verbsmith/core/EntryOperations.h"
 #include "framework/Dialog.h"
 
 class AddEditDlg : public Dialog {
@@ -16,6 +17,7 @@ public:
     tstring Name;
     tstring entryTypeText;   // edit mode: the entry's category text
     tstring Value;
+    EditableValue original;  // edit mode: the value as it stood, and its type
 
 protected:
     BOOL OnInitDialog() override;

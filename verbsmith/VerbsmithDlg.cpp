@@ -117,9 +117,12 @@ void CVerbsmithDlg::RefreshEntryList() {
     SetItemText(IDC_COUNT_LINE, CountLine(Texts(), rows_.size()));
 }
 
+// The row the commands act on: the selection mark, while that row is still
+// selected.
 int CVerbsmithDlg::SelectedRow() const {
-    const int row = List().SelectionMark();
-    return row < List().Count() ? row : -1;
+    const ListView list = List();
+    const int row = list.SelectionMark();
+    return row >= 0 && row < list.Count() && list.IsSelected(row) ? row : -1;
 }
 
 EntryRow* CVerbsmithDlg::EntryOfRow(int row) {
@@ -129,25 +132,30 @@ EntryRow* CVerbsmithDlg::EntryOfRow(int row) {
     return index < rows_.size() ? &rows_[index] : nullptr;
 }
 
+// The buttons keep what the last click set, so after the keyboard moved the
+// selection a button may belong to another row: a command the row's own
+// rules forbid is refused as if its button were disabled, and the buttons
+// show the row's rules from then on.
+bool CVerbsmithDlg::Allowed(const EntryRow& entry, bool RowCommands::*command) {
+    if (CommandsFor(entry).*command)
+        return true;
+    UpdateButtonStates();
+    List().Focus();
+    return false;
+}
+
 void CVerbsmithDlg::Message(int textNumber) { ShowEditorMessage(Texts(), Handle(), textNumber); }
 
 void CVerbsmithDlg::UpdateButtonStates() {
     const EntryRow* row = EntryOfRow(SelectedRow());
     if (!row)
         return;
-    EnableItem(IDC_TOGGLE, false);
-    EnableItem(IDC_REMOVE, true);
-    EnableItem(IDC_EDIT, true);
-    if (IsActiveHandlerValue(row->value) || IsDeactivatedHandlerValue(row->value)) {
-        EnableItem(IDC_TOGGLE, true);
+    const RowCommands commands = CommandsFor(*row);
+    EnableItem(IDC_TOGGLE, commands.toggle);
+    EnableItem(IDC_REMOVE, commands.remove);
+    EnableItem(IDC_EDIT, commands.edit);
+    if (commands.toggle || row->unreadableLink)
         SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(row->value)));
-        EnableItem(IDC_REMOVE, false);
-    }
-    if (row->unreadableLink) {
-        SetItemText(IDC_TOGGLE, Texts().GetText(texts::kDeactivateButton));
-        EnableItem(IDC_REMOVE, false);
-        EnableItem(IDC_EDIT, false);
-    }
 }
 
 bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
@@ -169,9 +177,7 @@ bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
     if (header.code == NM_CLICK) {
         UpdateButtonStates();
     } else if (header.code == NM_DBLCLK) {
-        const EntryRow* row = EntryOfRow(SelectedRow());
-        if (!row || !row->unreadableLink)
-            EditSelectedEntry();
+        EditSelectedEntry();
     }
     return false;
 }
@@ -196,12 +202,18 @@ void CVerbsmithDlg::EditSelectedEntry() {
         Message(kNothingToEdit);
         return;
     }
+    if (!Allowed(*entry, &RowCommands::edit))
+        return;
+    const std::optional<EditableValue> value = ReadEditableValue(Power(), Texts(), Handle(), *entry);
+    if (!value)
+        return;
     AddEditDlg dialog;
     dialog.addMode = false;
     dialog.entryKeyPath = entry->keyPath;
     dialog.Name = entry->name;
     dialog.entryTypeText = entry->category;
-    dialog.Value = entry->value;
+    dialog.Value = value->text;
+    dialog.original = *value;
     dialog.DoModal(Handle());
     Refresh();
     List().Focus();
@@ -214,9 +226,9 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
         Message(kNothingToToggle);
         return;
     }
-    // Only handler rows change; any other row (selected by keyboard while the
-    // button still showed a handler's state) is left as it is.
-    const std::optional<tstring> value = ToggleActivation(Power(), *entry);
+    if (!Allowed(*entry, &RowCommands::toggle))
+        return;
+    const std::optional<tstring> value = ToggleActivation(Power(), Texts(), Handle(), *entry);
     if (value) {
         entry->value = *value;
         List().SetCell(row, 2, *value);
@@ -231,8 +243,11 @@ void CVerbsmithDlg::RemoveSelectedEntry() {
         Message(kNothingToRemove);
         return;
     }
+    if (!Allowed(*entry, &RowCommands::remove))
+        return;
     switch (RemoveEntry(Power(), Texts(), Handle(), *entry)) {
-    case RemoveResult::Removed: Refresh(); break;
+    case RemoveResult::Removed:
+    case RemoveResult::Failed: Refresh(); break;
     case RemoveResult::Declined:
     case RemoveResult::Refused: List().Focus(); break;
     }

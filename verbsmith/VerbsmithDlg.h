@@ -37,6 +37,7 @@ private:
     int SelectedRow() const;
     // The entry a list row shows; nullptr for no row.
     EntryRow* EntryOfRow(int row);
+    bool Allowed(const EntryRow& entry, bool RowCommands::*command);
     void Message(int textNumber);
 
     void AddEntry();

@@ -70,7 +70,14 @@ protected:
         return -1;
     }
     // The row the commands act on, as a click would make it.
-    void Select(int row) const { SendMessage(list, LVM_SETSELECTIONMARK, 0, row); }
+    // Selects a row as the keyboard does (Home, then Down), which also sets the
+    // selection mark; waits for it.
+    void Select(int row) const {
+        PostMessage(list, WM_KEYDOWN, VK_HOME, 0);
+        for (int i = 0; i < row; ++i)
+            PostMessage(list, WM_KEYDOWN, VK_DOWN, 0);
+        EXPECT_TRUE(WaitUntil([&] { return SendMessage(list, LVM_GETSELECTIONMARK, 0, 0) == row; }));
+    }
     // The next message box owned by owner: its text; answered with button.
     tstring Answer(HWND owner, int button = IDOK) const {
         return AnswerMessage(verbsmith.Id(), owner, button, window);

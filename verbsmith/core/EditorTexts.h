@@ -26,6 +26,9 @@ enum : int {
     kBadSendToName = 443,      // a Send To name must stay inside the folder
     kNoSendToFolder = 444,     // the Send To folder is not known
     kStartFailed = 600,        // Execute: the shell could not start the program
+    kChangeFailed = 601,       // the entry "%s" could not be changed
+    kNeedsAdministrator = 602, // a registry change was denied
+    kNotText = 603,            // the value (of type %s) is no text
 };
 }
 

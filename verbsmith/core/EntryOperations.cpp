@@ -18,21 +18,36 @@ bool MayRemove(const EntryRow& entry) {
     return IsSendToRow(entry) || LocationOfEntry(entry.keyPath, entry.name) != nullptr;
 }
 
-void DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+// False when the deletion failed and the user was told why.
+bool DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
                  const EntryRow& entry) {
-    if (IsSendToRow(entry)) {
-        DeleteSendToShortcut(power, translation, owner, entry.name);
-        return;
-    }
+    if (IsSendToRow(entry))
+        return DeleteSendToShortcut(power, translation, owner, entry.name);
     // The entry's own key: the verb key of a shell entry (its key path
     // without "\command"), the handler key of a handler.
     power.subKey = LocationOfEntry(entry.keyPath, entry.name)->path;
-    power.DeleteClassesKeyTree(entry.name);
+    return ReportedAsDone(translation, owner, entry.name, power.DeleteClassesKeyTree(entry.name));
 }
 
-void WriteDefaultValue(PowerClass& power, const tstring& keyPath, const tstring& data) {
+bool WriteDefaultValue(PowerClass& power, const CTranslation& translation, HWND owner,
+                       const tstring& entryName, const tstring& keyPath, const tstring& data,
+                       DWORD type = REG_SZ) {
     power.subKey = keyPath;
-    power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), data);
+    return ReportedAsDone(translation, owner, entryName,
+                          power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), data, type));
+}
+
+const TCHAR* TypeName(DWORD type) {
+    switch (type) {
+    case REG_NONE: return _T("REG_NONE");
+    case REG_BINARY: return _T("REG_BINARY");
+    case REG_DWORD: return _T("REG_DWORD");
+    case REG_DWORD_BIG_ENDIAN: return _T("REG_DWORD_BIG_ENDIAN");
+    case REG_LINK: return _T("REG_LINK");
+    case REG_MULTI_SZ: return _T("REG_MULTI_SZ");
+    case REG_QWORD: return _T("REG_QWORD");
+    default: return _T("?");
+    }
 }
 
 // A new registry entry: the verb key with its Name, then the command line.
@@ -43,17 +58,19 @@ bool AddShellEntry(PowerClass& power, const CTranslation& translation, HWND owne
         return false;
     }
     const tstring verbKey = TypeWriteLocation(draft.typeIndex) + _T("\\") + draft.name;
-    WriteDefaultValue(power, verbKey, draft.name);
-    WriteDefaultValue(power, verbKey + _T("\\command"), draft.value);
-    return true;
+    return WriteDefaultValue(power, translation, owner, draft.name, verbKey, draft.name) &&
+           WriteDefaultValue(power, translation, owner, draft.name, verbKey + _T("\\command"),
+                             draft.value);
 }
 
-// Editing never renames: only the default value at the row's key path.
-bool EditRegistryEntry(PowerClass& power, const EntryDraft& draft) {
+// Editing never renames: only the default value at the row's key path, in
+// the type it had.
+bool EditRegistryEntry(PowerClass& power, const CTranslation& translation, HWND owner,
+                       const EntryDraft& draft) {
     if (!LocationOfEntry(draft.entryKeyPath, draft.name))
         return false;
-    WriteDefaultValue(power, draft.entryKeyPath, draft.value);
-    return true;
+    return WriteDefaultValue(power, translation, owner, draft.name, draft.entryKeyPath, draft.value,
+                             draft.original.type);
 }
 
 bool WriteDraft(PowerClass& power, const CTranslation& translation, HWND owner,
@@ -63,10 +80,16 @@ bool WriteDraft(PowerClass& power, const CTranslation& translation, HWND owner,
         return sendTo ? CreateSendToShortcut(power, translation, owner, draft.name, draft.value)
                       : AddShellEntry(power, translation, owner, draft);
     return sendTo ? ReplaceSendToShortcut(power, translation, owner, draft.name, draft.value)
-                  : EditRegistryEntry(power, draft);
+                  : EditRegistryEntry(power, translation, owner, draft);
 }
 
 }  // namespace
+
+RowCommands CommandsFor(const EntryRow& entry) {
+    const bool handler = IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value);
+    return {handler && !entry.unreadableLink, !handler && !entry.unreadableLink,
+            !entry.unreadableLink};
+}
 
 RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
                          const EntryRow& entry) {
@@ -78,19 +101,36 @@ RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWN
                                                          translation.GetText(texts::kRemoveQuestion2)});
     if (ShowEditorMessage(translation, owner, question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return RemoveResult::Declined;
-    DeleteEntry(power, translation, owner, entry);
+    if (!DeleteEntry(power, translation, owner, entry))
+        return RemoveResult::Failed;
     ShowEditorMessage(translation, owner, texts::kRemoved);
     return RemoveResult::Removed;
 }
 
-std::optional<tstring> ToggleActivation(PowerClass& power, const EntryRow& entry) {
-    const bool handlerValue = IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value);
+std::optional<tstring> ToggleActivation(PowerClass& power, const CTranslation& translation,
+                                        HWND owner, const EntryRow& entry) {
     const Location* location = LocationOfEntry(entry.keyPath, entry.name);
-    if (!handlerValue || !location || !IsHandlerLocation(location->path))
+    if (!CommandsFor(entry).toggle || !location || !IsHandlerLocation(location->path))
         return std::nullopt;
     const tstring value = ToggledHandlerValue(entry.value);
-    WriteDefaultValue(power, entry.keyPath, value);
+    if (!WriteDefaultValue(power, translation, owner, entry.name, entry.keyPath, value))
+        return std::nullopt;
     return value;
+}
+
+std::optional<EditableValue> ReadEditableValue(PowerClass& power, const CTranslation& translation,
+                                               HWND owner, const EntryRow& entry) {
+    if (IsSendToRow(entry))
+        return EditableValue{entry.value, REG_SZ};
+    power.subKey = entry.keyPath;
+    EditableValue value;
+    if (!power.ReadRegistryValue(PowerClass::kClassesRoot, _T(""), value.type, value.text))
+        return EditableValue{};   // no value yet: the edit writes a text
+    if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+        return value;
+    ShowEditorMessage(translation, owner,
+                      FormatText(translation.GetText(texts::kNotText), {TypeName(value.type)}));
+    return std::nullopt;
 }
 
 int ActivationButtonText(const tstring& value) {
@@ -133,6 +173,8 @@ bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
         ShowEditorMessage(translation, owner, texts::kEntryIncomplete);
         return false;
     }
+    if (!draft.addMode && draft.value == draft.original.text)
+        return true;
     if (!WriteDraft(power, translation, owner, draft))
         return false;
     ShowEditorMessage(translation, owner, draft.addMode ? texts::kEntryAdded : texts::kEntryChanged);

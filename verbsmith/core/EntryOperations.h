@@ -8,10 +8,24 @@
 #include "verbsmith/core/EntryScan.h"
 #include <optional>
 
+// What the selected row allows: the rules the buttons follow after a click,
+// and the ones every command checks again for the row it acts on.
+struct RowCommands {
+    bool toggle;   // an active or deactivated handler
+    bool remove;   // anything but a handler or a Send To file without a target
+    bool edit;     // anything but a Send To file without a target
+};
+RowCommands CommandsFor(const EntryRow& entry);
+
+// Every change below tells the user when the system refused it (text 601
+// with the entry's name and the system's reason; 602 when access to the
+// registry was denied) and then never shows its success text.
+
 enum class RemoveResult {
     Removed,    // deleted and told (text 125): refresh the list
     Declined,   // the user answered the question with No: give the list the focus
     Refused,    // the row names nothing that may be deleted; nothing changed
+    Failed,     // the system refused the deletion, the user was told: refresh the list
 };
 
 // Asks (texts 115 and 120, Yes/No), then deletes what the row names: the Send
@@ -26,8 +40,9 @@ RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWN
 // Deactivates an active handler ("{" -> "-{") or activates a deactivated one
 // by rewriting its key's default value; returns the new value for column 2
 // (the button then shows ActivationButtonText of it). Rows that are no
-// handler come back empty and nothing is written.
-std::optional<tstring> ToggleActivation(PowerClass& power, const EntryRow& entry);
+// handler, and a write the system refused, come back empty.
+std::optional<tstring> ToggleActivation(PowerClass& power, const CTranslation& translation,
+                                        HWND owner, const EntryRow& entry);
 // Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
 int ActivationButtonText(const tstring& value);
 
@@ -42,6 +57,17 @@ std::optional<ShellStart> ExecutableCommand(const tstring& value);
 // system's reason).
 void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value);
 
+// The value an edit starts from, as the registry or the link holds it.
+struct EditableValue {
+    tstring text;
+    DWORD type = REG_SZ;   // REG_SZ or REG_EXPAND_SZ, kept when written back
+};
+// Reads the row's value afresh (the list shows "No REG_SZ" for other types);
+// a value that is not text (REG_DWORD, REG_BINARY, REG_MULTI_SZ, ...) is
+// refused with text 603 and comes back empty.
+std::optional<EditableValue> ReadEditableValue(PowerClass& power, const CTranslation& translation,
+                                               HWND owner, const EntryRow& entry);
+
 // What the add and edit dialog's OK writes.
 struct EntryDraft {
     bool addMode = true;
@@ -49,10 +75,13 @@ struct EntryDraft {
     tstring name;
     tstring value;
     tstring entryKeyPath;   // edit mode: the row's key path
+    EditableValue original; // edit mode: what the value was when the dialog opened
 };
 // The whole of OK: refuses a missing name, value or type (text 441), a
 // registry name with a backslash (text 442) and a bad Send To name (443, 444)
-// without writing anything; otherwise writes the entry, tells the user (190
-// added, 195 changed) and returns true: the dialog closes as confirmed.
+// without writing anything; an edit that changes nothing writes nothing and
+// closes silently; otherwise writes the entry, tells the user (190 added, 195
+// changed) and returns true: the dialog closes as confirmed. False keeps the
+// dialog open.
 bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
                const EntryDraft& draft);

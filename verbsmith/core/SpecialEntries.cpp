@@ -35,8 +35,11 @@ void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND 
         if (handler.button != button)
             continue;
         power.subKey = handler.key;
-        power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), handler.classId);
-        ShowEditorMessage(translation, owner, texts::kEntryAdded);
+        const tstring key = handler.key;
+        const tstring name = key.substr(key.rfind(_T('\\')) + 1);   // "Copy To", "Move To"
+        if (ReportedAsDone(translation, owner, name,
+                           power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), handler.classId)))
+            ShowEditorMessage(translation, owner, texts::kEntryAdded);
     }
 }
 
@@ -53,18 +56,22 @@ bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HW
     const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
     if (linkPath.empty())
         return false;
-    PowerClass::CreateShortcut(value, linkPath, translation.GetText(texts::kShortcutDescription));
-    return true;
+    return ReportedAsDone(translation, owner, name,
+                          PowerClass::CreateShortcut(value, linkPath,
+                                                     translation.GetText(texts::kShortcutDescription)),
+                          false);
 }
 
 bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
                            const tstring& name, const tstring& value) {
-    const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
-    if (linkPath.empty())
+    const tstring listed = SendToFilePath(power, translation, owner, name, false);
+    if (listed.empty())
         return false;
-    DeleteFile(linkPath.c_str());
-    PowerClass::CreateShortcut(value, linkPath, translation.GetText(texts::kShortcutDescription));
-    return true;
+    const tstring linkPath = PowerClass::FolderOfPath(listed) + _T("\\") + SendToLinkName(name);
+    return ReportedAsDone(translation, owner, name,
+                          PowerClass::RetargetShortcut(listed, linkPath, value,
+                                                       translation.GetText(texts::kShortcutDescription)),
+                          false);
 }
 
 bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
@@ -72,6 +79,6 @@ bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HW
     const tstring path = SendToFilePath(power, translation, owner, name, false);
     if (path.empty())
         return false;
-    DeleteFile(path.c_str());
-    return true;
+    const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
+    return ReportedAsDone(translation, owner, name, deleted, false);
 }

@@ -5,7 +5,8 @@
 #include "common/Translation.h"
 
 // Registers the built-in handler of button 1001 (Copy To) or 1002 (Move To)
-// and tells the user (text 190). Other buttons do nothing.
+// and tells the user (text 190, or why the system refused it). Other
+// buttons do nothing.
 void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button);
 
 // The file name a new Send To shortcut gets: Name as it stands when it ends
@@ -15,7 +16,8 @@ tstring SendToLinkName(const tstring& name);
 // The three Send To file operations touch only a file directly inside the
 // folder. A name that would leave it is refused with text 443, an unknown
 // folder with text 444; then nothing is written or deleted and the result is
-// false.
+// false. A write or deletion the system refuses is reported (text 601 with
+// its reason) and gives false too.
 // True when Name is a file directly inside a known Send To folder; otherwise
 // the user is told why (443, 444). Lets Remove refuse before it asks.
 bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
@@ -24,7 +26,9 @@ bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation
 // of that name.
 bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
                           const tstring& name, const tstring& value);
-// Deletes Name(.lnk), then creates it anew: nothing of the old link survives.
+// The listed link Name with Value as its new target, saved as Name(.lnk):
+// its arguments, working folder, icon and description stay, and the old
+// file is replaced only once the new one is written.
 bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
                            const tstring& name, const tstring& value);
 // Deletes the file exactly as listed (extension included).

@@ -39,6 +39,9 @@ const char kLanguageFile[] =
     "00443 Bad Send To name.\r\n"
     "00444 No Send To folder.\r\n"
     "00600 Could not start:\r\n"
+    "00601 %s could not be changed.\r\n"
+    "00602 Needs administrator rights.\r\n"
+    "00603 Not a text: %s\r\n"
     "[EOL]\r\n";
 
 const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
@@ -120,6 +123,34 @@ void Create(const tstring& linkPath, const tstring& target, const tstring& descr
     object.link_->SetDescription(description.c_str());
     if (FAILED(object.file_->Save(linkPath.c_str(), TRUE)))
         throw std::runtime_error("links::Create: cannot save");
+}
+
+void CreateWithDetails(const tstring& linkPath, const tstring& target, const tstring& arguments,
+                       const tstring& folder, const tstring& icon, const tstring& description) {
+    LinkObject object;
+    object.link_->SetPath(target.c_str());
+    object.link_->SetArguments(arguments.c_str());
+    object.link_->SetWorkingDirectory(folder.c_str());
+    object.link_->SetIconLocation(icon.c_str(), 2);
+    object.link_->SetDescription(description.c_str());
+    if (FAILED(object.file_->Save(linkPath.c_str(), TRUE)))
+        throw std::runtime_error("links::CreateWithDetails: cannot save");
+}
+
+tstring Details(const tstring& linkPath) {
+    LinkObject object;
+    if (FAILED(object.file_->Load(linkPath.c_str(), STGM_READ)))
+        return tstring();
+    WCHAR target[MAX_PATH] = {}, arguments[MAX_PATH] = {}, folder[MAX_PATH] = {},
+          icon[MAX_PATH] = {}, description[MAX_PATH] = {};
+    int index = 0;
+    object.link_->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+    object.link_->GetArguments(arguments, MAX_PATH);
+    object.link_->GetWorkingDirectory(folder, MAX_PATH);
+    object.link_->GetIconLocation(icon, MAX_PATH, &index);
+    object.link_->GetDescription(description, MAX_PATH);
+    return tstring(target) + L"|" + arguments + L"|" + folder + L"|" + icon + L"," +
+           std::to_wstring(index) + L"|" + description;
 }
 
 tstring Target(const tstring& linkPath) {

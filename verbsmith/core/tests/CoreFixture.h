@@ -43,6 +43,10 @@ protected:
 // Independent shell-link access for checks: plain COM, not PowerClass.
 namespace links {
 void Create(const tstring& linkPath, const tstring& target, const tstring& description);
+void CreateWithDetails(const tstring& linkPath, const tstring& target, const tstring& arguments,
+                       const tstring& folder, const tstring& icon, const tstring& description);
+// "target|arguments|folder|icon,index|description"; empty when unreadable.
+tstring Details(const tstring& linkPath);
 tstring Target(const tstring& linkPath);        // empty when unreadable
 tstring Description(const tstring& linkPath);
 }

@@ -27,13 +27,13 @@ TEST_F(EntryOperationsTest, DeactivateThenActivateRestoresTheExactValue) {
     const tstring key = tstring(kHandlers) + _T("\\Zip");
     SetDefault(key, _T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"));
 
-    const std::optional<tstring> off = ToggleActivation(power, Row(_T("Zip")));
+    const std::optional<tstring> off = ToggleActivation(power, translation, kOwner, Row(_T("Zip")));
     ASSERT_TRUE(off.has_value());
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), *off);
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
     EXPECT_EQ(85, ActivationButtonText(*off));
 
-    const std::optional<tstring> on = ToggleActivation(power, Row(_T("Zip")));
+    const std::optional<tstring> on = ToggleActivation(power, translation, kOwner, Row(_T("Zip")));
     ASSERT_TRUE(on.has_value());
     EXPECT_EQ(_T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
     EXPECT_EQ(*on, GetDefault(key));
@@ -48,11 +48,11 @@ TEST_F(EntryOperationsTest, ToggleLeavesEverythingButHandlersAlone) {
     SetDefault(tstring(kHandlers) + _T("\\Odd"), _T("-(not a handler)"));
     links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
 
-    EXPECT_FALSE(ToggleActivation(power, Row(_T("Edit"))).has_value());
-    EXPECT_FALSE(ToggleActivation(power, Row(_T("Odd"))).has_value());
-    EXPECT_FALSE(ToggleActivation(power, Row(_T("Mail.lnk"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Edit"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Odd"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Mail.lnk"))).has_value());
     // A handler value under a key path that is not the row's own.
-    EXPECT_FALSE(ToggleActivation(power, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
+    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
 
     EXPECT_EQ(_T("notepad.exe %1"), GetDefault(_T("*\\shell\\Edit\\command")));
     EXPECT_EQ(_T("-(not a handler)"), GetDefault(tstring(kHandlers) + _T("\\Odd")));
@@ -164,7 +164,7 @@ TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocatio
     for (int type = 1; type <= 7; ++type) {
         SCOPED_TRACE(type);
         EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                              {true, type, _T("Open with Tool"), _T("C:\\Tool\\tool.exe %1"), _T("")}));
+                              {true, type, _T("Open with Tool"), _T("C:\\Tool\\tool.exe %1"), _T(""), {}}));
         const tstring verb = locations[type - 1] + _T("\\Open with Tool");
         EXPECT_EQ(_T("Open with Tool"), GetDefault(verb));
         EXPECT_EQ(_T("C:\\Tool\\tool.exe %1"), GetDefault(verb + _T("\\command")));
@@ -175,11 +175,11 @@ TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocatio
 
 TEST_F(EntryOperationsTest, OkRefusesAMissingNameValueOrType) {
     const EntryDraft drafts[] = {
-        {true, 0, _T("Name"), _T("value.exe"), _T("")},
-        {true, -1, _T("Name"), _T("value.exe"), _T("")},
-        {true, 1, _T(""), _T("value.exe"), _T("")},
-        {true, 1, _T("Name"), _T(""), _T("")},
-        {false, 1, _T("Name"), _T(""), _T("*\\shell\\Name\\command")},
+        {true, 0, _T("Name"), _T("value.exe"), _T(""), {}},
+        {true, -1, _T("Name"), _T("value.exe"), _T(""), {}},
+        {true, 1, _T(""), _T("value.exe"), _T(""), {}},
+        {true, 1, _T("Name"), _T(""), _T(""), {}},
+        {false, 1, _T("Name"), _T(""), _T("*\\shell\\Name\\command"), {}},
     };
     for (const EntryDraft& draft : drafts)
         EXPECT_FALSE(SaveEntry(power, translation, kOwner, draft));
@@ -192,7 +192,7 @@ TEST_F(EntryOperationsTest, OkRefusesAMissingNameValueOrType) {
 // A backslash would silently create nested keys below the location.
 TEST_F(EntryOperationsTest, AddRefusesANameWithABackslash) {
     EXPECT_FALSE(SaveEntry(power, translation, kOwner,
-                           {true, 1, _T("Tools\\Open"), _T("tool.exe"), _T("")}));
+                           {true, 1, _T("Tools\\Open"), _T("tool.exe"), _T(""), {}}));
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*")));
     EXPECT_EQ(tstrings{_T("No backslash in a name.")}, MessageTexts());
@@ -204,9 +204,9 @@ TEST_F(EntryOperationsTest, EditRewritesOnlyTheDefaultValueAtTheKeyPath) {
     SetDefault(tstring(kHandlers) + _T("\\Zip"), _T("{OLD}"));
 
     EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                          {false, 3, _T("Tool"), _T("new.exe %1"), _T("Folder\\shell\\Tool\\command")}));
+                          {false, 3, _T("Tool"), _T("new.exe %1"), _T("Folder\\shell\\Tool\\command"), {}}));
     EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                          {false, 2, _T("Zip"), _T("{NEW}"), tstring(kHandlers) + _T("\\Zip")}));
+                          {false, 2, _T("Zip"), _T("{NEW}"), tstring(kHandlers) + _T("\\Zip"), {}}));
 
     EXPECT_EQ(_T("new.exe %1"), GetDefault(_T("Folder\\shell\\Tool\\command")));
     EXPECT_EQ(_T("Shown Name"), GetDefault(_T("Folder\\shell\\Tool")));
@@ -216,9 +216,9 @@ TEST_F(EntryOperationsTest, EditRewritesOnlyTheDefaultValueAtTheKeyPath) {
 }
 
 TEST_F(EntryOperationsTest, EditWithAKeyPathOfNoListedEntryWritesNothing) {
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {false, 1, _T("Tool"), _T("x.exe"), _T("")}));
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {false, 1, _T("Tool"), _T("x.exe"), _T(""), {}}));
     EXPECT_FALSE(SaveEntry(power, translation, kOwner,
-                           {false, 1, _T("Tool"), _T("x.exe"), _T("Software\\Tool\\command")}));
+                           {false, 1, _T("Tool"), _T("x.exe"), _T("Software\\Tool\\command"), {}}));
 
     EXPECT_EQ(_T("<missing>"), GetDefault(_T("")));
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Software")));
@@ -231,7 +231,7 @@ TEST_F(EntryOperationsTest, WideAndLongTextsAreWrittenAndListedExactly) {
     const tstring name = L"\x00D6" L"ffnen mit \x03A9\x4E2D";
     const tstring command = L"C:\\Programme\\\x0444\x0430\x0439\x043B\\" + tstring(400, L'x') + L".exe %1";
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {true, 7, name, command, _T("")}));
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {true, 7, name, command, _T(""), {}}));
 
     EXPECT_EQ(name, GetDefault(_T("Drive\\shell\\") + name));
     EXPECT_EQ(command, GetDefault(_T("Drive\\shell\\") + name + _T("\\command")));

@@ -1,4 +1,5 @@
 #include "CoreFixture.h"
+#include "framework/Handles.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/EntryScan.h"
 #include "verbsmith/core/SpecialEntries.h"
@@ -60,7 +61,7 @@ TEST_F(SpecialEntriesTest, NewSendToShortcutsEndInLnk) {
                                   _T("lnk")};
     for (const TCHAR* name : names)
         EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                              {true, 8, name, _T("C:\\Tools\\tool.exe"), _T("")}));
+                              {true, 8, name, _T("C:\\Tools\\tool.exe"), _T(""), {}}));
 
     EXPECT_EQ((tstrings{_T("Lower.lnk"), _T("Mixed.Lnk.lnk"), _T("Plain.lnk"), _T("Upper.LNK"),
                         _T("lnk.lnk")}),
@@ -70,16 +71,29 @@ TEST_F(SpecialEntriesTest, NewSendToShortcutsEndInLnk) {
     EXPECT_EQ(tstrings(5, _T("Entry added.")), MessageTexts());
 }
 
-TEST_F(SpecialEntriesTest, ReplacingKeepsOnlyTargetAndDescription) {
-    links::Create(sendTo / _T("Tool.lnk"), _T("C:\\Old\\old.exe"), _T("old description"));
+// Only the target changes; a replace that fails leaves the old link whole.
+TEST_F(SpecialEntriesTest, ReplacingChangesOnlyTheTargetAndNeverLosesTheLink) {
+    const tstring link = sendTo / _T("Tool.lnk");
+    links::CreateWithDetails(link, _T("C:\\Old\\old.exe"), _T("/fast \"%1\""), _T("C:\\Work"),
+                             _T("C:\\Icons\\tool.ico"), _T("old description"));
+    const tstring before = links::Details(link);
+    const EntryDraft edit = {false, 8, _T("Tool.lnk"), _T("C:\\New\\new.exe"), _T("Send To"),
+                             {_T("C:\\Old\\old.exe"), REG_SZ}};
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                          {false, 8, _T("Tool.lnk"), _T("C:\\New\\new.exe"), _T("Send To")}));
-
+    {
+        const FileHandle holder(CreateFile(link.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        EXPECT_FALSE(SaveEntry(power, translation, kOwner, edit));
+    }
+    EXPECT_EQ(before, links::Details(link));
     EXPECT_EQ(tstrings{_T("Tool.lnk")}, files::List(sendTo.Path()));
-    EXPECT_EQ(_T("C:\\New\\new.exe"), links::Target(sendTo / _T("Tool.lnk")));
-    EXPECT_EQ(_T("Made by the editor"), links::Description(sendTo / _T("Tool.lnk")));
-    EXPECT_EQ(tstrings{_T("Entry changed.")}, MessageTexts());
+
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner, edit));
+    EXPECT_EQ(_T("C:\\New\\new.exe|/fast \"%1\"|C:\\Work|C:\\Icons\\tool.ico,2|old description"),
+              links::Details(link));
+    ASSERT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(0u, ui.messages[0].text.find(_T("Tool.lnk could not be changed")));
+    EXPECT_EQ(_T("Entry changed."), ui.messages[1].text);
 }
 
 // The listed file keeps its place; the new link gets the ".lnk" name.
@@ -101,7 +115,7 @@ TEST_F(SpecialEntriesTest, NamesThatLeaveTheFolderAreRefused) {
     const tstring names[] = {escape, escape + _T(".lnk"), _T("sub/x"), _T("."), _T("..")};
     for (const tstring& name : names) {
         SCOPED_TRACE(testing::PrintToString(name));
-        EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, name, _T("C:\\x.exe"), _T("")}));
+        EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, name, _T("C:\\x.exe"), _T(""), {}}));
         EXPECT_FALSE(ReplaceSendToShortcut(power, translation, kOwner, name, _T("C:\\x.exe")));
         EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, name));
     }
@@ -119,7 +133,7 @@ TEST_F(SpecialEntriesTest, WithoutASendToFolderNothingIsWritten) {
                   _T("SendTo"), 1);
     SetCurrentDirectory(sendTo.Path().c_str());
 
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, _T("Tool"), _T("C:\\x.exe"), _T("")}));
+    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, _T("Tool"), _T("C:\\x.exe"), _T(""), {}}));
     EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, _T("Tool.lnk")));
 
     EXPECT_TRUE(files::List(sendTo.Path()).empty());
