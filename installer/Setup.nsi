@@ -239,6 +239,8 @@ Section
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; The uninstaller speaks the language the installation was made in.
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Installer Language" $LANGUAGE
 SectionEnd
 
 ; Removes an "active" value and then its key, when nothing else is left in it.
@@ -257,6 +259,8 @@ Function un.onInit
     SetErrorLevel 2
     Quit
   ${EndIf}
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "Installer Language"
+  ${IfThen} $0 != "" ${|} StrCpy $LANGUAGE $0 ${|}
 FunctionEnd
 
 Section "Uninstall"
