@@ -1,14 +1,18 @@
 # Stages the suite's install layout from the build folder:
 #
-#   cmake -DBUILD=<build folder> -DLAYOUT=<folder> -DSTAMP=<file> -P Stage.cmake
+#   cmake -DSOURCE=<source folder> -DBUILD=<build folder> -DLAYOUT=<folder>
+#         -DSTAMP=<file> -P Stage.cmake
 #
 # LAYOUT receives the launcher with its settings, language and help file, and
 # Verbsmith and Slicewise in the module folders named after them, where the
-# launcher's module table starts them (as scripts/run.sh stages them). A help
-# file is taken only when the build has one. STAMP lists the staged files with
+# launcher's module table starts them (as scripts/run.sh stages them). The
+# programs and help files come from the build (a help file only when the build
+# has one), the settings and language files from the sources: the copies
+# beside a built program are refreshed only when the program is linked again. STAMP lists the staged files with
 # their hashes; it is rewritten only when that list changes, so that Setup.exe
 # and the zip are packed again only then.
-foreach(required BUILD LAYOUT STAMP)
+cmake_minimum_required(VERSION 3.20)
+foreach(required SOURCE BUILD LAYOUT STAMP)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "Stage.cmake: -D${required}=... is missing")
   endif()
@@ -16,15 +20,19 @@ endforeach()
 
 file(REMOVE_RECURSE "${LAYOUT}")
 set(listing "")
-# <build subfolder>|<layout subfolder>|<files that must be there>
+# <folder in source and build>|<layout subfolder>|<program>|<shipped text files>
 foreach(program
-    "toolcrate|.|Toolcrate.exe;config.ini;toolcratetrl.ini"
-    "verbsmith|Verbsmith|Verbsmith.exe;config.ini;Verbsmithtrl.ini"
-    "slicewise|Slicewise|Slicewise.exe;config.ini;Slicewisetrl.ini")
+    "toolcrate|.|Toolcrate.exe|config.ini;toolcratetrl.ini"
+    "verbsmith|Verbsmith|Verbsmith.exe|config.ini;Verbsmithtrl.ini"
+    "slicewise|Slicewise|Slicewise.exe|config.ini;Slicewisetrl.ini")
   string(REPLACE "|" ";" fields "${program}")
-  list(POP_FRONT fields from to)
-  foreach(name ${fields} help.chm)
-    set(source "${BUILD}/${from}/${name}")
+  list(POP_FRONT fields from to exe)
+  foreach(name ${exe} ${fields} help.chm)
+    if(name IN_LIST fields)
+      set(source "${SOURCE}/${from}/${name}")
+    else()
+      set(source "${BUILD}/${from}/${name}")
+    endif()
     if(NOT EXISTS "${source}")
       if(name STREQUAL "help.chm")
         continue()
