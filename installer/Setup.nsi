@@ -1,10 +1,10 @@
-; Setup.exe of the suite. installer/CMakeLists.txt builds it from the staged
-; install layout (installer/Stage.cmake):
+; The suite's installer, Vantorel-Toolcrate-2-<version>-Setup.exe, built by
+; installer/CMakeLists.txt from the staged install layout (Stage.cmake):
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=2.0.0 -DLAYOUT=<layout> -DICON=<ico>
-;            -DOUTFILE=<Setup.exe> Setup.nsi
+;            -DOUTFILE=<installer> Setup.nsi
 ;
-; Command line of Setup.exe (see installer/README.md):
+; Its command line (see installer/README.md):
 ;   /S          silent install
 ;   /LANG=<id>  the suite's language, one of 1033 (English), 1031 (German),
 ;               1034 (Spanish), 1043 (Dutch), 1036 (French); without it a
