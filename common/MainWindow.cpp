@@ -158,6 +158,9 @@ void MainWindow::ShowAbout() {
 void MainWindow::Close(int how) {
     if (!MayClose(how))
         return;
+    // The launcher waiting for the handshake may come to the front then.
+    if (!tables_.handshakeKeys.empty())
+        Ui().AllowForeground();
     ClearHandshake();
     if (how == IDOK)
         Dialog::OnOK();   // stays open when a value of the window is not valid

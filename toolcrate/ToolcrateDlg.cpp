@@ -202,7 +202,11 @@ std::vector<FileError> CToolcrateDlg::OnLanguageStored(const tstring& marker) {
 }
 
 void CToolcrateDlg::Hide() { ShowWindow(Handle(), SW_HIDE); }
-void CToolcrateDlg::Restore() { ShowWindow(Handle(), SW_RESTORE); }
+// The module that closed allowed it: the launcher comes back in front.
+void CToolcrateDlg::Restore() {
+    ShowWindow(Handle(), SW_RESTORE);
+    Ui().BringToFront(Handle());
+}
 void CToolcrateDlg::StartLaunchTimer() {
     SetTimer(Handle(), ModuleLauncher::kTimerId, ModuleLauncher::kTimerPeriod, nullptr);
 }

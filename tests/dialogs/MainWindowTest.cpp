@@ -242,6 +242,7 @@ TEST_P(ClosingTheWindow, ClearsEveryHandshakeValueAfterTheProgramsGuard) {
     const bool confirmed = GetParam() == Way::kExit || GetParam() == Way::kEnter;
     EXPECT_EQ(confirmed ? IDOK : IDCANCEL, window.Result());
     EXPECT_EQ(0, HandshakeValuesLeft());
+    EXPECT_EQ(std::vector<std::string>{"allow"}, ui.foreground);   // before the values go
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kKeyA, _T("other")));
     EXPECT_TRUE(ui.messages.empty());
 }

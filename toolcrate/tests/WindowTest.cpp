@@ -312,6 +312,7 @@ TEST_F(ToolcrateWindow, ButtonAndMenuLaunchTheSameWayAndTheTimerBringsTheWindowB
     reg::SetText(HKEY_LOCAL_MACHINE, kHandshakeKey, _T("active"), _T("X"));
     ui().Timer(ModuleLauncher::kTimerId);
     EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
+    EXPECT_EQ(std::vector<HWND>{dialog.Handle()}, recording.frontWindows);
     EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kHandshakeKey, _T("active")));
 
     ui().MenuCommand(ID_MODULE_VERBSMITH);

@@ -219,6 +219,29 @@ TEST_F(MainWindowTest, RemoveWithoutSelectionAsksNothing) {
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First\\command")));
 }
 
+// The buttons keep what the last click set; the keyboard then moves the
+// selection to a handler, and later nothing is selected at all.
+TEST_F(MainWindowTest, RemoveActsOnlyOnASelectedRowThatItsRulesAllow) {
+    AddVerb(kAllFiles, _T("First"), _T("one.exe"));
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    ClickRow(Row(_T("First")));
+    ListView list(main_.Item(IDC_ENTRY_LIST));
+    list.Select(Row(_T("Scanner")));
+    ListView_SetSelectionMark(list.Handle(), Row(_T("Scanner")));
+    main_.Click(IDC_REMOVE);
+    EXPECT_TRUE(ui_.messages.empty());
+    EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shellex\\ContextMenuHandlers\\Scanner")));
+    EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));   // the buttons now show the handler's rules
+
+    ListView_SetItemState(list.Handle(), -1, 0, LVIS_SELECTED);
+    main_.Click(IDC_TOGGLE);
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
+              ui_.messages[0].text);
+    EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shellex\\ContextMenuHandlers\\Scanner"), _T("")));
+}
+
 TEST_F(MainWindowTest, RemoveOfASendToRowDeletesItsFile) {
     AddUnreadableSendToFile(_T("Old.lnk"));
     PowerClass::CreateShortcut(_T("C:\\Tools\\viewer.exe"), sendTo_ / _T("Viewer.lnk"), _T(""));

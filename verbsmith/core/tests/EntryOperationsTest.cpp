@@ -1,6 +1,10 @@
 #include "CoreFixture.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/EntryScan.h"
+#include "common/WriteFailures.h"
+#include "framework/SystemError.h"
+#include "tests/support/RegistryTree.h"
+#include <functional>
 #include <shellapi.h>
 
 namespace {
@@ -296,4 +300,67 @@ TEST_F(EntryOperationsTest, ExecuteRefusesWhatCannotRun) {
 
     EXPECT_TRUE(ui.shells.empty());
     EXPECT_EQ(tstrings(7, _T("Cannot run this entry.")), MessageTexts());
+}
+
+// Windows denies what Wine grants: every change that the system refuses is
+// reported with the entry, its reason and the administrator hint, never with
+// a success text, and the registry stays as it was.
+TEST_F(EntryOperationsTest, EveryRefusedChangeIsReportedAndChangesNothing) {
+    SetDefault(_T("*\\shell\\Edit\\command"), _T("notepad.exe %1"));
+    SetDefault(tstring(kHandlers) + _T("\\Zip"), _T("{ZIP}"));
+    const tstring before = reg::Tree(HKEY_CLASSES_ROOT, _T(""));
+    // The entry each change names, and the change; true when it reported success.
+    const std::pair<tstring, std::function<bool()>> changes[] = {
+        {_T("Edit"), [&] { return RemoveEntry(power, translation, kOwner, Row(_T("Edit"))) == RemoveResult::Removed; }},
+        {_T("Zip"), [&] { return ToggleActivation(power, translation, kOwner, Row(_T("Zip"))).has_value(); }},
+        {_T("New"), [&] { return SaveEntry(power, translation, kOwner, {true, 1, _T("New"), _T("a.exe"), _T(""), {}}); }},
+        {_T("Edit"), [&] {
+             return SaveEntry(power, translation, kOwner,
+                              {false, 1, _T("Edit"), _T("b.exe"), _T("*\\shell\\Edit\\command"), {}});
+         }},
+    };
+    for (const auto& change : changes) {
+        ui.messages.clear();
+        WriteFailures::FailCall(1, ERROR_ACCESS_DENIED);
+        EXPECT_FALSE(change.second());
+        WriteFailures::Reset();
+        ASSERT_FALSE(ui.messages.empty());
+        const tstring& report = ui.messages.back().text;
+        EXPECT_EQ(0u, report.find(change.first + _T(" could not be changed."))) << report;
+        EXPECT_NE(tstring::npos, report.find(SystemErrorText(ERROR_ACCESS_DENIED))) << report;
+        EXPECT_NE(tstring::npos, report.find(_T("Needs administrator rights."))) << report;
+        EXPECT_EQ(_T("Test Caption"), ui.messages.back().caption);
+        EXPECT_EQ(before, reg::Tree(HKEY_CLASSES_ROOT, _T("")));
+    }
+}
+
+// A REG_EXPAND_SZ command (most of Windows' own) is edited as its text and
+// keeps its type; OK on an unchanged value writes nothing; other types are
+// refused before the dialog opens.
+TEST_F(EntryOperationsTest, EditReadsTheValueByTypeAndWritesOnlyAChange) {
+    const tstring key = _T("*\\shell\\Edit\\command");
+    const tstring command = _T("%SystemRoot%\\notepad.exe \"%1\"");
+    reg::SetRaw(HKEY_CLASSES_ROOT, key, _T(""), REG_EXPAND_SZ,
+                std::string(reinterpret_cast<const char*>(command.c_str()), (command.size() + 1) * 2));
+    reg::SetDword(HKEY_CLASSES_ROOT, _T("*\\shell\\Flags\\command"), _T(""), 7);
+    const EntryRow row = Row(_T("Edit"));
+    EXPECT_EQ(_T("No REG_SZ"), row.value);
+
+    const std::optional<EditableValue> value = ReadEditableValue(power, translation, kOwner, row);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(command, value->text);
+    EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), value->type);
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {false, 1, _T("Edit"), command, key, *value}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {false, 1, _T("Edit"), command + _T(" /x"), key, *value}));
+    DWORD type = 0;
+    tstring stored;
+    power.subKey = key;
+    ASSERT_TRUE(power.ReadRegistryValue(PowerClass::kClassesRoot, _T(""), type, stored));
+    EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), type);
+    EXPECT_EQ(command + _T(" /x"), stored);
+
+    EXPECT_FALSE(ReadEditableValue(power, translation, kOwner, Row(_T("Flags"))).has_value());
+    EXPECT_EQ((tstrings{_T("Entry changed."), _T("Not a text: REG_DWORD")}), MessageTexts());
 }
