@@ -28,6 +28,7 @@ public:
 
     // The folder is created on the first backup. The seam must outlive the store.
     explicit BackupStore(std::wstring folder, const BackupSeam& seam = DefaultSeam());
+    const std::wstring& Folder() const { return folder_; }
 
     // Before a registry change: saves the key below HKEY_CLASSES_ROOT that it
     // touches (the verb key for Add and Remove, the "command" key for Edit,

@@ -29,6 +29,7 @@ enum : int {
     kChangeFailed = 601,       // the entry "%s" could not be changed
     kNeedsAdministrator = 602, // a registry change was denied
     kNotText = 603,            // the value (of type %s) is no text
+    kBackupFailed = 650,       // the change was not made: no backup in %s
 };
 }
 

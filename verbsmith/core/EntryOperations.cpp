@@ -2,6 +2,7 @@
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
 #include "verbsmith/core/CommandLineReader.h"
+#include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
@@ -25,7 +26,12 @@ bool DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
         return DeleteSendToShortcut(power, translation, owner, entry.name);
     // The entry's own key: the verb key of a shell entry (its key path
     // without "\command"), the handler key of a handler.
-    power.subKey = LocationOfEntry(entry.keyPath, entry.name)->path;
+    const tstring location = LocationOfEntry(entry.keyPath, entry.name)->path;
+    if (!BackedUp(translation, owner,
+                  EditorBackups().SaveClassesKey(BackupOperation::Remove, entry.name,
+                                                 location + _T("\\") + entry.name)))
+        return false;
+    power.subKey = location;
     return ReportedAsDone(translation, owner, entry.name, power.DeleteClassesKeyTree(entry.name));
 }
 
@@ -58,6 +64,9 @@ bool AddShellEntry(PowerClass& power, const CTranslation& translation, HWND owne
         return false;
     }
     const tstring verbKey = TypeWriteLocation(draft.typeIndex) + _T("\\") + draft.name;
+    if (!BackedUp(translation, owner,
+                  EditorBackups().SaveClassesKey(BackupOperation::Add, draft.name, verbKey)))
+        return false;
     return WriteDefaultValue(power, translation, owner, draft.name, verbKey, draft.name) &&
            WriteDefaultValue(power, translation, owner, draft.name, verbKey + _T("\\command"),
                              draft.value);
@@ -68,6 +77,9 @@ bool AddShellEntry(PowerClass& power, const CTranslation& translation, HWND owne
 bool EditRegistryEntry(PowerClass& power, const CTranslation& translation, HWND owner,
                        const EntryDraft& draft) {
     if (!LocationOfEntry(draft.entryKeyPath, draft.name))
+        return false;
+    if (!BackedUp(translation, owner,
+                  EditorBackups().SaveClassesKey(BackupOperation::Edit, draft.name, draft.entryKeyPath)))
         return false;
     return WriteDefaultValue(power, translation, owner, draft.name, draft.entryKeyPath, draft.value,
                              draft.original.type);
@@ -113,6 +125,11 @@ std::optional<tstring> ToggleActivation(PowerClass& power, const CTranslation& t
     if (!CommandsFor(entry).toggle || !location || !IsHandlerLocation(location->path))
         return std::nullopt;
     const tstring value = ToggledHandlerValue(entry.value);
+    const BackupOperation operation = IsActiveHandlerValue(entry.value) ? BackupOperation::Deactivate
+                                                                        : BackupOperation::Activate;
+    if (!BackedUp(translation, owner,
+                  EditorBackups().SaveClassesKey(operation, entry.name, entry.keyPath)))
+        return std::nullopt;
     if (!WriteDefaultValue(power, translation, owner, entry.name, entry.keyPath, value))
         return std::nullopt;
     return value;

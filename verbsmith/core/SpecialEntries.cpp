@@ -1,4 +1,5 @@
 #include "verbsmith/core/SpecialEntries.h"
+#include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
@@ -23,6 +24,15 @@ tstring SendToFilePath(const PowerClass& power, const CTranslation& translation,
     return folder + _T("\\") + (asLink ? SendToLinkName(name) : name);
 }
 
+// Saves the Send To file at path as it is (or that there is none).
+bool BackedUpFile(const CTranslation& translation, HWND owner, BackupOperation operation,
+                  const tstring& path) {
+    const size_t slash = path.rfind(_T('\\'));
+    return BackedUp(translation, owner,
+                    EditorBackups().SaveSendToFile(operation, path.substr(0, slash),
+                                                   path.substr(slash + 1)));
+}
+
 }  // namespace
 
 bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
@@ -37,6 +47,10 @@ void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND 
         power.subKey = handler.key;
         const tstring key = handler.key;
         const tstring name = key.substr(key.rfind(_T('\\')) + 1);   // "Copy To", "Move To"
+        const BackupOperation operation =
+            &handler == &SpecialHandlers[0] ? BackupOperation::CopyTo : BackupOperation::MoveTo;
+        if (!BackedUp(translation, owner, EditorBackups().SaveClassesKey(operation, name, key)))
+            return;
         if (ReportedAsDone(translation, owner, name,
                            power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), handler.classId)))
             ShowEditorMessage(translation, owner, texts::kEntryAdded);
@@ -54,7 +68,7 @@ tstring SendToLinkName(const tstring& name) {
 bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
                           const tstring& name, const tstring& value) {
     const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
-    if (linkPath.empty())
+    if (linkPath.empty() || !BackedUpFile(translation, owner, BackupOperation::Add, linkPath))
         return false;
     return ReportedAsDone(translation, owner, name,
                           PowerClass::CreateShortcut(value, linkPath,
@@ -68,6 +82,8 @@ bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, H
     if (listed.empty())
         return false;
     const tstring linkPath = PowerClass::FolderOfPath(listed) + _T("\\") + SendToLinkName(name);
+    if (!BackedUpFile(translation, owner, BackupOperation::Edit, linkPath))
+        return false;
     return ReportedAsDone(translation, owner, name,
                           PowerClass::RetargetShortcut(listed, linkPath, value,
                                                        translation.GetText(texts::kShortcutDescription)),
@@ -77,7 +93,7 @@ bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, H
 bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
                           const tstring& name) {
     const tstring path = SendToFilePath(power, translation, owner, name, false);
-    if (path.empty())
+    if (path.empty() || !BackedUpFile(translation, owner, BackupOperation::Remove, path))
         return false;
     const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
     return ReportedAsDone(translation, owner, name, deleted, false);

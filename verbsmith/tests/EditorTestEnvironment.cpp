@@ -19,12 +19,16 @@ void EditorTest::SetUp() {
     ASSERT_FALSE(ConfigFile().empty()) << "config.ini is not beside the test";
     SetLanguage("[1033]");
     PowerClass::OverrideProgramFolder(program_.Path());
+    SetEditorBackups(&backups_);
     reg::SetText(HKEY_CURRENT_USER,
                  _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
                  _T("SendTo"), sendTo_.Path());
 }
 
-void EditorTest::TearDown() { PowerClass::OverrideProgramFolder(_T("")); }
+void EditorTest::TearDown() {
+    SetEditorBackups(nullptr);
+    PowerClass::OverrideProgramFolder(_T(""));
+}
 
 void EditorTest::AddVerb(const tstring& location, const tstring& name, const tstring& command) {
     reg::SetText(HKEY_CLASSES_ROOT, location + _T("\\") + name, _T(""), name);

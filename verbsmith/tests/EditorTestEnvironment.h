@@ -2,10 +2,11 @@
 // What every window test of the editor stands on: a sandboxed registry, a
 // program folder of its own holding the shipped config.ini (set to English)
 // and language file, an empty Send To folder named by the sandboxed
-// "Shell Folders" key, and the recording UI double.
+// "Shell Folders" key, a backup store of its own, and the recording UI double.
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
+#include "verbsmith/core/EditorBackups.h"
 #include <gtest/gtest.h>
 
 class EditorTest : public ::testing::Test {
@@ -27,6 +28,8 @@ protected:
     RegistrySandbox sandbox_;
     TempFolder program_;
     TempFolder sendTo_;
+    TempFolder backupFolder_;
+    BackupStore backups_{backupFolder_.Path()};
     RecordingUi ui_;
 };
 

@@ -42,6 +42,7 @@ const char kLanguageFile[] =
     "00601 %s could not be changed.\r\n"
     "00602 Needs administrator rights.\r\n"
     "00603 Not a text: %s\r\n"
+    "00650 No backup in %s:\r\n"
     "[EOL]\r\n";
 
 const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
@@ -79,9 +80,11 @@ CoreFixture::CoreFixture() {
     PowerClass::OverrideProgramFolder(programFolder.Path());
     translation.Load();
     NameSendToFolder(sendTo.Path());
+    SetEditorBackups(&backups);
 }
 
 CoreFixture::~CoreFixture() {
+    SetEditorBackups(nullptr);
     PowerClass::OverrideProgramFolder(_T(""));
 }
 

@@ -1,14 +1,17 @@
 #pragma once
-// What every core test runs in: a sandboxed registry, a program folder with a
+// What every core test runs in: a sandboxed registry (its HKEY_CLASSES_ROOT
+// the sandbox machine's classes, as under Wine), a program folder with a
 // small language file (the translator reads it), an empty Send To folder that
-// the sandboxed "Shell Folders" key names, and the recording UI double.
+// the sandboxed "Shell Folders" key names, a backup store of its own and the
+// recording UI double.
 #include <gtest/gtest.h>
 #include "common/PowerClass.h"
 #include "common/Translation.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryScan.h"
 #include "framework/testkit/RecordingUi.h"
-#include "tests/support/RegistrySandbox.h"
+#include "tests/support/MachineClassesSandbox.h"
+#include "verbsmith/core/EditorBackups.h"
 #include "tests/support/TempFolder.h"
 
 class CoreFixture : public ::testing::Test {
@@ -32,9 +35,11 @@ protected:
                             const tstring& keyPath = tstring(),
                             EntryKind kind = EntryKind::kShell);
 
-    RegistrySandbox sandbox;
+    MachineClassesSandbox sandbox;
     TempFolder programFolder;
     TempFolder sendTo;
+    TempFolder backupFolder;
+    BackupStore backups{backupFolder.Path()};
     RecordingUi ui;
     PowerClass power;
     CTranslation translation{EditorDialects()};

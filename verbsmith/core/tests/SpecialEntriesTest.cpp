@@ -81,8 +81,9 @@ TEST_F(SpecialEntriesTest, ReplacingChangesOnlyTheTargetAndNeverLosesTheLink) {
                              {_T("C:\\Old\\old.exe"), REG_SZ}};
 
     {
-        const FileHandle holder(CreateFile(link.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        // Readable (its backup is made) but not replaceable.
+        const FileHandle holder(CreateFile(link.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         EXPECT_FALSE(SaveEntry(power, translation, kOwner, edit));
     }
     EXPECT_EQ(before, links::Details(link));

@@ -1,0 +1,26 @@
+#include "verbsmith/core/EditorBackups.h"
+#include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
+#include "verbsmith/core/EditorMessages.h"
+#include "verbsmith/core/EditorTexts.h"
+
+namespace {
+const BackupStore* installed = nullptr;
+}  // namespace
+
+const BackupStore& EditorBackups() {
+    static const BackupStore user(BackupStore::UserFolder());
+    return installed ? *installed : user;
+}
+
+void SetEditorBackups(const BackupStore* store) { installed = store; }
+
+bool BackedUp(const CTranslation& translation, HWND owner, DWORD result) {
+    if (result == ERROR_SUCCESS)
+        return true;
+    const tstring text = FormatText(translation.GetText(texts::kBackupFailed),
+                                    {EditorBackups().Folder()}) +
+                         _T("\n\n") + SystemErrorText(result);
+    ShowEditorMessage(translation, owner, text);
+    return false;
+}

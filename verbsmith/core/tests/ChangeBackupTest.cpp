@@ -1,0 +1,128 @@
+// Every change of the editor is backed up first, and its backup gives back
+// exactly what was there: for each kind of change, the state before it, the
+// change through the real code, Restore, the same state again.
+#include "CoreFixture.h"
+#include "tests/support/RegistryTree.h"
+#include "verbsmith/core/EntryOperations.h"
+#include "verbsmith/core/SpecialEntries.h"
+#include <functional>
+
+namespace {
+
+const HWND kOwner = reinterpret_cast<HWND>(0x1234);
+const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
+
+struct Change {
+    const char* name;
+    std::function<bool(class ChangeBackupTest&)> make;
+};
+
+class ChangeBackupTest : public CoreFixture, public testing::WithParamInterface<Change> {
+public:
+    // What the changes of the table use.
+    using CoreFixture::power;
+    using CoreFixture::translation;
+    using CoreFixture::ui;
+
+    ChangeBackupTest() {
+        SetDefault(_T("*\\shell\\Edit"), _T("Edit"));
+        SetDefault(_T("*\\shell\\Edit\\command"), _T("notepad.exe %1"));
+        reg::SetRaw(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit\\command"), _T("extra"), REG_BINARY,
+                    std::string("\x01\x00\xFF", 3));
+        SetDefault(tstring(kHandlers) + _T("\\Zip"), _T("{ZIP}"));
+        SetDefault(tstring(kHandlers) + _T("\\Off"), _T("-{OFF}"));
+        SetDefault(tstring(kHandlers) + _T("\\Copy To"), _T("-{C2FBB630-2971-11D1-A18C-00C04FD75D13}"));
+        links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("mail"));
+    }
+protected:
+    // The registry below HKEY_CLASSES_ROOT and every Send To file with its bytes.
+    tstring State() const {
+        tstring state = reg::Tree(HKEY_CLASSES_ROOT, _T(""));
+        for (const tstring& name : files::List(sendTo.Path())) {
+            const std::string bytes = files::Read(sendTo / name);
+            state += _T("\n") + name + _T(": ") + tstring(bytes.begin(), bytes.end());
+        }
+        return state;
+    }
+public:
+    EntryRow Row(const tstring& name) {
+        for (const EntryRow& row : ScanEntryList(power, translation))
+            if (row.name == name)
+                return row;
+        return {};
+    }
+};
+
+class FailingSeam : public BackupSeam {
+public:
+    DWORD CreateNewFile(const std::wstring&, const std::string&) const override {
+        return ERROR_DISK_FULL;
+    }
+};
+
+}  // namespace
+
+TEST_P(ChangeBackupTest, RestoreGivesBackExactlyWhatWasThere) {
+    const tstring before = State();
+    ASSERT_TRUE(GetParam().make(*this));
+    ASSERT_NE(before, State());
+    const std::vector<Backup> saved = backups.List();
+    ASSERT_EQ(1u, saved.size());
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), backups.SaveBeforeRestore(saved[0], sendTo.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), backups.Restore(saved[0], sendTo.Path()));
+    EXPECT_EQ(before, State());
+}
+
+TEST_P(ChangeBackupTest, AChangeWhoseBackupFailsIsNotMade) {
+    const FailingSeam seam;
+    const BackupStore failing(backupFolder.Path(), seam);
+    SetEditorBackups(&failing);
+    const tstring before = State();
+    EXPECT_FALSE(GetParam().make(*this));
+    EXPECT_EQ(before, State());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(0u, ui.messages.back().text.find(_T("No backup in ") + backupFolder.Path()));
+    SetEditorBackups(&backups);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, ChangeBackupTest,
+    testing::Values(
+        Change{"AddVerb", [](ChangeBackupTest& t) {
+                   return SaveEntry(t.power, t.translation, kOwner,
+                                    {true, 1, _T("New"), _T("new.exe"), _T(""), {}});
+               }},
+        Change{"EditCommand", [](ChangeBackupTest& t) {
+                   return SaveEntry(t.power, t.translation, kOwner,
+                                    {false, 1, _T("Edit"), _T("wordpad.exe %1"),
+                                     _T("*\\shell\\Edit\\command"), {_T("notepad.exe %1"), REG_SZ}});
+               }},
+        Change{"RemoveVerb", [](ChangeBackupTest& t) {
+                   return RemoveEntry(t.power, t.translation, kOwner, t.Row(_T("Edit"))) ==
+                          RemoveResult::Removed;
+               }},
+        Change{"Deactivate", [](ChangeBackupTest& t) {
+                   return ToggleActivation(t.power, t.translation, kOwner, t.Row(_T("Zip"))).has_value();
+               }},
+        Change{"Activate", [](ChangeBackupTest& t) {
+                   return ToggleActivation(t.power, t.translation, kOwner, t.Row(_T("Off"))).has_value();
+               }},
+        Change{"CopyToOverADeactivatedOne", [](ChangeBackupTest& t) {
+                   AddSpecialHandler(t.power, t.translation, kOwner, 1001);
+                   return t.ui.messages.back().text == _T("Entry added.");
+               }},
+        Change{"MoveTo", [](ChangeBackupTest& t) {
+                   AddSpecialHandler(t.power, t.translation, kOwner, 1002);
+                   return t.ui.messages.back().text == _T("Entry added.");
+               }},
+        Change{"SendToCreate", [](ChangeBackupTest& t) {
+                   return CreateSendToShortcut(t.power, t.translation, kOwner, _T("Tool"), _T("C:\\t.exe"));
+               }},
+        Change{"SendToReplace", [](ChangeBackupTest& t) {
+                   return ReplaceSendToShortcut(t.power, t.translation, kOwner, _T("Mail.lnk"),
+                                                _T("C:\\other.exe"));
+               }},
+        Change{"SendToDelete", [](ChangeBackupTest& t) {
+                   return DeleteSendToShortcut(t.power, t.translation, kOwner, _T("Mail.lnk"));
+               }}),
+    [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
