@@ -1,5 +1,6 @@
 #include "VerbsmithDlg.h"
 #include "AddEditDlg.h"
+#include "RestoreDlg.h"
 #include "resource.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -41,6 +42,7 @@ MainWindowTables EditorTables() {
         {1, 0, 95, IDB_MENU_ADD},         // Add Entry
         {1, 2, 224, IDB_MENU_EXECUTE},    // Execute selected Program
         {1, 4, 226, IDB_MENU_CHECK},      // Check entries for errors
+        {1, 6, 651, IDB_MENU_RESTORE},    // Restore from backup
         {2, 0, 255, IDB_MENU_HELP},       // Show help file
         {2, 2, 260, IDB_MENU_WEBSITE},    // Go to website
         {2, 3, 265, IDB_MENU_ABOUT},      // About
@@ -167,6 +169,7 @@ bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE: RemoveSelectedEntry(); return true;
     case ID_FUNCTIONS_EXECUTE: ExecuteSelectedEntry(); return true;
     case ID_FUNCTIONS_CHECK: CheckEntries(); return true;
+    case ID_FUNCTIONS_RESTORE: RestoreFromBackup(); return true;
     default: return MainWindow::OnCommand(id, code, control);
     }
 }
@@ -260,6 +263,13 @@ void CVerbsmithDlg::ExecuteSelectedEntry() {
         return;
     }
     ExecuteEntry(Texts(), Handle(), entry->value);
+}
+
+void CVerbsmithDlg::RestoreFromBackup() {
+    RestoreDlg dialog;
+    dialog.DoModal(Handle());
+    if (dialog.restored)
+        Refresh();
 }
 
 void CVerbsmithDlg::CheckEntries() { CheckAllEntries(Handle(), rows_); }

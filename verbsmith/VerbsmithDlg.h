@@ -46,6 +46,7 @@ private:
     void RemoveSelectedEntry();
     void ExecuteSelectedEntry();
     void CheckEntries();
+    void RestoreFromBackup();
 
     EntryList rows_;
     ImageListHandle imageList_;

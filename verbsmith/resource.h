@@ -17,6 +17,7 @@
 #define IDB_MENU_CHECK         152
 #define IDB_MENU_EXECUTE       153
 #define IDB_MENU_ADD           154
+#define IDB_MENU_RESTORE       155
 
 // Dialogs and the menu
 #define IDD_VERBSMITH_DIALOG   102
@@ -43,6 +44,7 @@
 #define ID_FUNCTIONS_CHECK     32780
 #define ID_FUNCTIONS_ADD       32781
 #define ID_FUNCTIONS_EXECUTE   32782
+#define ID_FUNCTIONS_RESTORE   32783
 
 // Language dialog controls
 #define IDC_LANGUAGE_GROUP     1008

@@ -137,6 +137,10 @@ menubmp 153 run
 canvas add -fill '#2FA84F' -stroke '#1C6E32' -strokewidth 12 \
   -draw 'polygon 96,16 160,16 160,96 240,96 240,160 160,160 160,240 96,240 96,160 16,160 16,96 96,96'
 menubmp 154 add
+# 155: Restore from backup (a turning arrow that goes back)
+canvas restore -fill none -stroke '#215DC6' -strokewidth 36 -draw 'arc 40,40 216,216 200,470' \
+  -fill '#215DC6' -stroke '#123A80' -strokewidth 8 -draw 'polygon 8,96 112,96 60,176'
+menubmp 155 restore
 
 # --- header (130) and footer (129) of the main window, 640 pixels wide ---------
 convert "$tmp/app.png" -resize 52x52 "$tmp/app52.png"

@@ -4,7 +4,7 @@
 // and language file, an empty Send To folder named by the sandboxed
 // "Shell Folders" key, a backup store of its own, and the recording UI double.
 #include "framework/testkit/RecordingUi.h"
-#include "tests/support/RegistrySandbox.h"
+#include "tests/support/MachineClassesSandbox.h"
 #include "tests/support/TempFolder.h"
 #include "verbsmith/core/EditorBackups.h"
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
     void SetLanguage(const std::string& marker);
     std::string ConfigFile() const { return files::Read(program_ / _T("config.ini")); }
 
-    RegistrySandbox sandbox_;
+    MachineClassesSandbox sandbox_;
     TempFolder program_;
     TempFolder sendTo_;
     TempFolder backupFolder_;

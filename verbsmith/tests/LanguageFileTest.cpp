@@ -17,7 +17,8 @@ const int kUsedTexts[] = {
     150, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200, 215, 220, 222, 224, 226, 250, 255,
     260, 265, 400, 405, 410, 415, 420, 421, 422, 423, 425, 430, 435, 436, 440, 441, 442, 443,
     444, 450, 455, 460, 465, 470, 475, 480, 485, 490, 495, 500, 505, 510, 515, 520, 600,
-    601, 602, 603, 650};
+    601, 602, 603, 650, 651, 652, 653, 654, 655, 656, 657, 658, 659, 660, 661, 662, 670, 671,
+    672, 673, 674, 675, 676, 677};
 
 std::string ShippedFile() {
     TCHAR path[MAX_PATH] = {};
@@ -47,12 +48,13 @@ TEST(LanguageFile, FiveLanguagesEachWithEveryTextOnce) {
 // Alt and a letter in the main window goes to the first button with that
 // mnemonic before the menu bar, so the buttons (in either state of the
 // Deactivate/Activate button) and the menu titles need letters of their own;
-// so do the items of each menu and the buttons of the add and edit dialog.
+// so do the items of each menu and the buttons of the add and edit dialog
+// and of the restore dialog.
 TEST(LanguageFile, AccessKeysAreUniqueInEveryMenuAndDialog) {
     const std::vector<std::vector<int>> groups = {
         {75, 80, 90, 95, 200, 222, 250}, {75, 85, 90, 95, 200, 222, 250},
-        {215, 220}, {95, 224, 226}, {255, 260, 265},
-        {415, 421, 422, 423, 430, 435}};
+        {215, 220}, {95, 224, 226, 651}, {255, 260, 265},
+        {415, 421, 422, 423, 430, 435}, {658, 659}};
     for (const auto& section : langfile::Sections(ShippedFile()))
         langfile::ExpectOwnMnemonics(section.second, groups, section.first);
 }

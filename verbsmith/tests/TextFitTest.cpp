@@ -1,11 +1,13 @@
 // Every text of the editor's windows fits its control, in every language:
 // the main window (and the Activate text of its toggle button), the add and
-// edit dialog (and the label of a handler's value) and the language dialog.
+// edit dialog (and the label of a handler's value), the restore dialog and
+// the language dialog.
 #include "EditorTestEnvironment.h"
 #include "common/LanguageSelection.h"
 #include "common/Translation.h"
 #include "tests/support/TextFit.h"
 #include "verbsmith/AddEditDlg.h"
+#include "verbsmith/RestoreDlg.h"
 #include "verbsmith/VerbsmithDlg.h"
 #include "verbsmith/AddEditDlgIds.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -30,6 +32,10 @@ TEST_P(TextFit, EveryControlTextFits) {
     ASSERT_NE(nullptr, entry.Create());
     textfit::ExpectTextsFit(entry.Handle(), where + " entry dialog");
     textfit::ExpectTextFits(entry.Item(IDC_VALUE_LABEL), texts.GetText(175), where + " entry dialog");
+
+    RestoreDlg restore;
+    ASSERT_NE(nullptr, restore.Create());
+    textfit::ExpectTextsFit(restore.Handle(), where + " restore dialog");
 
     CLanguageSelection language(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
     language.prompt = texts.GetText(1);

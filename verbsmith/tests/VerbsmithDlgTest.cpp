@@ -4,6 +4,7 @@
 #include "verbsmith/VerbsmithDlg.h"
 #include "common/PowerClass.h"
 #include "verbsmith/AddEditDlgIds.h"
+#include "verbsmith/RestoreDlgIds.h"
 #include "verbsmith/resource.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
@@ -520,4 +521,32 @@ TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
     EXPECT_NE(0, first);
     EXPECT_EQ(first, second) << "one brush for everything";
     ReleaseDC(window_.Handle(), dc);
+}
+
+// The way back from a change, from the Functions menu: the backup listed
+// newest first, put back, the list refreshed.
+TEST_F(MainWindowTest, RestoreFromBackupPutsARemovedEntryBack) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    Open();
+    ClickRow(Row(_T("Edit")));
+    main_.Click(IDC_REMOVE);   // the recording double answers Yes
+    ASSERT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
+
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) {
+        DialogDriver restore(dialog);
+        EXPECT_EQ(_T("Restore from backup"), restore.Caption());
+        ASSERT_EQ(1, restore.RowCount(IDC_BACKUP_LIST));
+        EXPECT_EQ(_T("Remove"), restore.Cell(IDC_BACKUP_LIST, 0, 1));
+        EXPECT_EQ(_T("Edit"), restore.Cell(IDC_BACKUP_LIST, 0, 2));
+        EXPECT_EQ(_T("HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*\\shell\\Edit"),
+                  restore.Cell(IDC_BACKUP_LIST, 0, 3));
+        restore.Click(IDC_RESTORE_BACKUP);
+    });
+    main_.MenuCommand(ID_FUNCTIONS_RESTORE);
+    ASSERT_EQ(1, modal.Handled());
+
+    EXPECT_EQ(_T("notepad.exe %1"), reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit\\command"), _T("")));
+    EXPECT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("The backup has been restored."), ui_.messages.back().text);
 }

@@ -1,0 +1,118 @@
+#include "RestoreDlg.h"
+#include "RestoreDlgIds.h"
+#include "common/HelpFile.h"
+#include "common/TextTables.h"
+#include "framework/Controls.h"
+#include "framework/SafeFormat.h"
+#include "verbsmith/core/EditorBackups.h"
+#include "verbsmith/core/EditorMessages.h"
+#include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/core/SendToFolder.h"
+
+namespace {
+
+enum : int {
+    kCaption = 652,
+    kIntroduction = 653,    // "%s": the backup folder
+    kNothingChosen = 660,
+    kQuestion = 661,        // "%s" the entry, "%s" the time
+    kRestored = 662,
+    kFirstOperation = 670,  // 670-677: Add, Edit, Remove, Deactivate, Activate, Copy To, Move To, Restore
+};
+
+const std::vector<ControlText> kControlTexts = {{IDC_RESTORE_BACKUP, 658}, {IDCANCEL, 659}};
+
+struct ColumnSpec {
+    int text;
+    int width;
+};
+const ColumnSpec kColumns[] = {{654, 130}, {655, 80}, {656, 140}, {657, 290}};
+
+}  // namespace
+
+RestoreDlg::RestoreDlg() : Dialog(IDD_RESTORE), translation_(EditorDialects()) {}
+
+BOOL RestoreDlg::OnInitDialog() {
+    translation_.Load();
+    SetText(translation_.GetText(kCaption));
+    SetItemText(IDC_BACKUP_INTRO,
+                FormatText(translation_.GetText(kIntroduction), {EditorBackups().Folder()}));
+    ApplyControlTexts(Handle(), translation_, kControlTexts);
+    ListView list(Item(IDC_BACKUP_LIST));
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        list.InsertColumn(i, translation_.GetText(kColumns[i].text), kColumns[i].width);
+    FillList();
+    return TRUE;
+}
+
+void RestoreDlg::FillList() {
+    ListView list(Item(IDC_BACKUP_LIST));
+    list.DeleteAll();
+    backups_ = EditorBackups().List();
+    for (size_t i = 0; i < backups_.size(); ++i) {
+        const Backup& backup = backups_[i];
+        const int row = list.InsertRow(list.Count(), BackupTimeText(backup.time), -1,
+                                       static_cast<LPARAM>(i));
+        list.SetCell(row, 1,
+                     translation_.GetText(kFirstOperation + static_cast<int>(backup.operation)));
+        list.SetCell(row, 2, backup.entry);
+        list.SetCell(row, 3, LocationText(backup));
+    }
+    if (!backups_.empty())
+        list.Select(0);
+}
+
+// A key by its full name; a Send To file by the Send To category and its name.
+tstring RestoreDlg::LocationText(const Backup& backup) const {
+    if (backup.kind == BackupKind::Key)
+        return backup.location;
+    return translation_.GetText(texts::kSendToCategory) + _T(": ") + backup.location;
+}
+
+bool RestoreDlg::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_RESTORE_BACKUP) {
+        RestoreSelected();
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
+bool RestoreDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
+    if (id == IDC_BACKUP_LIST && header.code == NM_DBLCLK)
+        RestoreSelected();
+    return false;
+}
+
+bool RestoreDlg::OnHelp(const HELPINFO&) {
+    OpenHelpFile(Handle());
+    return true;
+}
+
+// Restoring is a change too: what the entry holds now is saved first, so
+// that the restore can be undone in its turn.
+void RestoreDlg::RestoreSelected() {
+    const ListView list(Item(IDC_BACKUP_LIST));
+    const int row = list.Selected();
+    if (row < 0) {
+        ShowEditorMessage(translation_, Handle(), kNothingChosen);
+        return;
+    }
+    const Backup backup = backups_[static_cast<size_t>(list.RowData(row))];
+    const tstring question =
+        FormatText(translation_.GetText(kQuestion), {backup.entry, BackupTimeText(backup.time)});
+    if (ShowEditorMessage(translation_, Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const tstring sendTo = SendToFolder(power_);
+    if (!BackedUp(translation_, Handle(), EditorBackups().SaveBeforeRestore(backup, sendTo)))
+        return;
+    const DWORD error = EditorBackups().Restore(backup, sendTo);
+    if (error != ERROR_SUCCESS) {
+        ShowFailedChange(translation_, Handle(), backup.entry, error, backup.kind == BackupKind::Key);
+        FillList();
+        return;
+    }
+    restored = true;
+    ShowEditorMessage(translation_, Handle(), kRestored);
+    EndDialog(IDOK);
+}

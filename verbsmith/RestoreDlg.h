@@ -1,0 +1,30 @@
+#pragma once
+// The dialog that lists the backups of the editor's changes, newest first,
+// and puts the chosen one back.
+#include "common/PowerClass.h"
+#include "common/Translation.h"
+#include "framework/Dialog.h"
+#include "verbsmith/core/BackupStore.h"
+
+class RestoreDlg : public Dialog {
+public:
+    RestoreDlg();
+
+    // True once a backup was put back: the main window's list is stale.
+    bool restored = false;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+    bool OnHelp(const HELPINFO& info) override;
+
+private:
+    void FillList();
+    tstring LocationText(const Backup& backup) const;
+    void RestoreSelected();
+
+    PowerClass power_;
+    CTranslation translation_;
+    std::vector<Backup> backups_;
+};
