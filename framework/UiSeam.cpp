@@ -41,8 +41,35 @@ public:
     }
     void AllowForeground() override { AllowSetForegroundWindow(ASFW_ANY); }
     void BringToFront(HWND window) override { SetForegroundWindow(window); }
+    void BlockShutdown(HWND window, const tstring& reason) override {
+        using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+        if (const auto create = User32<Create>("ShutdownBlockReasonCreate"))
+            create(window, ToWide(reason).c_str());
+    }
+    void UnblockShutdown(HWND window) override {
+        using Destroy = BOOL(WINAPI*)(HWND);
+        if (const auto destroy = User32<Destroy>("ShutdownBlockReasonDestroy"))
+            destroy(window);
+    }
 
 private:
+    template <class Function>
+    static Function User32(const char* name) {
+        return reinterpret_cast<Function>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandle(_T("user32.dll")), name)));
+    }
+    // The reason is wide whatever the program's width.
+    static std::wstring ToWide(const tstring& text) {
+#ifdef UNICODE
+        return text;
+#else
+        std::wstring wide(text.size() + 1, L'\0');
+        const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
+                                               static_cast<int>(wide.size()));
+        wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+        return wide;
+#endif
+    }
     static const TCHAR* NullIfEmpty(const tstring& text) {
         return text.empty() ? nullptr : text.c_str();
     }

@@ -37,6 +37,11 @@ public:
     virtual void AllowForeground() = 0;
     // SetForegroundWindow.
     virtual void BringToFront(HWND window) = 0;
+    // ShutdownBlockReasonCreate / Destroy (Vista and later, looked up at run
+    // time): while a window holds a reason, ending the session names it.
+    // Failures are of no consequence and are ignored.
+    virtual void BlockShutdown(HWND window, const tstring& reason) = 0;
+    virtual void UnblockShutdown(HWND window) = 0;
 };
 
 // The seam in force; never null.

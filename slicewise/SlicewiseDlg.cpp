@@ -6,6 +6,7 @@
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -48,10 +49,21 @@ MainWindowTables SplitterTables() {
 }
 
 const int kUnitTexts[] = {105, 110, 115, 120};
+
+// Texts of the window's own run handling.
+enum : int {
+    kMergeButton = 45,
+    kDivideButton = 50,
+    kCloseQuestion = 340,   // a run goes on: stop it and close?
+    kStopButton = 341,      // the running command's button during the run
+    kShutdownReason = 342,  // why the session should wait
+    kRunBroke = 343,        // the run ended on an unexpected error
+};
 const int kDefaultUnit = 1;   // KB
 
 // Disabled while a command runs: everything that would start another
-// command or change what the running one works on.
+// command or change what the running one works on; the running command's
+// button stays usable as its Stop button.
 const int kRunLockedControls[] = {
     IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_MERGE,      IDC_DIVIDE,
     IDC_SIZE_FLOPPY, IDC_SIZE_CD,       IDC_SIZE_DVD,   IDC_SIZE_100KB,
@@ -111,6 +123,10 @@ bool CSlicewiseDlg::OnCommand(int id, int code, HWND control) {
     if (id == IDC_SIZE_USER || IsSizeRadio(id)) {
         if (code == BN_CLICKED)
             EnableUserSize(id == IDC_SIZE_USER);
+        return true;
+    }
+    if (Running() && id == runButton_) {
+        host_->RequestStop();
         return true;
     }
     switch (id) {
@@ -179,9 +195,7 @@ void CSlicewiseDlg::RunDivide() {
     values.UserSize = UserSize;
     values.SizeUnit = ComboBox(Item(IDC_SIZE_UNIT)).Selection();
     runButton_ = IDC_DIVIDE;
-    StartRun();
-    Divide(values, *host_);
-    EndRun();
+    Run([&] { Divide(values, *host_); });
 }
 
 void CSlicewiseDlg::RunMerge() {
@@ -189,14 +203,23 @@ void CSlicewiseDlg::RunMerge() {
     // puts back the folder value: it is to be what the box shows, typed or not.
     OutputFolder = ItemText(IDC_OUTPUT_FOLDER);
     runButton_ = IDC_MERGE;
-    StartRun();
-    Merge(*host_);
-    EndRun();
+    Run([&] { Merge(*host_); });
 }
 
-void CSlicewiseDlg::StartRun() {
+// Whatever the command throws, the window leaves its running state; the
+// session waits for the run with a reason.
+void CSlicewiseDlg::Run(const std::function<void()>& command) {
     host_.reset(new WindowSliceHost(Handle(), Texts(), StatusText, OutputFolder));
     EnableRunControls(false);
+    Ui().BlockShutdown(Handle(), Texts().GetText(kShutdownReason));
+    try {
+        command();
+    } catch (...) {
+        Ui().ShowMessage(Handle(), Texts().GetText(kRunBroke), Texts().GetText(slicetext::kCaption),
+                         MB_OK | MB_ICONSTOP);
+    }
+    Ui().UnblockShutdown(Handle());
+    EndRun();
 }
 
 void CSlicewiseDlg::EndRun() {
@@ -217,7 +240,10 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
         FocusItem(Item(IDC_SOURCE_PATH));
     }
     for (int id : kRunLockedControls)
-        EnableItem(id, enable);
+        EnableItem(id, enable || id == runButton_);
+    SetItemText(runButton_, Texts().GetText(enable ? (runButton_ == IDC_DIVIDE ? kDivideButton
+                                                                               : kMergeButton)
+                                                   : kStopButton));
     EnableUserSize(enable && Button(Item(IDC_SIZE_USER)).IsChecked());
     if (const HMENU bar = GetMenu(Handle()))
         EnableMenuItem(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
@@ -233,10 +259,27 @@ std::vector<FileError> CSlicewiseDlg::OnLanguageStored(const tstring&) {
     return {};
 }
 
+// A close during a run asks first: Yes stops the run and closes once it
+// has stopped, No lets it go on.
 bool CSlicewiseDlg::MayClose(int how) {
     if (!Running())
         return true;
-    pendingClose_ = how;
-    host_->RequestStop();
+    if (Ui().ShowMessage(Handle(), Texts().GetText(kCloseQuestion),
+                         Texts().GetText(slicetext::kCaption), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        pendingClose_ = how;
+        host_->RequestStop();
+    }
     return false;
+}
+
+// During a run the session is asked to wait; when it ends anyway, the run
+// stops as a stop does.
+INT_PTR CSlicewiseDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QUERYENDSESSION && Running()) {
+        SetWindowLongPtr(Handle(), DWLP_MSGRESULT, FALSE);
+        return TRUE;
+    }
+    if (message == WM_ENDSESSION && wParam && Running())
+        host_->RequestStop();
+    return MainWindow::HandleMessage(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 // line and carries the menu commands.
 #include "common/MainWindow.h"
 #include "slicewise/WindowSliceHost.h"
+#include <functional>
 #include <memory>
 
 class CSlicewiseDlg : public MainWindow {
@@ -29,8 +30,9 @@ protected:
     void OnTextsApplied() override;
     bool MayChangeLanguage() override { return !Running(); }
     std::vector<FileError> OnLanguageStored(const tstring& marker) override;
-    // During a run the close waits until the run has stopped.
+    // During a run the close asks, and waits until the run has stopped.
     bool MayClose(int how) override;
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FillUnits();
@@ -40,7 +42,7 @@ private:
     void BrowseFolder();
     void RunDivide();
     void RunMerge();
-    void StartRun();
+    void Run(const std::function<void()>& command);
     void EndRun();
     void EnableRunControls(bool enable);
 

@@ -69,6 +69,8 @@ public:
     // for BringToFront (of frontWindows' window at the same index).
     std::vector<std::string> foreground;
     std::vector<HWND> frontWindows;
+    // Shutdown blocks: each reason given, and "" for each release, in order.
+    tstrings shutdownBlocks;
 
     int ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) override;
     bool ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
@@ -81,6 +83,8 @@ public:
         foreground.push_back("front");
         frontWindows.push_back(window);
     }
+    void BlockShutdown(HWND, const tstring& reason) override { shutdownBlocks.push_back(reason); }
+    void UnblockShutdown(HWND) override { shutdownBlocks.push_back(tstring()); }
 
     // The button a user pressing Enter gets in a box of this type.
     static int DefaultButton(UINT type);

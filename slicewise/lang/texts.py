@@ -71,6 +71,15 @@ TEXTS = {
     255: ("Show &Help File", "&Hilfedatei anzeigen"),
     260: ("Go to Vantorel &Website", "Vantorel-&Website besuchen"),
     265: ("&About", "&Info über Slicewise"),
+    340: ("A file is being divided or merged. Stop it and close Slicewise? The parts of a "
+          "stopped division are removed.",
+          "Eine Datei wird gerade aufgeteilt oder zusammengefügt. Vorgang abbrechen und "
+          "Slicewise schließen? Die Teile einer abgebrochenen Aufteilung werden entfernt."),
+    341: ("&Stop", "&Abbrechen"),
+    342: ("Slicewise is dividing or merging a file.",
+          "Slicewise teilt gerade eine Datei auf oder fügt sie zusammen."),
+    343: ("The command stopped because of an unexpected error.",
+          "Der Vorgang wurde wegen eines unerwarteten Fehlers beendet."),
 }
 
 # The other languages, each a table by number of its own, so that a text
@@ -131,6 +140,11 @@ SPANISH = {
     255: "&Mostrar archivo de ayuda",
     260: "Ir al sitio &web de Vantorel",
     265: "&Acerca de Slicewise",
+    340: "Se está dividiendo o uniendo un archivo. ¿Detenerlo y cerrar Slicewise? Las partes "
+         "de una división detenida se eliminan.",
+    341: "&Detener",
+    342: "Slicewise está dividiendo o uniendo un archivo.",
+    343: "La operación se detuvo por un error inesperado.",
 }
 
 DUTCH = {
@@ -187,6 +201,11 @@ DUTCH = {
     255: "&Helpbestand weergeven",
     260: "&Website van Vantorel bezoeken",
     265: "&Info over Slicewise",
+    340: "Er wordt een bestand gesplitst of samengevoegd. Stoppen en Slicewise sluiten? De "
+         "delen van een gestopte splitsing worden verwijderd.",
+    341: "&Stoppen",
+    342: "Slicewise splitst of voegt een bestand samen.",
+    343: "De bewerking is gestopt door een onverwachte fout.",
 }
 
 FRENCH = {
@@ -243,6 +262,11 @@ FRENCH = {
     255: "Afficher l'&aide",
     260: "Visiter le site &Web de Vantorel",
     265: "À &propos de Slicewise",
+    340: "Un fichier est en cours de découpage ou d'assemblage. L'arrêter et fermer "
+         "Slicewise\xa0? Les parties d'un découpage arrêté sont supprimées.",
+    341: "A&rrêter",
+    342: "Slicewise découpe ou assemble un fichier.",
+    343: "L'opération s'est arrêtée à cause d'une erreur inattendue.",
 }
 
 # marker, texts by number, in the order of the file

@@ -306,7 +306,7 @@ TEST_F(SlicewiseWindow, CommandsAreLockedDuringARunAndFreeAfterIt) {
     main.Click(IDC_DIVIDE);
 
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_TRUE(snapshot.enabledDuringRun.empty());
+    EXPECT_EQ(std::vector<int>{IDC_DIVIDE}, snapshot.enabledDuringRun);   // as the Stop button
     EXPECT_FALSE(snapshot.languageEnabled);
     EXPECT_FALSE(snapshot.userSizeEnabled);
     EXPECT_EQ(_T(""), snapshot.status);   // cleared before the message
@@ -345,13 +345,43 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
     EXPECT_TRUE(window.Ended());
     EXPECT_EQ(IDCANCEL, window.Result());
     EXPECT_EQ(0, HandshakeValuesLeft());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(_T("The command was stopped. The files written so far remain."),
-              ui.messages.back().text);
+    ASSERT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(0u, ui.messages[0].text.find(_T("A file is being divided or merged.")));
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), ui.messages[0].type);
     EXPECT_FALSE(files::Exists(Part(13)));
     // Every file was closed: the parts can go.
     for (const tstring& name : files::List(data / _T("out")))
         EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
+}
+
+TEST_F(SlicewiseWindow, ACloseDuringARunAnsweredNoLetsItFinish) {
+    PrepareDivide(3 << 20, IDC_SIZE_1MB);
+    ui.QueueButton(IDNO);
+    PostMessage(window.Handle(), WM_CLOSE, 0, 0);
+    main.Click(IDC_DIVIDE);
+
+    EXPECT_FALSE(window.Ended());
+    EXPECT_EQ(_T("The file has been divided."), ui.messages.back().text);
+    EXPECT_TRUE(files::Exists(Part(4)));
+}
+
+// The running command's button is its Stop button; a session that ends
+// during the run stops it the same way. Either way the window stays, the
+// button is itself again, and the session was held off only while it ran.
+TEST_F(SlicewiseWindow, StopAndTheSessionsEndStopTheRun) {
+    for (UINT stop : {UINT(WM_COMMAND), UINT(WM_ENDSESSION)}) {
+        PrepareDivide(12 << 20, IDC_SIZE_1MB);
+        ui.shutdownBlocks.clear();
+        PostMessage(window.Handle(), stop, stop == WM_COMMAND ? IDC_DIVIDE : TRUE,
+                    stop == WM_COMMAND ? reinterpret_cast<LPARAM>(main.Item(IDC_DIVIDE)) : 0);
+        main.Click(IDC_DIVIDE);
+
+        EXPECT_FALSE(window.Ended());
+        EXPECT_FALSE(files::Exists(Part(13)));
+        EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
+        EXPECT_TRUE(main.IsEnabled(IDC_MERGE));
+        EXPECT_EQ((tstrings{_T("Slicewise is dividing or merging a file."), _T("")}), ui.shutdownBlocks);
+    }
 }
 
 TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) {

@@ -38,6 +38,8 @@ public:
     bool ShellStartProcess(const ShellStart&, HANDLE*) override { return false; }
     void AllowForeground() override {}
     void BringToFront(HWND) override {}
+    void BlockShutdown(HWND, const tstring&) override {}
+    void UnblockShutdown(HWND) override {}
 
 private:
     tstring chosen_;
