@@ -36,11 +36,8 @@ MainWindowTables SplitterTables() {
         {IDC_SIZE_USER, 85},     {IDC_MERGE, 45},         {IDC_DIVIDE, 50},
         {IDC_SOURCE_GROUP, 20},  {IDC_FOLDER_GROUP, 30},  {IDC_SIZE_GROUP, 40},
     };
-    tables.commands.languageSelection = ID_FILE_LANGUAGE;
-    tables.commands.exit = ID_FILE_EXIT;
-    tables.commands.helpFile = ID_HELP_HELPFILE;
-    tables.commands.website = ID_HELP_WEBSITE;
-    tables.commands.about = ID_HELP_ABOUT;
+    // Language selection, Exit, help file, website, About.
+    tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
     tables.dialects = SlicewiseDialects();
     tables.handshakeKeys = {_T("Software\\Vantorel\\Vantorel Toolcrate"),

@@ -46,10 +46,8 @@ MainWindowTables LauncherTables() {
     tables.controlTexts = {{IDC_GROUP_CLEANING, 10}, {IDC_GROUP_TUNING, 11}, {IDC_GROUP_FILES, 12}};
     for (const SuiteModule& module : SuiteModules)
         tables.controlTexts.push_back({module.button, module.caption});
-    tables.commands.languageSelection = ID_FILE_LANGUAGE;
-    tables.commands.exit = ID_FILE_EXIT;
-    tables.commands.website = ID_HELP_WEBSITE;
-    tables.commands.about = ID_HELP_ABOUT;
+    // Language selection, Exit, help file, website, About.
+    tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, 0, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
     tables.dialects = LauncherDialects();
     return tables;

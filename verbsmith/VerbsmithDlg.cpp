@@ -52,11 +52,8 @@ MainWindowTables EditorTables() {
                            {IDC_TOGGLE, texts::kDeactivateButton},
                            {IDC_EDIT, 90},
                            {IDC_ADD, 95}};
-    tables.commands.languageSelection = ID_FILE_LANGUAGE;
-    tables.commands.exit = ID_FILE_EXIT;
-    tables.commands.helpFile = ID_HELP_HELPFILE;
-    tables.commands.website = ID_HELP_WEBSITE;
-    tables.commands.about = ID_HELP_ABOUT;
+    // Language selection, Exit, help file, website, About.
+    tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
     tables.dialects = EditorDialects();
     tables.handshakeKeys = {_T("Software\\Vantorel\\Vantorel Toolcrate")};
