@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb cmake ninja-build googletest
-          fonts-wine fonts-liberation imagemagick cppcheck x11-utils)
+          fonts-wine fonts-liberation imagemagick cppcheck x11-utils fp-utils p7zip-full)
 
 missing=()
 for p in "${packages[@]}"; do
