@@ -130,6 +130,8 @@ verbsmith_shots() {   # LANGUAGE MARKER
 
 slicewise_shots() {   # LANGUAGE MARKER
   local folder images="$root/help/slicewise/images" main="Vantorel Slicewise" data dialog
+  local video=holiday-video.mp4   # the name the pages use in their examples
+  [ "$1" = de ] && video=urlaub.mp4
   folder=$(stage slicewise "$2")
   start "$folder" Slicewise.exe "$main"
   shot "$main" "$images/main-$1.png"
@@ -149,9 +151,9 @@ slicewise_shots() {   # LANGUAGE MARKER
   # after it began.
   data=$(mktemp -d /dev/shm/help-shots.XXXXXX)
   mkdir "$data/Videos"
-  truncate -s 3G "$data/Videos/holiday-video.mp4"
+  truncate -s 3G "$data/Videos/$video"
   ln -sfn "$data" "$WINEPREFIX/dosdevices/d:"
-  ctl settext "$main" 1000 'D:\Videos\holiday-video.mp4'
+  ctl settext "$main" 1000 "D:\\Videos\\$video"
   ctl settext "$main" 1002 'D:\Videos\...'
   ctl click "$main" 1010
   ctl click "$main" 1013
