@@ -8,6 +8,9 @@
 #
 #   scripts/help-screenshots.sh [PROGRAM...]     (verbsmith slicewise toolcrate)
 #
+# RESTORE_COMMAND names Verbsmith's Restore command in its resource.h
+# (default ID_FUNCTIONS_RESTORE); without such a command its shot is skipped.
+#
 # It works in <build>/help-screenshots: a Wine prefix of its own (with a few
 # sample context-menu entries, so Verbsmith's list shows what users see), the
 # staged programs and scratch files. Nothing of the build's own prefix is used.
@@ -101,8 +104,13 @@ seed_prefix() {
 
 verbsmith_shots() {   # LANGUAGE MARKER
   local folder images="$root/help/verbsmith/images" main="Vantorel Verbsmith 2" dialog restore
-  local example="Open with Notepad"
+  local example="Open with Notepad" backups
   [ "$1" = de ] && example="Mit Editor öffnen"
+  restore=$(command_id verbsmith "${RESTORE_COMMAND:-ID_FUNCTIONS_RESTORE}")
+  # The backups of earlier runs would pile up in the Restore list.
+  for backups in "$WINEPREFIX"/drive_c/users/*/AppData/Local/Vantorel/Verbsmith/Backups; do
+    rm -rf "$backups"
+  done
   folder=$(stage verbsmith "$2")
   start "$folder" Verbsmith.exe "$main"
   shot "$main" "$images/main-$1.png"
@@ -114,18 +122,28 @@ verbsmith_shots() {   # LANGUAGE MARKER
   ctl settext "$dialog" 1007 "$example"
   ctl settext "$dialog" 1004 "notepad.exe %1"
   shot "$dialog" "$images/add-edit-$1.png"
-  ctl close "$dialog"
+  if [ -n "$restore" ]; then
+    # Added for real, so that the Restore list holds a backup; taken away
+    # again below.
+    ctl click "$dialog" 1
+    sleep 1
+    ctl close "$dialog"   # the message that the entry was added, owned by the dialog
+  else
+    ctl close "$dialog"
+  fi
   sleep 0.5
 
   dialog_shot "$main" "$(command_id verbsmith ID_FILE_LANGUAGE)" "$images/language-$1.png"
   dialog_shot "$main" "$(command_id verbsmith ID_HELP_ABOUT)" "$images/about-$1.png"
-  restore=$(command_id verbsmith ID_FUNCTIONS_RESTORE)
   if [ -n "$restore" ]; then
     dialog_shot "$main" "$restore" "$images/restore-$1.png"
   else
-    echo "help-screenshots: Verbsmith has no Restore command yet; restore-$1.png kept as it is"
+    echo "help-screenshots: Verbsmith has no Restore command yet; restore-$1.png not made"
   fi
   finish "$main"
+  if [ -n "$restore" ] && [ "$1" = de ]; then
+    "$wine" reg delete "HKCR\\*\\shell\\$example" /f >/dev/null 2>&1 || true
+  fi
 }
 
 slicewise_shots() {   # LANGUAGE MARKER
