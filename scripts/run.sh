@@ -36,6 +36,8 @@ install="$build/install"
 rm -rf "$install"
 mkdir -p "$install"
 cp "$build/toolcrate/Toolcrate.exe" "$root/toolcrate/toolcratetrl.ini" "$install/"
+# The launcher's own help lies beside it (the Start menu opens it).
+if [ -f "$build/toolcrate/help.chm" ]; then cp "$build/toolcrate/help.chm" "$install/"; fi
 if [ -n "$language" ]; then
   awk -v marker="$language" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
     { print (previous == "Language" ? marker : $0); previous = $0 }' \

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb cmake ninja-build googletest
-          fonts-wine fonts-liberation imagemagick cppcheck x11-utils nsis zip)
+          fonts-wine fonts-liberation imagemagick cppcheck x11-utils nsis zip fp-utils
+          p7zip-full)
 
 missing=()
 for p in "${packages[@]}"; do
