@@ -7,6 +7,9 @@
 # `reg query HKCR\* /s` listing the same keys, started and timed the same
 # way. RUNS alternating runs each (default 5), medians. The verbs are
 # removed again at the end. Targets for 5000 verbs: ratio <= 1.0, <= 1.0 s.
+#   BASELINE=/path/to/other/Verbsmith.exe  also runs that build, in the same
+#                                          alternation (before and after a change)
+#   VERBOSE=1                              prints every run's figure
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -40,6 +43,10 @@ mkdir -p "$app"
 cp "$build/verbsmith/Verbsmith.exe" "$root/verbsmith/Verbsmithtrl.ini" "$app/"
 sed 's/\[----\]/[1033]/' "$root/verbsmith/config.ini" >"$app/config.ini"
 exe=$(win "$app/Verbsmith.exe")
+if [ -n "${BASELINE:-}" ]; then
+  cp "$BASELINE" "$app/Baseline.exe"
+  baseline=$(win "$app/Baseline.exe")
+fi
 
 # verbs.reg adds COUNT verbs with a command each, remove.reg takes them away.
 write_reg_files() {
@@ -62,17 +69,26 @@ for count in $counts; do
   # A first run learns the full row count (the prefix has entries of its own).
   rows=$(probe list "$exe" 0 | field rows)
   [ -n "$rows" ] && [ "$rows" -ge "$count" ] || { echo "bench: the list did not fill" >&2; exit 1; }
-  : >"$work/ours"; : >"$work/theirs"
+  : >"$work/ours"; : >"$work/theirs"; : >"$work/baseline"
+  ours() { probe list "$exe" "$rows" | field seconds >>"$work/ours"; }
+  theirs() { probe run 'reg query HKCR\* /s' | field seconds >>"$work/theirs"; }
+  base() { [ -z "${baseline:-}" ] || probe list "$baseline" "$rows" | field seconds >>"$work/baseline"; }
   for i in $(seq 1 "$runs"); do
-    ours() { probe list "$exe" "$rows" | field seconds >>"$work/ours"; }
-    theirs() { probe run 'reg query HKCR\* /s' | field seconds >>"$work/theirs"; }
-    if (( i % 2 )); then ours; theirs; else theirs; ours; fi
+    if (( i % 2 )); then ours; theirs; base; else base; theirs; ours; fi
   done
   [ "$(wc -l <"$work/ours")" -eq "$runs" ] || { echo "bench: a list run failed" >&2; exit 1; }
+  if [ -n "${VERBOSE:-}" ]; then
+    for f in ours theirs baseline; do echo "  $f: $(tr '\n' ' ' <"$work/$f")"; done
+  fi
   ours_s=$(median <"$work/ours")
   theirs_s=$(median <"$work/theirs")
-  printf '%5d verbs (%d rows): Verbsmith %.3f s  reg query %.3f s  ratio %.2f\n' \
+  printf '%5d verbs (%d rows): Verbsmith %.3f s  reg query %.3f s  ratio %.2f' \
     "$count" "$rows" "$ours_s" "$theirs_s" "$(echo "$ours_s / $theirs_s" | bc -l)"
+  if [ -n "${baseline:-}" ]; then
+    base_s=$(median <"$work/baseline")
+    printf '  baseline %.3f s  ratio %.2f' "$base_s" "$(echo "$base_s / $theirs_s" | bc -l)"
+  fi
+  echo
   "$wine" reg import "$(win "$work/remove.reg")" >/dev/null 2>&1
   imported=
 done
