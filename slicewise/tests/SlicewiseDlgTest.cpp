@@ -103,6 +103,14 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
     EXPECT_EQ(_T("Vantorel Slicewise"), main.Caption());
 }
 
+TEST_F(SlicewiseWindow, OpensCentredOnTheScreen) {
+    RECT frame = {}, work = {};
+    GetWindowRect(window.Handle(), &frame);
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 1);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
+}
+
 TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFourUnitsInView) {
     main.Click(IDC_SIZE_USER);
     const HWND combo = main.Item(IDC_SIZE_UNIT);
