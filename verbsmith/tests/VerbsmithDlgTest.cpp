@@ -498,3 +498,23 @@ TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
     EXPECT_EQ(first, second) << "one brush for everything";
     ReleaseDC(window_.Handle(), dc);
 }
+
+// Without its language file the editor says so once and stays English: its
+// headings, the toggle button and its messages come from its built-in texts.
+TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    DeleteFile((program_ / _T("Verbsmithtrl.ini")).c_str());
+    Open();
+    EXPECT_EQ(tstrings{}, main_.BlankTexts());
+    EXPECT_EQ((tstrings{_T("Name"), _T("Category"), _T("Value / Command line")}),
+              (tstrings{Heading(0), Heading(1), Heading(2)}));
+    main_.Click(IDC_TOGGLE);
+    ClickRow(Row(_T("Scanner")));
+    main_.Click(IDC_TOGGLE);
+    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_NE(tstring::npos, ui_.messages[0].text.find(program_ / _T("Verbsmithtrl.ini")));
+    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
+              ui_.messages[1].text);
+    EXPECT_EQ(_T("Vantorel Verbsmith"), ui_.messages[1].caption);
+}
