@@ -13,9 +13,9 @@ const TCHAR kHomepageKey[] = _T("Homepage");
 const TCHAR kHandshakeValue[] = _T("active");
 const int kLanguagePromptText = 1;
 // Fixed: the language file that would translate it is the one in question.
-const TCHAR kUnusableLanguageFile[] =
-    _T("The language file %s is missing or cannot be read. ")
-    _T("The program shows its built-in English texts.");
+const TCHAR kUnusableLanguageFile[] = _T(
+    "The language file %s is missing or cannot be read. "
+    "The program shows its built-in English texts.");
 
 HINSTANCE Program() { return GetModuleHandle(nullptr); }
 }  // namespace
