@@ -12,6 +12,8 @@ const TCHAR kLanguageKey[] = _T("Language");
 const TCHAR kHomepageKey[] = _T("Homepage");
 const TCHAR kHandshakeValue[] = _T("active");
 const int kLanguagePromptText = 1;
+// Posted to itself: the window shows the unusable language file's report.
+const UINT kReportLanguageFile = WM_APP + 0x100;
 // Fixed: the language file that would translate it is the one in question.
 const TCHAR kUnusableLanguageFile[] = _T(
     "The language file %s is missing or cannot be read. "
@@ -59,12 +61,21 @@ void MainWindow::KeepTemplateTexts() {
 }
 
 // Once per window: a language change to the same broken file says nothing new.
+// The report waits until the window shows, so that it stands in front of the
+// window it speaks of.
 void MainWindow::ReportUnusableLanguageFile() {
     if (languageFileReported_)
         return;
     languageFileReported_ = true;
+    PostMessage(Handle(), kReportLanguageFile, 0, 0);
+}
+
+INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kReportLanguageFile)
+        return Dialog::HandleMessage(message, wParam, lParam);
     Ui().ShowMessage(Handle(), FormatText(kUnusableLanguageFile, {texts_.LanguageFilePath()}),
                      Control(Handle()).Text(), MB_OK | MB_ICONWARNING);
+    return TRUE;
 }
 
 void MainWindow::AddAboutItemOnce() {

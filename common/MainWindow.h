@@ -14,7 +14,8 @@
 //                    by table, OnTextsApplied
 // A menu item or control whose number the loaded section lacks shows the
 // template's text. When the language file gives no section at all, the
-// window says so once, naming the file, and shows its template's texts.
+// window says so once, naming the file, as soon as it is on screen (a posted
+// message), and shows its template's texts.
 #include "common/LanguageSelection.h"
 #include "common/PowerClass.h"
 #include "common/TextTables.h"
@@ -57,6 +58,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnHelp(const HELPINFO& info) override;   // the help file
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;

@@ -110,6 +110,7 @@ TEST_F(SlicewiseWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
     DeleteFile(file.c_str());
     CSlicewiseDlg bare;
     ASSERT_TRUE(bare.Create());
+    DialogDriver::Pump();   // the report comes once the window shows
     const DialogDriver shown(bare.Handle());
     EXPECT_EQ(tstrings{}, shown.BlankTexts({IDC_STATUS}));
     EXPECT_EQ(_T("Welcome to Vantorel Slicewise!"), shown.Text(IDC_WELCOME));

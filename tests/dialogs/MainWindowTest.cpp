@@ -232,6 +232,7 @@ TEST_P(UnusualLanguageFile, LeavesNoTextBlankAndNamesAnUnusableFileOnce) {
         files::Write(file, test.bytes);
     DialogDriver main = Open();
     window.Reinitialize();
+    DialogDriver::Pump();   // the report comes once the window shows
     EXPECT_EQ(tstrings{}, main.BlankTexts());
     EXPECT_EQ(test.usable ? _T("Hello") : _T("placeholder"), main.Text(IDC_TEST_LABEL));
     EXPECT_EQ(test.usable ? _T("  E&xit") : _T("E&xit"), MenuItemTextAt(GetSubMenu(main.Menu(), 0), 2));

@@ -117,6 +117,7 @@ TEST_F(ToolcrateWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
     EXPECT_EQ(tstrings{}, ui().BlankTexts());
     EXPECT_EQ(Description(english, 20, 22), Shown());
     EXPECT_EQ(english.GetText(211), MenuText({1, 0}));   // Diskscour
+    DialogDriver::Pump();   // the report comes once the window shows
     ASSERT_EQ(1u, recording.messages.size());
     EXPECT_NE(tstring::npos, recording.messages[0].text.find(file));
     EXPECT_EQ(_T("Vantorel Toolcrate 2"), recording.messages[0].caption);

@@ -505,6 +505,7 @@ TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
     AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
     DeleteFile((program_ / _T("Verbsmithtrl.ini")).c_str());
     Open();
+    DialogDriver::Pump();   // the report comes once the window shows
     EXPECT_EQ(tstrings{}, main_.BlankTexts());
     EXPECT_EQ((tstrings{_T("Name"), _T("Category"), _T("Value / Command line")}),
               (tstrings{Heading(0), Heading(1), Heading(2)}));
