@@ -4,7 +4,8 @@
 //   listprobe list EXE ROWS   starts EXE and polls its main window until it is
 //                             visible and its list holds at least ROWS rows
 //                             (0: until the count stays the same for 1 s),
-//                             then closes it; prints "list seconds=... rows=..."
+//                             then closes it; prints "list seconds=... rows=...
+//                             window=..." (window: until the hidden window existed)
 //   listprobe run COMMAND     runs COMMAND with its output going to NUL and
 //                             waits for its end; prints "run seconds=..."
 #include <windows.h>
@@ -84,10 +85,10 @@ int MeasureList(const wchar_t* exe, int expectedRows) {
         return 1;
     HWND window = nullptr;
     int rows = -1;
-    double filled = 0, lastChange = 0;
+    double found = 0, filled = 0, lastChange = 0;
     while (Now() - start < kGiveUpSeconds) {
-        if (!window)
-            window = MainWindowOf(process.dwProcessId);
+        if (!window && (window = MainWindowOf(process.dwProcessId)) != nullptr)
+            found = Now();
         if (window && IsWindowVisible(window)) {
             const int now = Rows(window);
             if (now != rows) {
@@ -110,7 +111,7 @@ int MeasureList(const wchar_t* exe, int expectedRows) {
     Finish(process);
     if (!filled)
         return 1;
-    std::printf("list seconds=%.4f rows=%d\n", filled - start, rows);
+    std::printf("list seconds=%.4f rows=%d window=%.4f\n", filled - start, rows, found - start);
     return 0;
 }
 
