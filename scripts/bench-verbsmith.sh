@@ -68,7 +68,7 @@ for count in $counts; do
   "$wine" reg import "$(win "$work/verbs.reg")" >/dev/null 2>&1
   # A first run learns the full row count (the prefix has entries of its own).
   rows=$(probe list "$exe" 0 | field rows)
-  [ -n "$rows" ] && [ "$rows" -ge "$count" ] || { echo "bench: the list did not fill" >&2; exit 1; }
+  if [ -z "$rows" ] || [ "$rows" -lt "$count" ]; then echo "bench: the list did not fill" >&2; exit 1; fi
   : >"$work/ours"; : >"$work/theirs"; : >"$work/baseline"
   ours() { probe list "$exe" "$rows" | field seconds >>"$work/ours"; }
   theirs() { probe run 'reg query HKCR\* /s' | field seconds >>"$work/theirs"; }
