@@ -202,13 +202,3 @@ TEST_F(Translation, WithoutASectionOnlyTheBuiltInEnglishTextsRemain) {
     DeleteFile((folder / _T("config.ini")).c_str());
     EXPECT_EQ(LoadedForEditor(40), _T("built-in forty"));
 }
-
-TEST_F(Translation, TheSectionsOwnTextsComeBeforeTheBuiltInOnes) {
-    files::Write(folder / _T("vstrl.ini"), "[1033]\r\n00040 own forty\r\n[EOL]\r\n");
-    Settings("[1033]");
-    CTranslation translation(kEditorDialects);
-    translation.Load();
-    EXPECT_TRUE(translation.Loaded());
-    EXPECT_TRUE(translation.Has(40));
-    EXPECT_EQ(translation.GetText(40), _T("own forty"));
-}
