@@ -1,8 +1,10 @@
 #include "common/MainWindow.h"
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
+#include "framework/Controls.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
+#include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
 
 namespace {
@@ -10,6 +12,12 @@ const TCHAR kLanguageKey[] = _T("Language");
 const TCHAR kHomepageKey[] = _T("Homepage");
 const TCHAR kHandshakeValue[] = _T("active");
 const int kLanguagePromptText = 1;
+// Posted to itself: the window shows the unusable language file's report.
+const UINT kReportLanguageFile = WM_APP + 0x100;
+// Fixed: the language file that would translate it is the one in question.
+const TCHAR kUnusableLanguageFile[] = _T(
+    "The language file %s is missing or cannot be read. "
+    "The program shows its built-in English texts.");
 
 HINSTANCE Program() { return GetModuleHandle(nullptr); }
 }  // namespace
@@ -30,14 +38,44 @@ void MainWindow::InitializeWindow(bool first) {
     if (first) {
         AddAboutItemOnce();
         SetIcons();
+        KeepTemplateTexts();
         OnFirstInitialisation();
     }
     texts_.Load();
+    if (!texts_.Loaded())
+        ReportUnusableLanguageFile();
     if (!OnTextsLoaded(first))
         return;
     ApplyMenuTexts();
-    ApplyControlTexts(Handle(), texts_, tables_.controlTexts);
+    ApplyControlTexts(Handle(), texts_, tables_.controlTexts, templateControls_);
     OnTextsApplied();
+}
+
+void MainWindow::KeepTemplateTexts() {
+    const HMENU bar = GetMenu(Handle());
+    for (size_t position = 0; position < tables_.menuTitles.size(); ++position)
+        templateTitles_.push_back(MenuItemTextAt(bar, static_cast<UINT>(position)));
+    for (const MenuItemText& item : tables_.menuItems)
+        templateItems_.push_back(MenuItemTextAt(GetSubMenu(bar, item.menu), item.position));
+    templateControls_ = CurrentControlTexts(Handle(), tables_.controlTexts);
+}
+
+// Once per window: a language change to the same broken file says nothing new.
+// The report waits until the window shows, so that it stands in front of the
+// window it speaks of.
+void MainWindow::ReportUnusableLanguageFile() {
+    if (languageFileReported_)
+        return;
+    languageFileReported_ = true;
+    PostMessage(Handle(), kReportLanguageFile, 0, 0);
+}
+
+INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kReportLanguageFile)
+        return Dialog::HandleMessage(message, wParam, lParam);
+    Ui().ShowMessage(Handle(), FormatText(kUnusableLanguageFile, {texts_.LanguageFilePath()}),
+                     Control(Handle()).Text(), MB_OK | MB_ICONWARNING);
+    return TRUE;
 }
 
 void MainWindow::AddAboutItemOnce() {
@@ -64,13 +102,17 @@ void MainWindow::ApplyMenuTexts() {
     const HMENU bar = GetMenu(Handle());
     if (!bar)
         return;
-    for (size_t position = 0; position < tables_.menuTitles.size(); ++position)
+    for (size_t position = 0; position < tables_.menuTitles.size(); ++position) {
+        const int text = tables_.menuTitles[position];
         SetMenuItemTextAt(bar, static_cast<UINT>(position),
-                          texts_.GetText(tables_.menuTitles[position]));
+                          texts_.Has(text) ? texts_.GetText(text) : templateTitles_[position]);
+    }
     for (size_t i = 0; i < tables_.menuItems.size(); ++i) {
         const MenuItemText& item = tables_.menuItems[i];
         const HMENU menu = GetSubMenu(bar, item.menu);
-        SetMenuItemTextAt(menu, item.position, _T("  ") + texts_.GetText(item.text));
+        SetMenuItemTextAt(menu, item.position, texts_.Has(item.text)
+                                                   ? _T("  ") + texts_.GetText(item.text)
+                                                   : templateItems_[i]);
         if (menuBitmaps_[i].Get())
             SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
     }

@@ -12,6 +12,10 @@
 //   first time only: About item, icons, OnFirstInitialisation
 //   every time:      Load the texts, OnTextsLoaded, menu and control texts
 //                    by table, OnTextsApplied
+// A menu item or control whose number the loaded section lacks shows the
+// template's text. When the language file gives no section at all, the
+// window says so once, naming the file, as soon as it is on screen (a posted
+// message), and shows its template's texts.
 #include "common/LanguageSelection.h"
 #include "common/PowerClass.h"
 #include "common/TextTables.h"
@@ -54,6 +58,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnHelp(const HELPINFO& info) override;   // the help file
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
@@ -97,6 +102,8 @@ protected:
 private:
     void AddAboutItemOnce();
     void SetIcons();
+    void KeepTemplateTexts();
+    void ReportUnusableLanguageFile();
     void ApplyMenuTexts();
     void ClearHandshake();
 
@@ -105,5 +112,8 @@ private:
     PowerClass power_;
     SolidBrush background_{kBackground};
     std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
+    // The template's texts of the tables' menu titles, items and controls.
+    tstrings templateTitles_, templateItems_, templateControls_;
     bool aboutItemAdded_ = false;
+    bool languageFileReported_ = false;
 };

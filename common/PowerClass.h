@@ -79,10 +79,15 @@ public:
     static const TCHAR kNoRegSz[];       // "No REG_SZ"
 };
 
-// 8-bit text files (settings and language files): each byte is one character
-// of the same code in the wide programs and stays as it is in the narrow one.
-// Lines end in CR LF or LF; a missing file reads as no lines.
+// Text files (settings and language files): 8-bit text, where each byte is
+// one character of the same code in the wide programs and stays as it is in
+// the narrow one; a file that begins with a UTF-16LE or a UTF-8 byte order
+// mark is read in that encoding, the mark skipped (the narrow program gets
+// its characters in the system code page). Lines end in CR LF or LF; a
+// missing file reads as no lines. Writing gives 8-bit text.
 namespace textfile {
+// The lines of a file's bytes.
+tstrings DecodeLines(const std::string& bytes);
 // False when the file cannot be read (the cause stays in GetLastError).
 bool ReadLines(const tstring& path, tstrings& lines);
 // Writes every line followed by CR LF through a temp file beside the file,

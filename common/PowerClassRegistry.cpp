@@ -7,7 +7,9 @@
 
 namespace {
 const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
-const DWORD kTextBufferChars = 55555;
+// Most values are short: the buffer starts small and grows to what the
+// registry asks for, so a long value is still read whole.
+const DWORD kTextBufferChars = 256;
 const DWORD kByteBufferSize = 32;
 
 struct Place {

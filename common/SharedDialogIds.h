@@ -6,6 +6,9 @@
 #define IDD_ABOUTBOX 100
 #define IDD_LANGUAGE_SELECTION 140
 
+// RCDATA: the program's copy of its language file (common/Translation.h).
+#define IDR_BUILTIN_TEXTS 1
+
 // About box: the icon and the version line.
 #define IDC_ABOUT_ICON 1101
 #define IDC_ABOUT_VERSION 1102

@@ -16,6 +16,40 @@ bool ReadBytes(const tstring& path, std::string& bytes) {
     return ok;
 }
 
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+const char kUtf16Mark[] = "\xFF\xFE";   // little-endian
+
+bool StartsWith(const std::string& bytes, const std::string& mark) {
+    return bytes.compare(0, mark.size(), mark) == 0;
+}
+
+std::wstring FromUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, &text[0], n);
+    return text;
+}
+
+std::wstring FromUtf16(const std::string& bytes) {
+    std::wstring text(bytes.size() / 2, L'\0');   // an odd last byte is no character
+    for (size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return text;
+}
+
+// Editors save "Unicode" files with a byte order mark; a file without one is
+// 8-bit text.
+tstring DecodeText(const std::string& bytes) {
+    if (StartsWith(bytes, kUtf16Mark))
+        return widetext::FromWide(FromUtf16(bytes.substr(sizeof kUtf16Mark - 1)));
+    if (StartsWith(bytes, kUtf8Mark))
+        return widetext::FromWide(FromUtf8(bytes.substr(sizeof kUtf8Mark - 1)));
+    return widetext::FromBytes(bytes);
+}
+
 // Writes all bytes to a new file and flushes them; the system's error code.
 DWORD WriteNewFile(const tstring& path, const std::string& bytes) {
     const FileHandle file(CreateFile(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -29,19 +63,26 @@ DWORD WriteNewFile(const tstring& path, const std::string& bytes) {
 }
 }
 
+tstrings DecodeLines(const std::string& bytes) {
+    const tstring text = DecodeText(bytes);
+    tstrings lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(_T('\n'), start);
+        size_t next = end == tstring::npos ? text.size() : end + 1;
+        if (end == tstring::npos) end = text.size();
+        if (end > start && text[end - 1] == _T('\r')) --end;
+        lines.push_back(text.substr(start, end - start));
+        start = next;
+    }
+    return lines;
+}
+
 bool ReadLines(const tstring& path, tstrings& lines) {
     lines.clear();
     std::string bytes;
     if (!ReadBytes(path, bytes)) return false;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
-        lines.push_back(widetext::FromBytes(bytes.substr(start, end - start)));
-        start = next;
-    }
+    lines = DecodeLines(bytes);
     return true;
 }
 

@@ -20,5 +20,12 @@ struct MenuItemText {
     UINT bitmap;
 };
 
+// The controls' texts as the window has them now (before any language text
+// is applied: the template's), in table order.
+tstrings CurrentControlTexts(HWND dialog, const std::vector<ControlText>& controls);
+// Gives each control its language text. A control whose number the loaded
+// section lacks gets its entry of templateTexts (in table order), or keeps
+// the text it has when there is none: no control is emptied by a missing text.
 void ApplyControlTexts(HWND dialog, const CTranslation& texts,
-                       const std::vector<ControlText>& controls);
+                       const std::vector<ControlText>& controls,
+                       const tstrings& templateTexts = {});

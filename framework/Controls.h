@@ -33,6 +33,24 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// Holds a control's drawing while it lives (WM_SETREDRAW), so that many
+// changes cost one repaint at the end instead of one each.
+class RedrawPause {
+public:
+    explicit RedrawPause(const Control& control) : hwnd_(control.Handle()) {
+        SendMessage(hwnd_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawPause() {
+        SendMessage(hwnd_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+private:
+    HWND hwnd_;
+};
+
 class Button : public Control {
 public:
     using Control::Control;
@@ -102,6 +120,8 @@ public:
     void SetImage(int row, int image);
     int Image(int row) const;
     int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    // Room for that many rows, allocated once before they are inserted.
+    void ReserveRows(size_t rows) { Send(LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL); }
     void DeleteRow(int row) { Send(LVM_DELETEITEM, static_cast<WPARAM>(row)); }
     void DeleteAll() { Send(LVM_DELETEALLITEMS); }
     // First selected row, -1 when none.

@@ -98,13 +98,16 @@ void CVerbsmithDlg::RefreshEntryList() {
         list.DeleteColumn(0);
     for (int i = 0; i < 3; ++i)
         list.InsertColumn(i, Texts().GetText(kColumns[i].text), kColumns[i].width);
+    const EntryList scanned = ScanEntryList(Power(), Texts());
+    const RedrawPause pause(list);
     list.DeleteAll();
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    list.ReserveRows(scanned.size());
 
     // Each list row carries the index of its entry: a row that cannot be
     // inserted leaves no entry behind.
     rows_.clear();
-    for (const EntryRow& row : ScanEntryList(Power(), Texts())) {
+    for (const EntryRow& row : scanned) {
         const int index = list.InsertRow(list.Count(), row.name, row.iconIndex,
                                          static_cast<LPARAM>(rows_.size()));
         if (index < 0)

@@ -72,6 +72,25 @@ TEST(TextFile, SplitsCrLfAndLfAndKeepsEmptyLines) {
     EXPECT_TRUE(lines.empty());
 }
 
+// Saved as "Unicode" or "UTF-8" by an editor, a file reads as the same
+// lines as its 8-bit form.
+TEST(TextFile, ByteOrderMarksChooseTheEncodingAndAreSkipped) {
+    const std::string latin1 = "[1031]\r\n00001 W\xE4hlen\nend";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : latin1) utf16 += std::string{c, '\0'};
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"8-bit", latin1},
+                 {"UTF-8 with its mark", "\xEF\xBB\xBF[1031]\r\n00001 W\xC3\xA4hlen\nend"},
+                 {"UTF-16LE with its mark", utf16},
+                 {"UTF-16LE, odd last byte", utf16 + "x"}};
+    for (const auto& test : cases)
+        EXPECT_EQ(textfile::DecodeLines(test.bytes),
+                  (tstrings{_T("[1031]"), _T("00001 W\xE4hlen"), _T("end")}))
+            << test.name;
+}
+
 TEST(Numbers, ParseDecimalIsPositional) {
     EXPECT_EQ(PowerClass::ParseDecimal(_T("00012")), 12);
     EXPECT_EQ(PowerClass::ParseDecimal(_T("0 012")), 12);

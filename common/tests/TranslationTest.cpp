@@ -110,11 +110,11 @@ TEST_F(Translation, ChosenLanguageIsUsedWithoutTheRegistry) {
     EXPECT_EQ(LoadedForEditor(2), _T("Fran\xE7" "ais"));
 }
 
-TEST_F(Translation, MarkerMustMatchTheWholeLine) {
-    Settings("[1031] ");
-    EXPECT_EQ(LoadedForEditor(2), _T(""));
-    Settings("");
-    EXPECT_EQ(LoadedForEditor(2), _T(""));
+TEST_F(Translation, MarkerTheFileLacksFallsBackToEnglish) {
+    for (const char* language : {"[1031] ", "[1040]", ""}) {
+        Settings(language);
+        EXPECT_EQ(LoadedForEditor(2), _T("English")) << language;
+    }
 }
 
 TEST_F(Translation, EmptyLanguageMatchesNoBlankLine) {
@@ -176,10 +176,29 @@ TEST_F(Translation, FileIsNamedByTheProductId) {
     EXPECT_EQ(translation.GetText(1), _T("without id"));
 }
 
-TEST_F(Translation, MissingFilesGiveNoTexts) {
-    Settings("[1033]");
-    DeleteFile((folder / _T("vstrl.ini")).c_str());
-    EXPECT_EQ(LoadedForEditor(1), _T(""));
+// This test program's built-in texts: number 40 in "[1033]", 41 in "[1031]".
+TEST_F(Translation, WithoutASectionOnlyTheBuiltInEnglishTextsRemain) {
+    const struct {
+        const char* name;
+        const char* bytes;   // nullptr: no file
+    } cases[] = {{"missing file", nullptr},
+                 {"empty file", ""},
+                 {"no section", "00001 stray\r\n[EOL]\r\n"},
+                 {"other section only", "[1036]\r\n00001 Choisissez\r\n[EOL]\r\n"},
+                 {"sections without texts", "[1031]\r\n[EOL]\r\n[1033]\r\n[EOL]\r\n"}};
+    Settings("[1031]");
+    for (const auto& test : cases) {
+        DeleteFile((folder / _T("vstrl.ini")).c_str());
+        if (test.bytes)
+            files::Write(folder / _T("vstrl.ini"), test.bytes);
+        CTranslation translation(kEditorDialects);
+        translation.Load();
+        EXPECT_FALSE(translation.Loaded()) << test.name;
+        EXPECT_FALSE(translation.Has(1)) << test.name;
+        EXPECT_EQ(translation.GetText(1), _T("")) << test.name;
+        EXPECT_EQ(translation.GetText(40), _T("built-in forty")) << test.name;
+        EXPECT_EQ(translation.GetText(41), _T("")) << test.name;
+    }
     DeleteFile((folder / _T("config.ini")).c_str());
-    EXPECT_EQ(LoadedForEditor(1), _T(""));
+    EXPECT_EQ(LoadedForEditor(40), _T("built-in forty"));
 }

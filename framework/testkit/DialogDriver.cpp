@@ -1,6 +1,7 @@
 #include "framework/testkit/DialogDriver.h"
 #include "framework/Controls.h"
 #include "framework/MessagePump.h"
+#include <algorithm>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -170,3 +171,57 @@ tstring DialogDriver::Cell(int id, int row, int column) const {
     return ListView(Item(id)).Cell(row, column);
 }
 int DialogDriver::SelectedRow(int id) const { return ListView(Item(id)).Selected(); }
+
+namespace {
+tstring Number(int number) {
+    TCHAR text[16];
+    wsprintf(text, _T("%d"), number);
+    return text;
+}
+
+// A button of any kind, or a static that shows its text (not a picture).
+bool ShowsText(HWND control) {
+    TCHAR name[16] = {};
+    GetClassName(control, name, 16);
+    const LONG style = GetWindowLong(control, GWL_STYLE);
+    if (lstrcmpi(name, _T("Button")) == 0)
+        return (style & BS_TYPEMASK) != BS_OWNERDRAW;
+    if (lstrcmpi(name, _T("Static")) != 0)
+        return false;
+    switch (style & SS_TYPEMASK) {
+    case SS_LEFT: case SS_CENTER: case SS_RIGHT: case SS_SIMPLE: case SS_LEFTNOWORDWRAP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AddBlankMenuItems(HMENU menu, const tstring& path, tstrings& blank) {
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFO item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+        GetMenuItemInfo(menu, static_cast<UINT>(i), TRUE, &item);
+        const tstring where = path + _T("/") + Number(i);
+        if (item.fType & MFT_SEPARATOR)
+            continue;
+        if (GetMenuString(menu, static_cast<UINT>(i), nullptr, 0, MF_BYPOSITION) <= 0)
+            blank.push_back(_T("menu ") + where.substr(1));
+        AddBlankMenuItems(item.hSubMenu, where, blank);
+    }
+}
+}  // namespace
+
+tstrings DialogDriver::BlankTexts(const std::vector<int>& emptyByDesign) const {
+    tstrings blank;
+    for (HWND control = GetWindow(dialog_, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(control);
+        if (IsWindowVisible(control) && ShowsText(control) &&
+            std::find(emptyByDesign.begin(), emptyByDesign.end(), id) == emptyByDesign.end() &&
+            GetWindowTextLength(control) == 0)
+            blank.push_back(_T("control ") + Number(id));
+    }
+    AddBlankMenuItems(Menu(), tstring(), blank);
+    return blank;
+}

@@ -72,6 +72,11 @@ public:
     tstring Cell(int id, int row, int column) const;
     int SelectedRow(int id) const;   // -1 when none
     HMENU Menu() const { return GetMenu(dialog_); }
+    // What shows an empty text where the user expects one: visible buttons,
+    // group boxes and text labels (not those listed as empty by design) and
+    // menu items that are no separators, as "control <id>" and
+    // "menu <position>/<position>...". Empty when nothing is blank.
+    tstrings BlankTexts(const std::vector<int>& emptyByDesign = {}) const;
 
 private:
     HWND Usable(int id) const;

@@ -103,6 +103,30 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
     EXPECT_EQ(_T("Vantorel Slicewise"), main.Caption());
 }
 
+// Without its language file the window says so once and shows its
+// template's and built-in English texts; only the status line is empty.
+TEST_F(SlicewiseWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
+    const tstring file = program.folder / _T("Slicewisetrl.ini");
+    DeleteFile(file.c_str());
+    CSlicewiseDlg bare;
+    ASSERT_TRUE(bare.Create());
+    DialogDriver::Pump();   // the report comes once the window shows
+    const DialogDriver shown(bare.Handle());
+    EXPECT_EQ(tstrings{}, shown.BlankTexts({IDC_STATUS}));
+    EXPECT_EQ(_T("Welcome to Vantorel Slicewise!"), shown.Text(IDC_WELCOME));
+    EXPECT_EQ((tstrings{_T("Bytes"), _T("KB"), _T("MB"), _T("GB")}), shown.ComboItems(IDC_SIZE_UNIT));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_NE(tstring::npos, ui.messages[0].text.find(file));
+}
+
+TEST_F(SlicewiseWindow, OpensCentredOnTheScreen) {
+    RECT frame = {}, work = {};
+    GetWindowRect(window.Handle(), &frame);
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 1);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
+}
+
 TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFourUnitsInView) {
     main.Click(IDC_SIZE_USER);
     const HWND combo = main.Item(IDC_SIZE_UNIT);

@@ -26,6 +26,7 @@ const char kLanguageFile[] =
 class TestWindow : public MainWindow {
 public:
     TestWindow() : MainWindow(Tables()) {}
+    void Reinitialize() { InitializeWindow(false); }
 
     int applied = 0;
     int stored = 0;
@@ -66,9 +67,9 @@ protected:
     }
     ~MainWindowTest() override { PowerClass::OverrideProgramFolder(tstring()); }
 
-    void Settings(const std::string& homepage) {
-        files::Write(folder / _T("config.ini"), "Product ID\r\nTest\r\nLanguage\r\n[1033]\r\n"
-                                                "Homepage\r\n" + homepage + "\r\n");
+    void Settings(const std::string& homepage, const std::string& language = "[1033]") {
+        files::Write(folder / _T("config.ini"), "Product ID\r\nTest\r\nLanguage\r\n" + language +
+                                                    "\r\nHomepage\r\n" + homepage + "\r\n");
     }
     DialogDriver Open() {
         EXPECT_NE(nullptr, window.Create());
@@ -197,6 +198,71 @@ TEST_F(MainWindowTest, AnEmptyHomepageOpensNothing) {
     DialogDriver main = Open();
     main.MenuCommand(ID_TEST_WEBSITE);
     EXPECT_TRUE(ui.shells.empty());
+}
+
+// A section of the test's language file as the user may have left it.
+const char kEnglish[] = "[1033]\r\n00001 Pick one\r\n00002 English\r\n00010 &File\r\n"
+                        "00011 &Language\r\n00012 E&xit\r\n00020 &Help\r\n00030 Hello\r\n[EOL]\r\n";
+
+std::string Utf16(const std::string& latin1) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : latin1) bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+struct LanguageFileCase {
+    const char* name;
+    const char* language;
+    bool present;
+    std::string bytes;
+    bool usable;   // its texts are shown; otherwise the template's and a message
+};
+
+void PrintTo(const LanguageFileCase& test, std::ostream* out) { *out << test.name; }
+
+class UnusualLanguageFile : public MainWindowTest,
+                            public testing::WithParamInterface<LanguageFileCase> {};
+
+TEST_P(UnusualLanguageFile, LeavesNoTextBlankAndNamesAnUnusableFileOnce) {
+    const LanguageFileCase& test = GetParam();
+    const tstring file = folder / _T("Testtrl.ini");
+    Settings("", test.language);
+    DeleteFile(file.c_str());
+    if (test.present)
+        files::Write(file, test.bytes);
+    DialogDriver main = Open();
+    window.Reinitialize();
+    DialogDriver::Pump();   // the report comes once the window shows
+    EXPECT_EQ(tstrings{}, main.BlankTexts());
+    EXPECT_EQ(test.usable ? _T("Hello") : _T("placeholder"), main.Text(IDC_TEST_LABEL));
+    EXPECT_EQ(test.usable ? _T("  E&xit") : _T("E&xit"), MenuItemTextAt(GetSubMenu(main.Menu(), 0), 2));
+    ASSERT_EQ(test.usable ? 0u : 1u, ui.messages.size());
+    if (!test.usable) {
+        EXPECT_NE(tstring::npos, ui.messages[0].text.find(file));
+        EXPECT_EQ(_T("Test window"), ui.messages[0].caption);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnusualLanguageFile,
+    testing::Values(LanguageFileCase{"missing", "[1033]", false, "", false},
+                    LanguageFileCase{"empty", "[1033]", true, "", false},
+                    LanguageFileCase{"utf16", "[1033]", true, Utf16(kEnglish), true},
+                    LanguageFileCase{"utf8mark", "[1033]", true, std::string("\xEF\xBB\xBF") + kEnglish,
+                                     true},
+                    LanguageFileCase{"unknownmarker", "[1040]", true, kEnglish, true}),
+    [](const testing::TestParamInfo<LanguageFileCase>& info) { return std::string(info.param.name); });
+
+// Even after a language change: the template's text, not the last language's.
+TEST_F(MainWindowTest, ATextTheSectionLacksKeepsTheTemplatesText) {
+    files::Write(folder / _T("Testtrl.ini"),
+                 std::string(kEnglish) + "[1031]\r\n00001 Eine\r\n00002 Deutsch\r\n[EOL]\r\n");
+    DialogDriver main = Open();
+    ChooseLanguage(main, _T("Deutsch"));
+    EXPECT_EQ(_T("placeholder"), main.Text(IDC_TEST_LABEL));
+    EXPECT_EQ(_T("&File"), MenuItemTextAt(main.Menu(), 0));
+    EXPECT_EQ(_T("&Language"), MenuItemTextAt(GetSubMenu(main.Menu(), 0), 0));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 enum class Way { kExit, kCloseBox, kEnter, kEscape };

@@ -108,6 +108,21 @@ TEST_F(ToolcrateWindow, StartShowsTheLanguagesTexts) {
     EXPECT_TRUE(recording.messages.empty());
 }
 
+// Without its language file the launcher says so once and stays English:
+// module buttons from the template, module menus and description built in.
+TEST_F(ToolcrateWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
+    const tstring file = folder / kLanguageFileName;
+    DeleteFile(file.c_str());
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(tstrings{}, ui().BlankTexts());
+    EXPECT_EQ(Description(english, 20, 22), Shown());
+    EXPECT_EQ(english.GetText(211), MenuText({1, 0}));   // Diskscour
+    DialogDriver::Pump();   // the report comes once the window shows
+    ASSERT_EQ(1u, recording.messages.size());
+    EXPECT_NE(tstring::npos, recording.messages[0].text.find(file));
+    EXPECT_EQ(_T("Vantorel Toolcrate 2"), recording.messages[0].caption);
+}
+
 // The dialog manager's keyboard handling, as the modal loop runs it.
 TEST_F(ToolcrateWindow, EnterStartsDiskscourAndEscapeCloses) {
     ASSERT_TRUE(Open());

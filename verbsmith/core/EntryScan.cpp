@@ -4,6 +4,7 @@
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
 #include "verbsmith/core/SendToFolder.h"
+#include <utility>
 
 namespace {
 
@@ -28,7 +29,7 @@ void ScanRegistryLocation(PowerClass& power, const tstring& location, const tstr
         row.kind = kind;
         power.subKey = row.keyPath;
         row.value = power.ReadRegistryText(PowerClass::kClassesRoot, _T(""));
-        list.push_back(row);
+        list.push_back(std::move(row));
     }
 }
 
@@ -63,7 +64,7 @@ void ScanSendToFolder(PowerClass& power, const CTranslation& translation, EntryL
         row.unreadableLink = row.value.empty();
         if (row.unreadableLink)
             row.value = translation.GetText(texts::kUnreadableLink);
-        list.push_back(row);
+        list.push_back(std::move(row));
     } while (FindNextFile(search.Get(), &found));
 }
 

@@ -550,3 +550,24 @@ TEST_F(MainWindowTest, RestoreFromBackupPutsARemovedEntryBack) {
     EXPECT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
     EXPECT_EQ(_T("The backup has been restored."), ui_.messages.back().text);
 }
+
+// Without its language file the editor says so once and stays English: its
+// headings, the toggle button and its messages come from its built-in texts.
+TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    DeleteFile((program_ / _T("Verbsmithtrl.ini")).c_str());
+    Open();
+    DialogDriver::Pump();   // the report comes once the window shows
+    EXPECT_EQ(tstrings{}, main_.BlankTexts());
+    EXPECT_EQ((tstrings{_T("Name"), _T("Category"), _T("Value / Command line")}),
+              (tstrings{Heading(0), Heading(1), Heading(2)}));
+    main_.Click(IDC_TOGGLE);
+    ClickRow(Row(_T("Scanner")));
+    main_.Click(IDC_TOGGLE);
+    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    ASSERT_EQ(2u, ui_.messages.size());
+    EXPECT_NE(tstring::npos, ui_.messages[0].text.find(program_ / _T("Verbsmithtrl.ini")));
+    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
+              ui_.messages[1].text);
+    EXPECT_EQ(_T("Vantorel Verbsmith"), ui_.messages[1].caption);
+}
