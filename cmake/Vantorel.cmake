@@ -89,3 +89,13 @@ function(vt_test name width)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ${props})
 endfunction()
+
+# vt_program_sources(<target> <program>...): the source folders of the
+# programs whose shipped files the target's tests stage
+# (tests/support/ProgramFolder.h), as <PROGRAM>_SOURCES.
+function(vt_program_sources target)
+  foreach(program ${ARGN})
+    string(TOUPPER ${program} name)
+    target_compile_definitions(${target} PRIVATE "${name}_SOURCES=\"${CMAKE_SOURCE_DIR}/${program}\"")
+  endforeach()
+endfunction()

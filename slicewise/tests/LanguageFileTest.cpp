@@ -4,7 +4,7 @@
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
 #include "framework/testkit/DialogDriver.h"
-#include "slicewise/tests/StagedProgram.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/LanguageFileCheck.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
@@ -18,7 +18,7 @@ const int kUsedTexts[] = {1,   2,   5,   10,  15,  20,  25,  30,  35,  40,  45, 
                           167, 200, 215, 220, 250, 255, 260, 265, 340, 341, 342, 343};
 
 std::string ShippedFile() {
-    return files::Read(tstring(SLICEWISE_SOURCES) + _T("\\Slicewisetrl.ini"));
+    return files::Read(SourceFile(SLICEWISE_SOURCES, _T("Slicewisetrl.ini")));
 }
 }  // namespace
 
@@ -53,13 +53,8 @@ TEST(LanguageFile, IsLatin1WithCrLfAndTheLanguageNamesInTheirPlace) {
 
 TEST(LanguageFile, TheShippedSettingsFoldEveryRegionalVariant) {
     RegistrySandbox sandbox;
-    StagedProgram program;
-    const tstring config = program.folder / _T("config.ini");
-    std::string settings = files::Read(config);
-    const std::string english = "Language\r\n[1033]\r\n";
-    ASSERT_NE(std::string::npos, settings.find(english));
-    files::Write(config, settings.replace(settings.find(english), english.size(),
-                                          "Language\r\n[----]\r\n"));
+    ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
+    program.SetLanguage("[----]");
     langfile::ExpectRegionalVariantsFold(
         [] {
             CTranslation texts(SlicewiseDialects());
@@ -70,7 +65,7 @@ TEST(LanguageFile, TheShippedSettingsFoldEveryRegionalVariant) {
 }
 
 TEST(LanguageFile, TheLanguageDialogListsTheFiveLanguagesAndShowsTheStoredOne) {
-    StagedProgram program;
+    ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
     CLanguageSelection dialog(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
     dialog.currentMarker = _T("[1043]");
     ASSERT_NE(nullptr, dialog.Create());

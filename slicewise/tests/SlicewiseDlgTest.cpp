@@ -4,7 +4,7 @@
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
 #include "slicewise/resource.h"
-#include "slicewise/tests/StagedProgram.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -78,7 +78,7 @@ protected:
     }
 
     RegistrySandbox registry;
-    StagedProgram program;
+    ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
     TempFolder data;
     RecordingUi ui;
     CSlicewiseDlg window;
@@ -106,7 +106,7 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
 // Without its language file the window says so once and shows its
 // template's and built-in English texts; only the status line is empty.
 TEST_F(SlicewiseWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
-    const tstring file = program.folder / _T("Slicewisetrl.ini");
+    const tstring file = program / _T("Slicewisetrl.ini");
     DeleteFile(file.c_str());
     CSlicewiseDlg bare;
     ASSERT_TRUE(bare.Create());
@@ -442,7 +442,7 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     ASSERT_EQ(1, modal.Handled());
 
     EXPECT_NE(std::string::npos,
-              files::Read(program.folder / _T("config.ini")).find("Language\r\n[1031]\r\n"));
+              files::Read(program / _T("config.ini")).find("Language\r\n[1031]\r\n"));
     EXPECT_EQ(_T("Datei &aufteilen"), main.Text(IDC_DIVIDE));
     EXPECT_EQ(_T("Willkommen bei Vantorel Slicewise!"), main.Text(IDC_WELCOME));
     TCHAR text[128];

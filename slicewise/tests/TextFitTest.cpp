@@ -7,7 +7,7 @@
 #include "slicewise/SlicewiseDlg.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
-#include "slicewise/tests/StagedProgram.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TextFit.h"
 #include <gtest/gtest.h>
@@ -15,16 +15,9 @@
 namespace {
 class TextFit : public testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override {
-        const tstring config = program.folder / _T("config.ini");
-        std::string settings = files::Read(config);
-        const std::string english = "Language\r\n[1033]\r\n";
-        ASSERT_NE(std::string::npos, settings.find(english));
-        files::Write(config, settings.replace(settings.find(english), english.size(),
-                                              "Language\r\n" + std::string(GetParam()) + "\r\n"));
-    }
+    void SetUp() override { program.SetLanguage(GetParam()); }
     RegistrySandbox sandbox;
-    StagedProgram program;
+    ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
     RecordingUi ui;
 };
 }  // namespace

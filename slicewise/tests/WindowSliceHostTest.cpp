@@ -3,7 +3,7 @@
 #include "slicewise/core/SliceTexts.h"
 #include "framework/testkit/DialogDriver.h"
 #include "slicewise/resource.h"
-#include "slicewise/tests/StagedProgram.h"
+#include "tests/support/ProgramFolder.h"
 #include <gtest/gtest.h>
 
 class WindowSliceHostTest : public ::testing::Test {
@@ -21,7 +21,7 @@ protected:
     }
     tstring StatusControl() { return DialogDriver(window.Handle()).Text(IDC_STATUS); }
 
-    StagedProgram program;
+    ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
     CSlicewiseDlg window;
     CTranslation texts{SlicewiseDialects()};
     tstring status;

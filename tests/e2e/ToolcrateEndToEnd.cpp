@@ -2,7 +2,7 @@
 // as a user would: a stand-in module (toolcrate_standin.exe) plays a module.
 // The launcher works on the prefix's real registry, so these tests run alone.
 #include <gtest/gtest.h>
-#include "toolcrate/tests/StagedFiles.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/ProgramWindows.h"
 #include "tests/support/TempFolder.h"
 #include <algorithm>
@@ -43,7 +43,6 @@ class ToolcrateEndToEnd : public testing::Test {
 protected:
     ToolcrateEndToEnd() {
         DeleteActiveValue();
-        StageLauncherFiles(install.Path(), _T("[1033]"));
         CopyFileA(WindowsPath(TOOLCRATE_EXE).c_str(), (install / "Toolcrate.exe").c_str(), FALSE);
         CreateDirectoryA((install / "Diskscour").c_str(), nullptr);
         CopyFileA(WindowsPath(STANDIN_EXE).c_str(), (install / "Diskscour\\dskscour.exe").c_str(),
@@ -108,7 +107,7 @@ protected:
         EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(launcher.hProcess, 10000));
     }
 
-    TempFolder install;
+    ProgramFolder install{TOOLCRATE_SOURCES, _T("toolcratetrl.ini")};
     PROCESS_INFORMATION launcher = {};
     HWND window = nullptr;
 };

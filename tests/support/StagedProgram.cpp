@@ -6,9 +6,8 @@ namespace {
 tstring FileName(const tstring& path) { return path.substr(path.find_last_of(_T("\\/")) + 1); }
 }
 
-StagedProgram::StagedProgram(const tstring& exe, const tstring& sources,
-                             const tstring& languageFile)
-    : exe_(exe), sources_(sources), languageFile_(languageFile) {}
+StagedProgram::StagedProgram(const tstring& exe, const char* sources, const tstring& languageFile)
+    : exe_(exe), folder_(sources, languageFile) {}
 
 StagedProgram::~StagedProgram() {
     if (!process_.hProcess)
@@ -20,13 +19,7 @@ StagedProgram::~StagedProgram() {
 }
 
 HWND StagedProgram::Start(const std::string& marker) {
-    std::string config = files::Read(sources_ + _T("\\config.ini"));
-    const size_t system = config.find("[----]");
-    if (system == std::string::npos)
-        throw std::runtime_error("StagedProgram: config.ini without \"[----]\"");
-    config.replace(system, 6, marker);
-    files::Write(folder_ / _T("config.ini"), config);
-    files::Write(folder_ / languageFile_, files::Read(sources_ + _T("\\") + languageFile_));
+    folder_.SetLanguage(marker);
     const tstring installed = folder_ / FileName(exe_);
     if (!CopyFile(exe_.c_str(), installed.c_str(), FALSE))
         throw std::runtime_error("StagedProgram: cannot copy the program");

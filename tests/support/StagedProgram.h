@@ -1,14 +1,13 @@
 #pragma once
-// A real program of the suite copied with its settings and language file into
-// a fresh folder and started there, as an installed program runs. The program
-// is ended, if it still runs, when the object goes.
-#include "tests/support/TempFolder.h"
+// A real program of the suite copied into its program folder
+// (tests/support/ProgramFolder.h) and started there, as an installed program
+// runs. The program is ended, if it still runs, when the object goes.
+#include "tests/support/ProgramFolder.h"
 
 class StagedProgram {
 public:
-    // exe: the built program; sources: the folder holding its config.ini and
-    // language file (languageFile: that file's name).
-    StagedProgram(const tstring& exe, const tstring& sources, const tstring& languageFile);
+    // exe: the built program; sources and languageFile: as for ProgramFolder.
+    StagedProgram(const tstring& exe, const char* sources, const tstring& languageFile);
     ~StagedProgram();
     StagedProgram(const StagedProgram&) = delete;
     StagedProgram& operator=(const StagedProgram&) = delete;
@@ -19,16 +18,14 @@ public:
     // Waits for the program to end; false when it still runs.
     bool WaitForExit() const;
 
-    const TempFolder& Folder() const { return folder_; }
+    const ProgramFolder& Folder() const { return folder_; }
     HANDLE Process() const { return process_.hProcess; }
     DWORD Id() const { return process_.dwProcessId; }
     HWND Window() const { return window_; }
 
 private:
     tstring exe_;
-    tstring sources_;
-    tstring languageFile_;
-    TempFolder folder_;
+    ProgramFolder folder_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "toolcrate/core/LauncherTexts.h"
-#include "StagedFiles.h"
+#include "tests/support/ProgramFolder.h"
 #include "toolcrate/core/ModuleLauncher.h"
 #include "toolcrate/core/SuiteModule.h"
 #include <algorithm>
@@ -13,6 +13,8 @@
 #include "tests/support/TempFolder.h"
 
 namespace {
+
+const TCHAR kLanguageFileName[] = _T("toolcratetrl.ini");
 
 std::string Narrow(const tstring& text) { return std::string(text.begin(), text.end()); }
 
@@ -28,13 +30,11 @@ std::vector<int> UsedNumbers() {
 
 class LanguageFileTest : public testing::TestWithParam<const char*> {
 protected:
-    ~LanguageFileTest() override { PowerClass::OverrideProgramFolder(_T("")); }
     void Load(const tstring& marker) {
-        StageLauncherFiles(folder.Path(), marker);
-        PowerClass::OverrideProgramFolder(folder.Path());
+        folder.SetLanguage(std::string(marker.begin(), marker.end()));
         texts.Load();
     }
-    TempFolder folder;
+    ProgramFolder folder{TOOLCRATE_SOURCES, kLanguageFileName};
     CTranslation texts{LauncherDialects()};
 };
 
@@ -43,19 +43,19 @@ protected:
 // The wide programs read each byte as the character of the same code, so the
 // file must be Latin-1 proper: no C1 control bytes, lines ending in CR LF.
 TEST(LanguageFile, IsLatin1WithCrLf) {
-    langfile::ExpectLatin1WithCrLf(files::Read(SourceFile(kLanguageFileName)));
+    langfile::ExpectLatin1WithCrLf(files::Read(SourceFile(TOOLCRATE_SOURCES, kLanguageFileName)));
 }
 
 // The language dialog takes the name from the second line after the marker.
 TEST(LanguageFile, SecondLineAfterEachMarkerNamesTheLanguage) {
     EXPECT_EQ(langfile::kShippedLanguages,
-              langfile::LanguageNames(files::Read(SourceFile(kLanguageFileName))));
+              langfile::LanguageNames(files::Read(SourceFile(TOOLCRATE_SOURCES, kLanguageFileName))));
 }
 
 // Every language has the numbers of English, filled in and formatted alike.
 TEST(LanguageFile, EveryLanguageHasEveryTextOfEnglish) {
     langfile::ExpectEveryTextOfEnglish(
-        langfile::Sections(files::Read(SourceFile(kLanguageFileName))));
+        langfile::Sections(files::Read(SourceFile(TOOLCRATE_SOURCES, kLanguageFileName))));
 }
 
 TEST_P(LanguageFileTest, EverySectionHasEveryText) {

@@ -2,7 +2,7 @@
 // window with each description the mouse can bring up, and the language
 // dialog.
 #include <gtest/gtest.h>
-#include "toolcrate/tests/StagedFiles.h"
+#include "tests/support/ProgramFolder.h"
 #include "toolcrate/core/LauncherTexts.h"
 #include "toolcrate/core/SuiteModule.h"
 #include "toolcrate/ToolcrateDlg.h"
@@ -17,14 +17,8 @@
 namespace {
 class TextFit : public testing::TestWithParam<const char*> {
 protected:
-    TextFit() {
-        const std::string marker = GetParam();
-        StageLauncherFiles(folder.Path(), tstring(marker.begin(), marker.end()));
-        PowerClass::OverrideProgramFolder(folder.Path());
-    }
-    ~TextFit() override { PowerClass::OverrideProgramFolder(_T("")); }
     RegistrySandbox sandbox;
-    TempFolder folder;
+    ProgramFolder folder{TOOLCRATE_SOURCES, _T("toolcratetrl.ini"), GetParam()};
     RecordingUi ui;
 };
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "toolcrate/core/LauncherTexts.h"
-#include "StagedFiles.h"
+#include "tests/support/ProgramFolder.h"
 #include "ToolcrateDlg.h"
 #include "resource.h"
 #include "common/SharedDialogIds.h"
@@ -15,6 +15,8 @@
 
 namespace {
 
+const TCHAR kLanguageFileName[] = _T("toolcratetrl.ini");
+
 const tstring kHandshakeKey = ModuleLauncher::kHandshakeKey;
 const TCHAR kUacKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System");
 
@@ -22,12 +24,7 @@ std::string Narrow(const tstring& text) { return std::string(text.begin(), text.
 
 class ToolcrateWindow : public testing::Test {
 protected:
-    ToolcrateWindow() {
-        StageLauncherFiles(folder.Path(), _T("[1033]"));
-        PowerClass::OverrideProgramFolder(folder.Path());
-        english.Load();
-    }
-    ~ToolcrateWindow() override { PowerClass::OverrideProgramFolder(_T("")); }
+    ToolcrateWindow() { english.Load(); }
 
     // Opens the window; false when it closed during its initialisation.
     bool Open() {
@@ -47,12 +44,11 @@ protected:
 
     // A language file section other than English, loaded for comparisons.
     CTranslation German() {
-        const tstring config = folder / _T("config.ini");
-        const std::string saved = files::Read(config);
-        StageLauncherFiles(folder.Path(), _T("[1031]"));
+        const std::string saved = folder.Settings();
+        folder.SetLanguage("[1031]");
         CTranslation german(LauncherDialects());
         german.Load();
-        files::Write(config, saved);
+        files::Write(folder / _T("config.ini"), saved);
         return german;
     }
     void PickLanguage(ModalDialogHandler& modal, const tstring& name) {
@@ -82,7 +78,7 @@ protected:
     }
 
     RegistrySandbox sandbox;
-    TempFolder folder;
+    ProgramFolder folder{TOOLCRATE_SOURCES, kLanguageFileName};
     RecordingUi recording;
     CTranslation english{LauncherDialects()};
     CToolcrateDlg dialog;

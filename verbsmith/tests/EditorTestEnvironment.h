@@ -5,7 +5,7 @@
 // "Shell Folders" key, a backup store of its own, and the recording UI double.
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/MachineClassesSandbox.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "verbsmith/core/EditorBackups.h"
 #include <gtest/gtest.h>
 
@@ -22,11 +22,11 @@ protected:
     // A file in the Send To folder that is no shell link.
     void AddUnreadableSendToFile(const tstring& name);
     // Replaces the "Language" value of the test's config.ini.
-    void SetLanguage(const std::string& marker);
-    std::string ConfigFile() const { return files::Read(program_ / _T("config.ini")); }
+    void SetLanguage(const std::string& marker) { program_.SetLanguage(marker); }
+    std::string ConfigFile() const { return program_.Settings(); }
 
     MachineClassesSandbox sandbox_;
-    TempFolder program_;
+    ProgramFolder program_{VERBSMITH_SOURCES, _T("Verbsmithtrl.ini")};
     TempFolder sendTo_;
     TempFolder backupFolder_;
     BackupStore backups_{backupFolder_.Path()};

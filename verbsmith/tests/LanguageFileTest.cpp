@@ -21,11 +21,7 @@ const int kUsedTexts[] = {
     672, 673, 674, 675, 676, 677};
 
 std::string ShippedFile() {
-    TCHAR path[MAX_PATH] = {};
-    GetModuleFileName(nullptr, path, MAX_PATH);
-    tstring folder = path;
-    folder.erase(folder.rfind(_T('\\')));
-    return files::Read(folder + _T("\\Verbsmithtrl.ini"));
+    return files::Read(SourceFile(VERBSMITH_SOURCES, _T("Verbsmithtrl.ini")));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include "toolcrate/core/LauncherTexts.h"
 #include "toolcrate/core/ModuleLauncher.h"
-#include "toolcrate/tests/StagedFiles.h"
+#include "tests/support/ProgramFolder.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
@@ -43,12 +43,7 @@ private:
 
 class ModuleLauncherTest : public testing::Test {
 protected:
-    ModuleLauncherTest() {
-        StageLauncherFiles(folder.Path(), _T("[1033]"));
-        PowerClass::OverrideProgramFolder(folder.Path());
-        texts.Load();
-    }
-    ~ModuleLauncherTest() override { PowerClass::OverrideProgramFolder(_T("")); }
+    ModuleLauncherTest() { texts.Load(); }
 
     const SuiteModule& Module(const TCHAR* name) {
         for (const SuiteModule& module : SuiteModules)
@@ -85,7 +80,7 @@ protected:
     }
 
     RegistrySandbox sandbox;
-    TempFolder folder;
+    ProgramFolder folder{TOOLCRATE_SOURCES, _T("toolcratetrl.ini")};
     std::vector<std::string> log;
     StartLoggingUi ui{log};
     FakeWindow window{log};
