@@ -57,12 +57,23 @@ TEXTS = {
     160: ("Opening part %d...", "Teil %d wird geöffnet..."),
     161: ("Reading part %d: %d%%", "Teil %d wird gelesen: %d%%"),
     165: ("The parts have been merged.", "Die Teile wurden zusammengefügt."),
-    166: ("The part %s is missing. Merging has stopped; the joined file holds the parts "
-          "before it.",
-          "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; die zusammengefügte Datei "
-          "enthält die Teile davor."),
-    167: ("The command was stopped. The files written so far remain.",
-          "Der Vorgang wurde abgebrochen. Die bisher geschriebenen Dateien bleiben erhalten."),
+    166: ("The part %s is missing. Merging has stopped; no joined file was written.",
+          "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; es wurde keine "
+          "zusammengefügte Datei geschrieben."),
+    170: ("Dividing was stopped. The parts written by this run have been removed.",
+          "Das Aufteilen wurde abgebrochen. Die bereits geschriebenen Teile wurden wieder "
+          "entfernt."),
+    171: ("Merging was stopped. No joined file was written; a file of that name that existed "
+          "before is unchanged.",
+          "Das Zusammenfügen wurde abgebrochen. Es wurde keine zusammengefügte Datei "
+          "geschrieben; eine schon vorhandene Datei dieses Namens ist unverändert."),
+    172: ("There is not enough memory to go on, so the command has stopped. An unfinished file "
+          "has been removed.",
+          "Der Arbeitsspeicher reicht nicht aus, daher wurde der Vorgang abgebrochen. Eine "
+          "unfertige Datei wurde entfernt."),
+    173: ("An unexpected error has stopped the command. An unfinished file has been removed.",
+          "Ein unerwarteter Fehler hat den Vorgang abgebrochen. Eine unfertige Datei wurde "
+          "entfernt."),
     200: ("&File", "&Datei"),
     215: ("&Language Selection", "&Sprachauswahl"),
     220: ("&Exit", "&Beenden"),
@@ -70,6 +81,24 @@ TEXTS = {
     255: ("Show &Help File", "&Hilfedatei anzeigen"),
     260: ("Go to Vantorel &Website", "Vantorel-&Website besuchen"),
     265: ("&About", "&Info über Slicewise"),
+    300: ("The part %s does not match its checksum in %s: it is damaged or belongs to another "
+          "set. Merging has stopped; no joined file was written.",
+          "Der Teil %s stimmt nicht mit seiner Prüfsumme in %s überein: er ist beschädigt oder "
+          "gehört zu einem anderen Satz. Das Zusammenfügen wurde abgebrochen; es wurde keine "
+          "zusammengefügte Datei geschrieben."),
+    301: ("The joined parts do not match the checksum of %s in %s: a part is damaged or belongs "
+          "to another set. Merging has stopped; no joined file was written.",
+          "Die zusammengefügten Teile stimmen nicht mit der Prüfsumme von %s in %s überein: "
+          "ein Teil ist beschädigt oder gehört zu einem anderen Satz. Das Zusammenfügen wurde "
+          "abgebrochen; es wurde keine zusammengefügte Datei geschrieben."),
+    302: ("There is not enough free space in %s: the parts and their checksum file need %s, but "
+          "the drive has only %s free. Nothing has been written.",
+          "In %s ist nicht genug Platz frei: Die Teile und ihre Prüfsummendatei brauchen %s, das "
+          "Laufwerk hat aber nur %s frei. Es wurde nichts geschrieben."),
+    303: ("The file system of %s (%s) holds files of at most %s, but the parts would be %s each. "
+          "Please choose a smaller part size. Nothing has been written.",
+          "Das Dateisystem von %s (%s) fasst Dateien von höchstens %s, die Teile wären aber je "
+          "%s groß. Bitte wählen Sie eine kleinere Teilgröße. Es wurde nichts geschrieben."),
 }
 
 SECTIONS = (("[1033]", 0), ("[1031]", 1))

@@ -355,7 +355,7 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
     EXPECT_EQ(IDCANCEL, window.Result());
     EXPECT_EQ(0, HandshakeValuesLeft());
     ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(_T("The command was stopped. The files written so far remain."),
+    EXPECT_EQ(_T("Dividing was stopped. The parts written by this run have been removed."),
               ui.messages.back().text);
     EXPECT_FALSE(files::Exists(Part(13)));
     // Every file was closed: the parts can go.

@@ -90,7 +90,8 @@ TEST_F(SlicewiseProgram, ACloseDuringADivideStopsItAndEndsTheProgram) {
         return TextOf(GetDlgItem(window, kStatus)).empty() ? nullptr : window;
     }));
     PostMessage(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(_T("The command was stopped. The files written so far remain."), AnswerMessage());
+    EXPECT_EQ(_T("Dividing was stopped. The parts written by this run have been removed."),
+              AnswerMessage());
     ASSERT_TRUE(slicewise.WaitForExit());
     EXPECT_FALSE(files::Exists(data / _T("out\\big.bin.00257.vtrl")));
     // The program closed its files: every part can go.
