@@ -68,7 +68,7 @@ private:
         }
         std::vector<BlockWorker*> workers = {&writer_};
         if (withManifest_)
-            workers.insert(workers.end(), {&partHashes_, &wholeHash_});
+            workers.insert(workers.end(), {&hashes_[0], &hashes_[1]});
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
         writer_.SetFile(&part_.File());
         for (ULONGLONG done = 0;;) {
@@ -129,11 +129,13 @@ private:
     }
 
     void WriteManifest() {
-        const std::vector<Sha256Digest>& digests = partHashes_.Finish(partNumber_);
         ManifestLines lines;
-        for (ULONGLONG n = 1; n <= digests.size(); ++n)
-            lines.emplace_back(FileNameOf(PartName(stem_, n)), digests[n - 1]);
-        lines.emplace_back(FileNameOf(stem_), wholeHash_.Final());
+        for (PartHashes& hashes : hashes_)
+            hashes.Finish(partNumber_);
+        for (ULONGLONG n = 1; n <= partNumber_; ++n)
+            lines.emplace_back(FileNameOf(PartName(stem_, n)),
+                               hashes_[hashes_[0].Hashes(n) ? 0 : 1].Digest(n));
+        lines.emplace_back(FileNameOf(stem_), hashes_[0].Whole());
         const std::string text = ManifestText(lines);
         manifest_.Create(ManifestPath(stem_));
         manifest_.File().Write(text.data(), text.size());
@@ -175,8 +177,9 @@ private:
     StagedFile part_;
     StagedFile manifest_;
     BlockWriter writer_;
-    PartHashes partHashes_;
-    WholeHash wholeHash_;
+    // Every other part each, on two threads; the first hashes the whole
+    // source too, in the same pass as its parts.
+    PartHashes hashes_[2] = {PartHashes(2, 0, true), PartHashes(2, 1)};
     std::unique_ptr<BlockPipeline> pipeline_;   // after the workers: it ends first
     ULONGLONG partNumber_ = 1;
     ULONGLONG counter_ = 0;

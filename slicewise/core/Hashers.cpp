@@ -2,18 +2,24 @@
 
 void PartHashes::Take(const CopyBlock& block) {
     CompleteUpTo(block.part - 1);
-    hash_.Update(block.bytes.data(), block.size);
-}
-
-const std::vector<Sha256Digest>& PartHashes::Finish(ULONGLONG lastPart) {
-    CompleteUpTo(lastPart);
-    return digests_;
+    if (!Hashes(block.part)) {
+        if (whole_)
+            wholeHash_.Update(block.bytes.data(), block.size);
+    } else if (whole_) {
+        Sha256::UpdateBoth(wholeHash_, hash_, block.bytes.data(), block.size);
+    } else {
+        hash_.Update(block.bytes.data(), block.size);
+    }
 }
 
 void PartHashes::CompleteUpTo(ULONGLONG part) {
-    while (digests_.size() < part) {
-        digests_.push_back(hash_.Final());
-        PartDone(digests_.size(), digests_.back());
+    for (; settled_ < part; ++settled_) {
+        const ULONGLONG n = settled_ + 1;
+        if (!Hashes(n))
+            continue;
+        digests_.resize(n);
+        digests_[n - 1] = hash_.Final();   // of no bytes when no block had them
+        PartDone(n, digests_[n - 1]);
     }
 }
 

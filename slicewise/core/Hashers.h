@@ -27,23 +27,38 @@ private:
     Sha256 hash_;
 };
 
-// The digest of each part on its own. A part that no block belongs to (the
-// empty last part after an exact multiple) has the digest of no bytes.
+// The digest of each part on its own: of every part, or of every lanes-th
+// from part lane + 1 on, so that the parts can be hashed on several threads
+// at once. With the whole, it hashes every block into the digest of all
+// blocks as well (the parts it hashes in the same pass). A part that no
+// block belongs to (the empty last part after an exact multiple) has the
+// digest of no bytes.
 class PartHashes : public BlockWorker {
 public:
+    explicit PartHashes(ULONGLONG lanes = 1, ULONGLONG lane = 0, bool whole = false)
+        : lanes_(lanes), lane_(lane), whole_(whole) {}
     void Take(const CopyBlock& block) override;
-    // After draining: the digests of parts 1 to lastPart.
-    const std::vector<Sha256Digest>& Finish(ULONGLONG lastPart);
+    // After draining: settles the parts up to lastPart.
+    void Finish(ULONGLONG lastPart) { CompleteUpTo(lastPart); }
+    // After Finish: the digest of one of this worker's parts.
+    const Sha256Digest& Digest(ULONGLONG part) const { return digests_[part - 1]; }
+    bool Hashes(ULONGLONG part) const { return (part - 1) % lanes_ == lane_; }
+    // After Finish, with the whole: the digest of all blocks.
+    Sha256Digest Whole() { return wholeHash_.Final(); }
 
 protected:
-    // Each part's digest, in order, once it is known.
+    // Each of this worker's parts' digest, in order, once it is known.
     virtual void PartDone(ULONGLONG part, const Sha256Digest& digest);
 
 private:
     void CompleteUpTo(ULONGLONG part);
 
-    Sha256 hash_;
-    std::vector<Sha256Digest> digests_;   // of parts 1 to digests_.size()
+    const ULONGLONG lanes_, lane_;
+    const bool whole_;
+    Sha256 hash_;         // of the part being hashed
+    Sha256 wholeHash_;
+    ULONGLONG settled_ = 0;                // parts 1 to settled_ are done with
+    std::vector<Sha256Digest> digests_;   // by part; of this worker's parts
 };
 
 // A part whose digest differs from the expected one, or that has none.
@@ -51,11 +66,12 @@ struct PartMismatch {
     ULONGLONG part;
 };
 
-// Checks each part's digest against the expected ones (of parts 1 to n):
-// raises PartMismatch at the first part that differs.
+// Checks the digest of each of its parts against the expected ones (of
+// parts 1 to n): raises PartMismatch at the first part that differs.
 class PartChecks : public PartHashes {
 public:
-    explicit PartChecks(const std::vector<Sha256Digest>& expected) : expected_(expected) {}
+    PartChecks(const std::vector<Sha256Digest>& expected, ULONGLONG lanes, ULONGLONG lane)
+        : PartHashes(lanes, lane), expected_(expected) {}
 
 private:
     void PartDone(ULONGLONG part, const Sha256Digest& digest) override;

@@ -60,9 +60,9 @@ private:
         host_.Status(SliceStep{slicetext::kMerging});
         FlashFolderBox();
         std::vector<BlockWorker*> workers = {&writer_};
-        if (partChecks_)
-            workers.push_back(partChecks_.get());
-        else if (wholeCheck_)
+        for (auto& checks : partChecks_)
+            workers.push_back(checks.get());
+        if (wholeCheck_)
             workers.push_back(&wholeHash_);
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
         writer_.SetFile(&joined_.File());
@@ -123,10 +123,13 @@ private:
             parts.push_back(line->second);
         }
         const auto whole = digests.find(FileNameOf(stem_));
-        if (!parts.empty())
-            partChecks_.reset(new PartChecks(parts));
-        else if (whole != digests.end())
+        if (!parts.empty()) {
+            // Every other part each, on two threads.
+            for (ULONGLONG lane = 0; lane < 2; ++lane)
+                partChecks_.emplace_back(new PartChecks(parts, 2, lane));
+        } else if (whole != digests.end()) {
             wholeCheck_.reset(new Sha256Digest(whole->second));
+        }
     }
 
     // The bytes of the parts that are there, for the progress of the whole.
@@ -147,8 +150,8 @@ private:
     // Raises a mismatch of parts 1 to lastPart, or of the whole.
     void CheckParts(ULONGLONG lastPart) {
         pipeline_->Drain();
-        if (partChecks_)
-            partChecks_->Finish(lastPart);
+        for (auto& checks : partChecks_)
+            checks->Finish(lastPart);
         if (wholeCheck_ && wholeHash_.Final() != *wholeCheck_)
             throw JoinedMismatch();
     }
@@ -198,7 +201,7 @@ private:
     BufferedFile part_;
     StagedFile joined_;
     BlockWriter writer_;
-    std::unique_ptr<PartChecks> partChecks_;
+    std::vector<std::unique_ptr<PartChecks>> partChecks_;
     std::unique_ptr<Sha256Digest> wholeCheck_;
     WholeHash wholeHash_;
     std::unique_ptr<BlockPipeline> pipeline_;   // after the workers: it ends first

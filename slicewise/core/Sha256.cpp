@@ -109,6 +109,28 @@ void Sha256::Update(const void* data, size_t size) {
     pendingSize_ = size;
 }
 
+void Sha256::UpdateBoth(Sha256& first, Sha256& second, const void* data, size_t size) {
+    const size_t pending = first.pendingSize_;
+    if (first.blocks_ != Sha256BlocksShaNi || second.blocks_ != Sha256BlocksShaNi ||
+        second.pendingSize_ != pending || std::memcmp(first.pending_, second.pending_, pending) != 0 ||
+        pending + size < 2 * sizeof pending_) {
+        first.Update(data, size);
+        second.Update(data, size);
+        return;
+    }
+    // Both fill their pending block from the same bytes, then run in one pass.
+    const BYTE* in = static_cast<const BYTE*>(data);
+    const size_t lead = pending == 0 ? 0 : sizeof pending_ - pending;
+    first.Update(in, lead);
+    second.Update(in, lead);
+    const size_t blocks = (size - lead) / 64;
+    Sha256BlocksShaNiTwice(first.state_, second.state_, in + lead, blocks);
+    first.length_ += blocks * 64;
+    second.length_ += blocks * 64;
+    first.Update(in + lead + blocks * 64, size - lead - blocks * 64);
+    second.Update(in + lead + blocks * 64, size - lead - blocks * 64);
+}
+
 Sha256Digest Sha256::Final() {
     const unsigned long long bits = length_ * 8;
     BYTE tail[128] = {0x80};

@@ -56,3 +56,21 @@ TEST(Sha256, ImplementationsAgreeWhateverThePiecesOfTheInput) {
         EXPECT_EQ(whole, HexDigest(pieces.Final())) << size << " in pieces";
     }
 }
+
+TEST(Sha256, TwoHashesFedTogetherComeOutAsEachAlone) {
+    // The whole has taken `before` bytes when the part's hash starts; pieces
+    // of odd and block sizes follow.
+    const std::string bytes = TestBytes(300000, 3);
+    for (const Implementation& implementation : Implementations()) {
+        for (size_t before : {0u, 64u, 10u}) {
+            Sha256 whole(implementation.blocks), part(implementation.blocks);
+            whole.Update(bytes.data(), before);
+            for (size_t at = before, piece = 1; at < bytes.size(); at += piece, piece = piece * 7 % 70001 + 1)
+                Sha256::UpdateBoth(whole, part, bytes.data() + at, std::min(piece, bytes.size() - at));
+            EXPECT_EQ(Digest(implementation.blocks, bytes), HexDigest(whole.Final()))
+                << implementation.name << ", " << before;
+            EXPECT_EQ(Digest(implementation.blocks, bytes.substr(before)), HexDigest(part.Final()))
+                << implementation.name << ", " << before;
+        }
+    }
+}
