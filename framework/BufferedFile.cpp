@@ -21,7 +21,22 @@ tstring ReplaceName(const TCHAR* pattern, const tstring& fileName) {
     return text;
 }
 
+class Win32Writes : public FileWriteSeam {
+public:
+    BOOL Write(HANDLE file, const tstring&, const void* data, DWORD count,
+               DWORD* written) override {
+        return WriteFile(file, data, count, written, nullptr);
+    }
+};
+
+Win32Writes realWrites;
+FileWriteSeam* currentWrites = &realWrites;
+
 }  // namespace
+
+FileWriteSeam& FileWrites() { return *currentWrites; }
+
+void SetFileWrites(FileWriteSeam* seam) { currentWrites = seam ? seam : &realWrites; }
 
 FileError FileError::FromLastError(DWORD osError, const tstring& fileName) {
     Cause cause = kGeneric;
@@ -79,31 +94,33 @@ void ReportFileError(HWND owner, const FileError& error, const tstring& caption)
 
 BufferedFile::~BufferedFile() { Abort(); }
 
-bool BufferedFile::OpenHandle(const tstring& path, Mode mode) {
+bool BufferedFile::OpenHandle(const tstring& path, Mode mode, const tstring& reportedName) {
     Abort();
     path_ = path;
+    reportedName_ = reportedName.empty() ? path : reportedName;
     mode_ = mode;
     begin_ = end_ = 0;
     const bool reading = mode == kRead;
+    const DWORD disposition =
+        reading ? OPEN_EXISTING : mode == kCreateNew ? CREATE_NEW : CREATE_ALWAYS;
     handle_ = CreateFile(path.c_str(), reading ? GENERIC_READ : GENERIC_WRITE, 0, nullptr,
-                         reading ? OPEN_EXISTING : CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+                         disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     return handle_ != INVALID_HANDLE_VALUE;
 }
 
-void BufferedFile::Open(const tstring& path, Mode mode) {
-    if (!OpenHandle(path, mode)) {
+void BufferedFile::Open(const tstring& path, Mode mode, const tstring& reportedName) {
+    if (!OpenHandle(path, mode, reportedName)) {
         const DWORD osError = GetLastError();
-        throw FileError::FromLastError(osError, path);
+        throw FileError::FromLastError(osError, reportedName_);
     }
 }
 
-bool BufferedFile::TryOpenRead(const tstring& path) { return OpenHandle(path, kRead); }
+bool BufferedFile::TryOpenRead(const tstring& path) { return OpenHandle(path, kRead, tstring()); }
 
 bool BufferedFile::IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
 void BufferedFile::Raise(FileError::Cause cause, DWORD osError) const {
-    throw FileError(cause, osError, path_);
+    throw FileError(cause, osError, reportedName_);
 }
 
 size_t BufferedFile::Fill() {
@@ -156,7 +173,7 @@ bool BufferedFile::WriteOut(const BYTE* data, size_t count, DWORD& osError) {
     while (count > 0) {
         const DWORD chunk = static_cast<DWORD>(std::min(count, kMaxCall));
         DWORD written = 0;
-        if (!WriteFile(handle_, data, chunk, &written, nullptr)) {
+        if (!FileWrites().Write(handle_, path_, data, chunk, &written)) {
             osError = GetLastError();
             return false;
         }
@@ -209,7 +226,7 @@ ULONGLONG BufferedFile::Length() const {
     if (!GetFileSizeEx(handle_, &size))
         Raise(FileError::kGeneric, GetLastError());
     ULONGLONG length = static_cast<ULONGLONG>(size.QuadPart);
-    if (mode_ == kCreateWrite)
+    if (mode_ != kRead)
         length += end_;
     return length;
 }
@@ -225,18 +242,22 @@ void BufferedFile::Close() {
     if (!IsOpen())
         return;
     DWORD osError = 0;
-    const bool written = mode_ != kCreateWrite || end_ == 0 ||
+    const bool written = mode_ == kRead || end_ == 0 ||
                          WriteOut(buffer_.data(), end_, osError);
     CloseHandleOnly();
     if (!written)
         Raise(IsDiskFull(osError) ? FileError::kDiskFull : FileError::kGeneric, osError);
 }
 
-void BufferedFile::Abort() {
+void BufferedFile::Abort() noexcept {
     if (!IsOpen())
         return;
     DWORD ignored = 0;
-    if (mode_ == kCreateWrite && end_ > 0)
-        WriteOut(buffer_.data(), end_, ignored);
+    try {
+        if (mode_ != kRead && end_ > 0)
+            WriteOut(buffer_.data(), end_, ignored);
+    } catch (...) {
+        // A write seam that throws: the file is closed all the same.
+    }
     CloseHandleOnly();
 }

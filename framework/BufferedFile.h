@@ -2,6 +2,9 @@
 // A file with a buffer of its own, for the byte and block copies of the
 // splitter. Failures raise FileError, which carries the cause and the file
 // name; the command that catches it reports it with ReportFileError.
+// Every write reaches the disk through FileWrites(), which tests replace to
+// make a chosen write fail with its real error code (a full disk cannot be
+// had on demand).
 #include "framework/TString.h"
 
 class FileError {
@@ -27,13 +30,16 @@ public:
     enum Mode {
         kRead,          // read, no sharing; raises on failure
         kCreateWrite,   // create or truncate for writing, no sharing; raises on failure
+        kCreateNew,     // as kCreateWrite, but an existing file is an error (ERROR_FILE_EXISTS)
     };
     BufferedFile() = default;
     ~BufferedFile();   // closes without raising
     BufferedFile(const BufferedFile&) = delete;
     BufferedFile& operator=(const BufferedFile&) = delete;
 
-    void Open(const tstring& path, Mode mode);
+    // Errors name reportedName when one is given (a file written under a
+    // temporary name is reported by the name the user knows), else path.
+    void Open(const tstring& path, Mode mode, const tstring& reportedName = tstring());
     // Opens for reading without raising; false on failure, with the cause
     // left in GetLastError.
     bool TryOpenRead(const tstring& path);
@@ -52,12 +58,12 @@ public:
     void Close();
     // Closes without raising (after an error, or on a stop request); bytes
     // still buffered are written as far as the file takes them.
-    void Abort();
+    void Abort() noexcept;
 
     static const size_t kBufferSize = 64 * 1024;
 
 private:
-    bool OpenHandle(const tstring& path, Mode mode);
+    bool OpenHandle(const tstring& path, Mode mode, const tstring& reportedName);
     [[noreturn]] void Raise(FileError::Cause cause, DWORD osError) const;
     size_t Fill();
     bool WriteOut(const BYTE* data, size_t count, DWORD& osError);
@@ -66,8 +72,25 @@ private:
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     tstring path_;
+    tstring reportedName_;
     Mode mode_ = kRead;
     std::vector<BYTE> buffer_ = std::vector<BYTE>(kBufferSize);
     size_t begin_ = 0;   // reading: next unread byte in buffer_
     size_t end_ = 0;     // reading: end of the valid bytes; writing: bytes pending
 };
+
+// The one call through which BufferedFile writes. It may be called on any
+// thread that writes a file.
+class FileWriteSeam {
+public:
+    virtual ~FileWriteSeam() = default;
+    // WriteFile of count bytes to file, which was opened as path.
+    virtual BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
+                       DWORD* written) = 0;
+};
+
+// The seam in force; never null.
+FileWriteSeam& FileWrites();
+// Installs a replacement (tests; not while a file is being written);
+// nullptr restores WriteFile.
+void SetFileWrites(FileWriteSeam* seam);

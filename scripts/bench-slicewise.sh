@@ -4,7 +4,10 @@
 # slicebench (slicewise/core/bench):
 #   divide 1 GiB into 100 MiB parts    against  GNU split -b 100M
 #   merge those parts                  against  dd bs=64k of each part in turn
-# as medians of PAIRS alternating pairs (default 5); then the peak working set
+# each without a checksum file, with one (SHA instructions where the
+# processor has them) and with one on the portable SHA-256, and split with
+# two sha256sum passes (what a careful user would run), as medians of PAIRS
+# alternating rounds (default 5); then the peak working set
 # of a divide and a merge of a sparse source over 4 GiB (user-defined part
 # size) against the driver's idle working set, with the joined file compared
 # to the source.
@@ -46,58 +49,84 @@ run_ours() {
 
 src=$work/source.bin
 head -c $((1024 * 1024 * 1024)) /dev/urandom >"$src"
-mkdir -p "$work/ours" "$work/split"
 
-: >"$work/divide.ours"; : >"$work/divide.ours.inner"; : >"$work/divide.split"
-: >"$work/merge.ours"; : >"$work/merge.ours.inner"; : >"$work/merge.dd"; : >"$work/idle.wall"
-for i in $(seq 1 "$pairs"); do
-  rm -f "$work"/ours/* "$work"/split/*
-  divide_ours() {
-    run_ours divide "$(win "$src")" "$(win "$work/ours")" 7 100 2 >>"$work/divide.ours"
-    field seconds <"$work/last" >>"$work/divide.ours.inner"
-  }
-  divide_split() {
-    local t0 t1
-    t0=$(now)
-    split -b 100M -d -a 5 --numeric-suffixes=1 --additional-suffix=.vtrl "$src" "$work/split/source.bin."
-    t1=$(now)
-    elapsed "$t0" "$t1" >>"$work/divide.split"
-  }
-  merge_ours() {
-    rm -f "$work/ours/source.bin"
-    run_ours merge "$(win "$work/ours/source.bin.00001.vtrl")" >>"$work/merge.ours"
-    field seconds <"$work/last" >>"$work/merge.ours.inner"
-    cmp -s "$src" "$work/ours/source.bin" || { echo "merge: joined file differs" >&2; exit 1; }
-  }
-  merge_dd() {
-    local t0 t1
-    rm -f "$work/split/joined.bin"
-    t0=$(now)
-    for part in "$work"/split/source.bin.*.vtrl; do
-      dd if="$part" bs=64k status=none
-    done >"$work/split/joined.bin"
-    t1=$(now)
-    elapsed "$t0" "$t1" >>"$work/merge.dd"
-  }
-  if (( i % 2 )); then divide_ours; divide_split; else divide_split; divide_ours; fi
-  # Same parts as split's, plus the empty part after an exact multiple.
+# Each variant of ours: a file suffix and the driver's options. "plain" is
+# the set without a checksum file (as older versions made it), "sha" with it
+# on the hashing path the processor offers, "portable" with it on the
+# portable SHA-256.
+variants=(plain sha portable)
+declare -A options=([plain]="--no-checksums" [sha]="" [portable]="--portable-sha")
+for v in "${variants[@]}"; do
+  : >"$work/divide.$v"; : >"$work/divide.$v.inner"; : >"$work/merge.$v"; : >"$work/merge.$v.inner"
+done
+: >"$work/divide.split"; : >"$work/merge.dd"; : >"$work/careful"; : >"$work/idle.wall"
+
+ours() {   # variant: divide, check the parts against split's, merge, compare
+  local v=$1
+  rm -rf "$work/ours"; mkdir -p "$work/ours"
+  # shellcheck disable=SC2086
+  run_ours divide "$(win "$src")" "$(win "$work/ours")" 7 100 2 ${options[$v]} >>"$work/divide.$v"
+  field seconds <"$work/last" >>"$work/divide.$v.inner"
+  [ "$v" = sha ] && sha_path=$(field sha <"$work/last")
   for part in "$work"/split/source.bin.*.vtrl; do
     cmp -s "$part" "$work/ours/$(basename "$part")" || { echo "divide: $part differs" >&2; exit 1; }
   done
-  if (( i % 2 )); then merge_ours; merge_dd; else merge_dd; merge_ours; fi
+  # shellcheck disable=SC2086
+  run_ours merge "$(win "$work/ours/source.bin.00001.vtrl")" ${options[$v]/--no-checksums/} \
+    >>"$work/merge.$v"
+  field seconds <"$work/last" >>"$work/merge.$v.inner"
+  cmp -s "$src" "$work/ours/source.bin" || { echo "merge ($v): joined file differs" >&2; exit 1; }
+  if [ "$v" = sha ]; then   # GNU sha256sum accepts our checksum file
+    (cd "$work/ours" && sha256sum --quiet -c source.bin.sha256) ||
+      { echo "sha256sum -c failed" >&2; exit 1; }
+  fi
+}
+references() {   # GNU split, the dd concatenation, and split with two sha256sum passes
+  local t0 t1
+  rm -rf "$work/split"; mkdir -p "$work/split"
+  t0=$(now)
+  split -b 100M -d -a 5 --numeric-suffixes=1 --additional-suffix=.vtrl "$src" "$work/split/source.bin."
+  t1=$(now)
+  elapsed "$t0" "$t1" >>"$work/divide.split"
+  t0=$(now)
+  sha256sum "$work"/split/source.bin.*.vtrl >/dev/null
+  sha256sum "$src" >/dev/null
+  t1=$(now)
+  echo "$(tail -n1 "$work/divide.split") + $(elapsed "$t0" "$t1")" | bc -l >>"$work/careful"
+  t0=$(now)
+  for part in "$work"/split/source.bin.*.vtrl; do
+    dd if="$part" bs=64k status=none
+  done >"$work/joined.bin"
+  t1=$(now)
+  elapsed "$t0" "$t1" >>"$work/merge.dd"
+  rm -f "$work/joined.bin"
+}
+for i in $(seq 1 "$pairs"); do
+  if (( i % 2 )); then
+    references; for v in "${variants[@]}"; do ours "$v"; done
+  else
+    for v in "${variants[@]}"; do ours "$v"; done; references   # split's parts of the round before
+  fi
   run_ours idle >>"$work/idle.wall"
 done
-rm -f "$src" "$work"/ours/* "$work"/split/*
+rm -f "$src"; rm -rf "$work/ours" "$work/split"
 
 report() {   # label, ours file, ours inner file, reference file, reference name
   local ours inner ref
   ours=$(median <"$2"); inner=$(median <"$3"); ref=$(median <"$4")
-  printf '%-7s ours %6.3f s (command alone %6.3f s)  %-5s %6.3f s  ratio %.2f (alone %.2f)\n' \
+  printf '%-17s ours %6.3f s (command alone %6.3f s)  %-5s %6.3f s  ratio %.2f (alone %.2f)\n' \
     "$1" "$ours" "$inner" "$5" "$ref" "$(echo "$ours / $ref" | bc -l)" "$(echo "$inner / $ref" | bc -l)"
 }
-echo "1 GiB in 100 MiB parts on $shm, medians of $pairs alternating pairs:"
-report divide "$work/divide.ours" "$work/divide.ours.inner" "$work/divide.split" split
-report merge "$work/merge.ours" "$work/merge.ours.inner" "$work/merge.dd" dd
+echo "1 GiB in 100 MiB parts on $shm, medians of $pairs alternating rounds (uptime: $(uptime | sed 's/.*load/load/')):"
+report "divide, no sums" "$work/divide.plain" "$work/divide.plain.inner" "$work/divide.split" split
+report "divide, $sha_path" "$work/divide.sha" "$work/divide.sha.inner" "$work/divide.split" split
+report "divide, portable" "$work/divide.portable" "$work/divide.portable.inner" "$work/divide.split" split
+printf '%-17s split + sha256sum of the parts and of the source: %6.3f s  ratio %.2f to split\n' \
+  "careful user" "$(median <"$work/careful")" \
+  "$(echo "$(median <"$work/careful") / $(median <"$work/divide.split")" | bc -l)"
+report "merge, no sums" "$work/merge.plain" "$work/merge.plain.inner" "$work/merge.dd" dd
+report "merge, verified" "$work/merge.sha" "$work/merge.sha.inner" "$work/merge.dd" dd
+report "merge, portable" "$work/merge.portable" "$work/merge.portable.inner" "$work/merge.dd" dd
 printf 'start and end of the driver under Wine alone (idle): %.3f s\n' "$(median <"$work/idle.wall")"
 
 # Memory: a sparse source of 4 GiB + 12345 bytes with marks here and there,

@@ -54,7 +54,6 @@ enum : int {
     kCloseQuestion = 340,   // a run goes on: stop it and close?
     kStopButton = 341,      // the running command's button during the run
     kShutdownReason = 342,  // why the session should wait
-    kRunBroke = 343,        // the run ended on an unexpected error
 };
 const int kDefaultUnit = 1;   // KB
 
@@ -212,7 +211,7 @@ void CSlicewiseDlg::Run(const std::function<void()>& command) {
     try {
         command();
     } catch (...) {
-        Ui().ShowMessage(Handle(), Texts().GetText(kRunBroke), Texts().GetText(slicetext::kCaption),
+        Ui().ShowMessage(Handle(), Texts().GetText(slicetext::kUnexpected), Texts().GetText(slicetext::kCaption),
                          MB_OK | MB_ICONSTOP);
     }
     Ui().UnblockShutdown(Handle());

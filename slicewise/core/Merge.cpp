@@ -2,10 +2,14 @@
 #include "framework/BufferedFile.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
+#include "slicewise/core/Hashers.h"
+#include "slicewise/core/Manifest.h"
 #include "slicewise/core/PartNames.h"
 #include "slicewise/core/ProgressSteps.h"
 #include "slicewise/core/SliceTexts.h"
+#include "slicewise/core/StagedFile.h"
 #include <algorithm>
+#include <new>
 
 const TCHAR kPartFilter[] = _T("Vantorel divided files (*.00001.vtrl)|*.00001.vtrl");
 
@@ -13,6 +17,9 @@ namespace {
 
 const TCHAR kFlashText[] = _T("<x>");
 const DWORD kFlashMilliseconds = 50;
+
+// The joined bytes differ from the checksum of the whole.
+struct JoinedMismatch {};
 
 // One run of the command: its files and counters live only while it runs.
 class MergeRun {
@@ -24,11 +31,22 @@ public:
         try {
             return Copy();
         } catch (const FileError& error) {
-            // The joined file keeps what was written; the status line its last text.
-            part_.Abort();
-            joined_.Abort();
+            // The status line keeps its last text.
+            Abandon();
             ReportFileError(host_.Owner(), error, kSlicewiseName);
             return SliceOutcome::kFailed;
+        } catch (const PartMismatch& mismatch) {
+            return EndEarly(FormatText(host_.Text(slicetext::kPartMismatch),
+                                       {PartName(stem_, mismatch.part), ManifestPath(stem_)}),
+                            SliceOutcome::kFailed);
+        } catch (const JoinedMismatch&) {
+            return EndEarly(FormatText(host_.Text(slicetext::kJoinedMismatch),
+                                       {FileNameOf(stem_), ManifestPath(stem_)}),
+                            SliceOutcome::kFailed);
+        } catch (const std::bad_alloc&) {
+            return EndEarly(host_.Text(slicetext::kOutOfMemory), SliceOutcome::kFailed);
+        } catch (...) {
+            return EndEarly(host_.Text(slicetext::kUnexpected), SliceOutcome::kFailed);
         }
     }
 
@@ -36,33 +54,106 @@ private:
     SliceOutcome Copy() {
         part_.Open(PartName(stem_, partNumber_), BufferedFile::kRead);
         partSize_ = part_.Length();
-        joined_.Open(stem_, BufferedFile::kCreateWrite);
+        ReadManifest();
+        const ULONGLONG total = PartsTotal();
+        joined_.Create(stem_);
         host_.Status(SliceStep{slicetext::kMerging});
         FlashFolderBox();
-        std::vector<BYTE> block(kCopyBlock);
-        for (;;) {
+        std::vector<BlockWorker*> workers = {&writer_};
+        for (auto& checks : partChecks_)
+            workers.push_back(checks.get());
+        if (wholeCheck_)
+            workers.push_back(&wholeHash_);
+        pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
+        writer_.SetFile(&joined_.File());
+        for (ULONGLONG done = 0;;) {
             // A part ends the set when it runs out before partSize bytes;
             // an empty part 1 (partSize 0) ends it at once.
+            CopyBlock& block = pipeline_->Next();
             const size_t want =
-                static_cast<size_t>(std::min<ULONGLONG>(block.size(), partSize_ - counter_));
-            const size_t got = want == 0 ? 0 : part_.Read(block.data(), want);
-            if (got == 0)
+                static_cast<size_t>(std::min<ULONGLONG>(block.bytes.size(), partSize_ - counter_));
+            block.size = want == 0 ? 0 : part_.Read(block.bytes.data(), want);
+            if (block.size == 0)
                 break;
-            joined_.Write(block.data(), got);
+            block.part = partNumber_;
+            pipeline_->Submit(block);
             ReportProgressSteps(host_, slicetext::kMergeProgress, partNumber_, partSize_,
-                                counter_, counter_ + got);
-            counter_ += got;
-            if (counter_ == partSize_ && !NextPart())
+                                counter_, counter_ + block.size);
+            counter_ += block.size;
+            done += block.size;
+            if (counter_ == partSize_ && !NextPart()) {
+                // A damaged part before the gap says more than the gap.
+                CheckParts(partNumber_ - 1);
                 return EndEarly(FormatText(host_.Text(slicetext::kMissingPart),
                                            {PartName(stem_, partNumber_)}),
                                 SliceOutcome::kFailed);
+            }
+            host_.Progress(done, std::max(done, total));
             if (!host_.KeepGoing())
-                return EndEarly(host_.Text(slicetext::kStopped), SliceOutcome::kStopped);
+                return EndEarly(host_.Text(slicetext::kMergeStopped), SliceOutcome::kStopped);
         }
-        // Closed before the message: a failing last write must not follow a success.
-        Finish();
+        // Named only when joined and checked: a failing last write must not
+        // follow a success either.
+        CheckParts(partNumber_);
+        joined_.Commit();
+        part_.Close();
+        host_.Status(SliceStep{slicetext::kEmpty});
         ShowSliceMessage(host_, host_.Text(slicetext::kMerged), caption_);
         return SliceOutcome::kDone;
+    }
+
+    // The set's checksum file, when there is one: the digests of its parts
+    // from part 1 on, or else the digest of the joined file. A file that
+    // names neither is another one's and is not used.
+    void ReadManifest() {
+        const tstring path = ManifestPath(stem_);
+        if (GetFileAttributes(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return;
+        BufferedFile file;
+        file.Open(path, BufferedFile::kRead);
+        std::string text(static_cast<size_t>(file.Length()), '\0');
+        text.resize(file.Read(&text[0], text.size()));
+        file.Close();
+        const ManifestDigests digests = ParseManifest(text);
+        std::vector<Sha256Digest> parts;
+        for (ULONGLONG n = 1;; ++n) {
+            const auto line = digests.find(FileNameOf(PartName(stem_, n)));
+            if (line == digests.end())
+                break;
+            parts.push_back(line->second);
+        }
+        const auto whole = digests.find(FileNameOf(stem_));
+        if (!parts.empty()) {
+            // Every other part each, on two threads.
+            for (ULONGLONG lane = 0; lane < 2; ++lane)
+                partChecks_.emplace_back(new PartChecks(parts, 2, lane));
+        } else if (whole != digests.end()) {
+            wholeCheck_.reset(new Sha256Digest(whole->second));
+        }
+    }
+
+    // The bytes of the parts that are there, for the progress of the whole.
+    ULONGLONG PartsTotal() const {
+        ULONGLONG total = partSize_;
+        for (ULONGLONG n = 2; partSize_ > 0; ++n) {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            if (!GetFileAttributesEx(PartName(stem_, n).c_str(), GetFileExInfoStandard, &data))
+                break;
+            const ULONGLONG size = (ULONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+            total += size;
+            if (size < partSize_)
+                break;
+        }
+        return total;
+    }
+
+    // Raises a mismatch of parts 1 to lastPart, or of the whole.
+    void CheckParts(ULONGLONG lastPart) {
+        pipeline_->Drain();
+        for (auto& checks : partChecks_)
+            checks->Finish(lastPart);
+        if (wholeCheck_ && wholeHash_.Final() != *wholeCheck_)
+            throw JoinedMismatch();
     }
 
     // Shows "<x>" in the folder box for a moment, as a sign that merging began.
@@ -90,22 +181,30 @@ private:
     }
 
     SliceOutcome EndEarly(const tstring& message, SliceOutcome outcome) {
-        Finish();
+        Abandon();
+        host_.Status(SliceStep{slicetext::kEmpty});
         ShowSliceMessage(host_, message, caption_);
         return outcome;
     }
 
-    void Finish() {
-        joined_.Close();
-        part_.Close();
-        host_.Status(SliceStep{slicetext::kEmpty});
+    // The workers end first, then the files close; the joined file goes.
+    void Abandon() noexcept {
+        if (pipeline_)
+            pipeline_->Stop();
+        joined_.Discard();
+        part_.Abort();
     }
 
     SliceHost& host_;
     const tstring stem_;
     const tstring caption_;
     BufferedFile part_;
-    BufferedFile joined_;
+    StagedFile joined_;
+    BlockWriter writer_;
+    std::vector<std::unique_ptr<PartChecks>> partChecks_;
+    std::unique_ptr<Sha256Digest> wholeCheck_;
+    WholeHash wholeHash_;
+    std::unique_ptr<BlockPipeline> pipeline_;   // after the workers: it ends first
     ULONGLONG partSize_ = 0;
     ULONGLONG partNumber_ = 1;
     ULONGLONG counter_ = 0;
@@ -114,16 +213,21 @@ private:
 }  // namespace
 
 SliceOutcome Merge(SliceHost& host) {
-    const tstring caption = host.Text(slicetext::kCaption);
-    ShowSliceMessage(host, host.Text(slicetext::kMergeHint), caption);
-    tstring chosen;
-    if (!Ui().ChooseOpenFile(host.Owner(), kPartFilter, kPartPathChars, chosen))
-        return SliceOutcome::kCancelled;
-    // Whichever part was chosen, the set is joined from part 1.
-    tstring stem;
-    if (!StemOfPart(chosen, stem)) {
-        ShowSliceMessage(host, host.Text(slicetext::kNotAPart), caption);
-        return SliceOutcome::kRefused;
+    try {
+        const tstring caption = host.Text(slicetext::kCaption);
+        ShowSliceMessage(host, host.Text(slicetext::kMergeHint), caption);
+        tstring chosen;
+        if (!Ui().ChooseOpenFile(host.Owner(), kPartFilter, kPartPathChars, chosen))
+            return SliceOutcome::kCancelled;
+        // Whichever part was chosen, the set is joined from part 1.
+        tstring stem;
+        if (!StemOfPart(chosen, stem)) {
+            ShowSliceMessage(host, host.Text(slicetext::kNotAPart), caption);
+            return SliceOutcome::kRefused;
+        }
+        return MergeRun(stem, host).Run();
+    } catch (...) {
+        // Even the report failed (no memory left): the run has cleaned up.
+        return SliceOutcome::kFailed;
     }
-    return MergeRun(stem, host).Run();
 }

@@ -22,6 +22,16 @@ tstring NameTail(const tstring& sourcePath) {
     return slash == tstring::npos ? sourcePath : sourcePath.substr(slash);
 }
 
+tstring FolderOf(const tstring& path) {
+    const size_t slash = path.rfind(_T('\\'));
+    return slash == tstring::npos ? tstring() : path.substr(0, slash + 1);
+}
+
+tstring FileNameOf(const tstring& path) {
+    const size_t slash = path.rfind(_T('\\'));
+    return slash == tstring::npos ? path : path.substr(slash + 1);
+}
+
 tstring PartName(const tstring& stem, ULONGLONG number) {
     const tstring digits = FormatText(_T("%d"), {number});
     return stem + _T(".") + PowerClass::PadWithZeros(digits, kNumberWidth) + kExtension;

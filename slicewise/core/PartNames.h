@@ -7,6 +7,10 @@
 tstring FolderBase(const tstring& outputFolder);
 // The source path from its last backslash on (the whole path without one).
 tstring NameTail(const tstring& sourcePath);
+// The path up to and with its last backslash ("" without one), and the
+// name after it (the whole path without one).
+tstring FolderOf(const tstring& path);
+tstring FileNameOf(const tstring& path);
 // stem + "." + number text + ".vtrl"; stem is folder base + name tail when
 // dividing and the base name when merging.
 tstring PartName(const tstring& stem, ULONGLONG number);

@@ -9,7 +9,10 @@
 void ReportProgressSteps(SliceHost& host, int text, ULONGLONG part, ULONGLONG partSize,
                          ULONGLONG before, ULONGLONG after);
 
-// Size of the copy block of Divide and Merge: small enough to stay in the
-// processor's cache between the read and the write, and to let the window
-// pump its messages often even on slow drives.
-const size_t kCopyBlock = 128 * 1024;
+// Size of the copy block of Divide and Merge and the blocks in flight
+// between the reading thread and the writer and hashes: small enough to stay
+// in the processor's cache between the read, the write and the hashes, and
+// to let the window pump its messages often even on slow drives; enough of
+// them that the slowest worker rarely holds the reading up.
+const size_t kCopyBlock = 256 * 1024;
+const size_t kCopyBlocks = 16;

@@ -24,7 +24,7 @@ enum class SliceOutcome {
     kRefused,     // a refusal message shown before any copying
     kCancelled,   // the user cancelled the file dialog
     kFailed,      // a file error or a missing part was reported
-    kStopped,     // KeepGoing asked to stop; files closed, reported
+    kStopped,     // KeepGoing asked to stop; this run's files removed, reported
 };
 
 class SliceHost {
@@ -37,10 +37,18 @@ public:
     // Every step in order: each part start, each 1000-byte step, the end.
     // Called up to once per 1000 bytes copied, so it must be cheap.
     virtual void Status(const SliceStep& step) = 0;
-    // Called after every copied block (128 KiB at most) and part change: the
-    // window repaints and dispatches pending messages when due. false asks
-    // the command to stop.
+    // Called after every copied block (kCopyBlock at most) and part change:
+    // the window repaints and dispatches pending messages when due. false
+    // asks the command to stop: it then removes the files this run made
+    // (a divide its parts, a merge its unfinished joined file) and says so.
     virtual bool KeepGoing() = 0;
+    // The progress of the whole run, after every copied block: bytes done
+    // of the bytes the run copies in all (a merge counts the parts it found
+    // at its start). Called just before KeepGoing, so it must be cheap.
+    virtual void Progress(ULONGLONG done, ULONGLONG total) {
+        (void)done;
+        (void)total;
+    }
     // The output folder value, and setting it (with the controls updated):
     // Merge flashes "<x>" in the folder box at its start.
     virtual tstring FolderBox() = 0;

@@ -21,7 +21,14 @@ enum : int {
     kMergeProgress = 161,    // status: part %d, %d percent
     kMerged = 165,           // merging is complete
     kMissingPart = 166,      // the next part (%s, its full name) is missing
-    kStopped = 167,          // the command was stopped on request
+    kDivideStopped = 170,    // dividing was stopped; its parts were removed
+    kMergeStopped = 171,     // merging was stopped; no joined file was written
+    kOutOfMemory = 172,      // a run ended for want of memory
+    kUnexpected = 173,       // a run ended by an error of no known kind
+    kPartMismatch = 300,     // part %s differs from its digest in checksum file %s
+    kJoinedMismatch = 301,   // the joined bytes differ from the digest of %s in %s
+    kNoRoom = 302,           // folder %s: the parts need %s, the drive has %s free
+    kFileTooLarge = 303,     // folder %s, file system %s: files of at most %s, parts of %s
 };
 }  // namespace slicetext
 

@@ -58,12 +58,23 @@ TEXTS = {
     160: ("Opening part %d...", "Teil %d wird geöffnet..."),
     161: ("Reading part %d: %d%%", "Teil %d wird gelesen: %d%%"),
     165: ("The parts have been merged.", "Die Teile wurden zusammengefügt."),
-    166: ("The part %s is missing. Merging has stopped; the joined file holds the parts "
-          "before it.",
-          "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; die zusammengefügte Datei "
-          "enthält die Teile davor."),
-    167: ("The command was stopped. The files written so far remain.",
-          "Der Vorgang wurde abgebrochen. Die bisher geschriebenen Dateien bleiben erhalten."),
+    166: ("The part %s is missing. Merging has stopped; no joined file was written.",
+          "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; es wurde keine "
+          "zusammengefügte Datei geschrieben."),
+    170: ("Dividing was stopped. The parts written by this run have been removed.",
+          "Das Aufteilen wurde abgebrochen. Die bereits geschriebenen Teile wurden wieder "
+          "entfernt."),
+    171: ("Merging was stopped. No joined file was written; a file of that name that existed "
+          "before is unchanged.",
+          "Das Zusammenfügen wurde abgebrochen. Es wurde keine zusammengefügte Datei "
+          "geschrieben; eine schon vorhandene Datei dieses Namens ist unverändert."),
+    172: ("There is not enough memory to go on, so the command has stopped. An unfinished file "
+          "has been removed.",
+          "Der Arbeitsspeicher reicht nicht aus, daher wurde der Vorgang abgebrochen. Eine "
+          "unfertige Datei wurde entfernt."),
+    173: ("An unexpected error has stopped the command. An unfinished file has been removed.",
+          "Ein unerwarteter Fehler hat den Vorgang abgebrochen. Eine unfertige Datei wurde "
+          "entfernt."),
     200: ("&File", "&Datei"),
     215: ("&Language Selection", "&Sprachauswahl"),
     220: ("&Exit", "&Beenden"),
@@ -71,6 +82,24 @@ TEXTS = {
     255: ("Show &Help File", "&Hilfedatei anzeigen"),
     260: ("Go to Vantorel &Website", "Vantorel-&Website besuchen"),
     265: ("&About", "&Info über Slicewise"),
+    300: ("The part %s does not match its checksum in %s: it is damaged or belongs to another "
+          "set. Merging has stopped; no joined file was written.",
+          "Der Teil %s stimmt nicht mit seiner Prüfsumme in %s überein: er ist beschädigt oder "
+          "gehört zu einem anderen Satz. Das Zusammenfügen wurde abgebrochen; es wurde keine "
+          "zusammengefügte Datei geschrieben."),
+    301: ("The joined parts do not match the checksum of %s in %s: a part is damaged or belongs "
+          "to another set. Merging has stopped; no joined file was written.",
+          "Die zusammengefügten Teile stimmen nicht mit der Prüfsumme von %s in %s überein: "
+          "ein Teil ist beschädigt oder gehört zu einem anderen Satz. Das Zusammenfügen wurde "
+          "abgebrochen; es wurde keine zusammengefügte Datei geschrieben."),
+    302: ("There is not enough free space in %s: the parts and their checksum file need %s, but "
+          "the drive has only %s free. Nothing has been written.",
+          "In %s ist nicht genug Platz frei: Die Teile und ihre Prüfsummendatei brauchen %s, das "
+          "Laufwerk hat aber nur %s frei. Es wurde nichts geschrieben."),
+    303: ("The file system of %s (%s) holds files of at most %s, but the parts would be %s each. "
+          "Please choose a smaller part size. Nothing has been written.",
+          "Das Dateisystem von %s (%s) fasst Dateien von höchstens %s, die Teile wären aber je "
+          "%s groß. Bitte wählen Sie eine kleinere Teilgröße. Es wurde nichts geschrieben."),
     340: ("A file is being divided or merged. Stop it and close Slicewise? The parts of a "
           "stopped division are removed.",
           "Eine Datei wird gerade aufgeteilt oder zusammengefügt. Vorgang abbrechen und "
@@ -78,8 +107,6 @@ TEXTS = {
     341: ("&Stop", "&Abbrechen"),
     342: ("Slicewise is dividing or merging a file.",
           "Slicewise teilt gerade eine Datei auf oder fügt sie zusammen."),
-    343: ("The command stopped because of an unexpected error.",
-          "Der Vorgang wurde wegen eines unerwarteten Fehlers beendet."),
 }
 
 # The other languages, each a table by number of its own, so that a text
@@ -132,7 +159,12 @@ SPANISH = {
     165: "Las partes se han unido.",
     166: "Falta la parte %s. La unión se ha detenido; el archivo unido contiene las partes "
          "anteriores.",
-    167: "Se ha detenido la operación. Los archivos escritos hasta ahora se conservan.",
+    170: "Se ha detenido la división. Se han eliminado las partes escritas en esta operación.",
+    171: "Se ha detenido la unión. No se ha escrito ningún archivo unido; un archivo con ese "
+         "nombre que ya existía no se ha modificado.",
+    172: "No hay memoria suficiente para continuar, por lo que la operación se ha detenido. Se "
+         "ha eliminado un archivo sin terminar.",
+    173: "Un error inesperado ha detenido la operación. Se ha eliminado un archivo sin terminar.",
     200: "&Archivo",
     215: "Selección de &idioma",
     220: "&Salir",
@@ -140,11 +172,19 @@ SPANISH = {
     255: "&Mostrar archivo de ayuda",
     260: "Ir al sitio &web de Vantorel",
     265: "&Acerca de Slicewise",
+    300: "La parte %s no coincide con su suma de comprobación en %s: está dañada o pertenece a "
+         "otro conjunto. Se ha detenido la unión; no se ha escrito ningún archivo unido.",
+    301: "Las partes unidas no coinciden con la suma de comprobación de %s en %s: una parte "
+         "está dañada o pertenece a otro conjunto. Se ha detenido la unión; no se ha escrito "
+         "ningún archivo unido.",
+    302: "No hay espacio libre suficiente en %s: las partes y su archivo de sumas de "
+         "comprobación necesitan %s, pero la unidad solo tiene %s libres. No se ha escrito nada.",
+    303: "El sistema de archivos de %s (%s) admite archivos de %s como máximo, pero cada parte "
+         "tendría %s. Elija un tamaño de parte menor. No se ha escrito nada.",
     340: "Se está dividiendo o uniendo un archivo. ¿Detenerlo y cerrar Slicewise? Las partes "
          "de una división detenida se eliminan.",
     341: "&Detener",
     342: "Slicewise está dividiendo o uniendo un archivo.",
-    343: "La operación se detuvo por un error inesperado.",
 }
 
 DUTCH = {
@@ -193,7 +233,12 @@ DUTCH = {
     165: "De delen zijn samengevoegd.",
     166: "Deel %s ontbreekt. Het samenvoegen is gestopt; het samengevoegde bestand bevat de "
          "delen die ervoor komen.",
-    167: "De opdracht is gestopt. De tot nu toe geschreven bestanden blijven bewaard.",
+    170: "Het splitsen is gestopt. De delen die deze bewerking had geschreven, zijn verwijderd.",
+    171: "Het samenvoegen is gestopt. Er is geen samengevoegd bestand geschreven; een bestaand "
+         "bestand met die naam is ongewijzigd.",
+    172: "Er is niet genoeg geheugen om door te gaan, daarom is de bewerking gestopt. Een "
+         "onvoltooid bestand is verwijderd.",
+    173: "Een onverwachte fout heeft de bewerking gestopt. Een onvoltooid bestand is verwijderd.",
     200: "&Bestand",
     215: "&Taal kiezen",
     220: "&Afsluiten",
@@ -201,11 +246,20 @@ DUTCH = {
     255: "&Helpbestand weergeven",
     260: "&Website van Vantorel bezoeken",
     265: "&Info over Slicewise",
+    300: "Het deel %s komt niet overeen met zijn controlesom in %s: het is beschadigd of hoort "
+         "bij een andere set. Het samenvoegen is gestopt; er is geen samengevoegd bestand "
+         "geschreven.",
+    301: "De samengevoegde delen komen niet overeen met de controlesom van %s in %s: een deel "
+         "is beschadigd of hoort bij een andere set. Het samenvoegen is gestopt; er is geen "
+         "samengevoegd bestand geschreven.",
+    302: "Er is niet genoeg vrije ruimte in %s: de delen en hun controlesombestand hebben %s "
+         "nodig, maar het station heeft maar %s vrij. Er is niets geschreven.",
+    303: "Het bestandssysteem van %s (%s) kan bestanden van hoogstens %s bevatten, maar elk "
+         "deel zou %s zijn. Kies een kleinere deelgrootte. Er is niets geschreven.",
     340: "Er wordt een bestand gesplitst of samengevoegd. Stoppen en Slicewise sluiten? De "
          "delen van een gestopte splitsing worden verwijderd.",
     341: "&Stoppen",
     342: "Slicewise splitst of voegt een bestand samen.",
-    343: "De bewerking is gestopt door een onverwachte fout.",
 }
 
 FRENCH = {
@@ -254,7 +308,12 @@ FRENCH = {
     165: "Les parties ont été rassemblées.",
     166: "La partie %s est manquante. Le rassemblement s'est arrêté\xa0; le fichier rassemblé "
          "contient les parties qui la précèdent.",
-    167: "L'opération a été interrompue. Les fichiers déjà écrits sont conservés.",
+    170: "Le découpage a été arrêté. Les parties écrites par cette opération ont été supprimées.",
+    171: "L'assemblage a été arrêté. Aucun fichier assemblé n'a été écrit\xa0; un fichier de ce "
+         "nom qui existait déjà n'a pas été modifié.",
+    172: "La mémoire est insuffisante pour continuer\xa0: l'opération a été arrêtée. Un fichier "
+         "inachevé a été supprimé.",
+    173: "Une erreur inattendue a arrêté l'opération. Un fichier inachevé a été supprimé.",
     200: "&Fichier",
     215: "Sélection de la &langue",
     220: "&Quitter",
@@ -262,11 +321,20 @@ FRENCH = {
     255: "Afficher l'&aide",
     260: "Visiter le site &Web de Vantorel",
     265: "À &propos de Slicewise",
+    300: "La partie %s ne correspond pas à sa somme de contrôle dans %s\xa0: elle est "
+         "endommagée ou appartient à un autre jeu. L'assemblage a été arrêté\xa0; aucun fichier "
+         "assemblé n'a été écrit.",
+    301: "Les parties assemblées ne correspondent pas à la somme de contrôle de %s dans %s\xa0: "
+         "une partie est endommagée ou appartient à un autre jeu. L'assemblage a été arrêté\xa0; "
+         "aucun fichier assemblé n'a été écrit.",
+    302: "L'espace libre est insuffisant dans %s\xa0: les parties et leur fichier de sommes de "
+         "contrôle nécessitent %s, mais le lecteur n'a que %s de libre. Rien n'a été écrit.",
+    303: "Le système de fichiers de %s (%s) accepte des fichiers de %s au plus, mais chaque "
+         "partie ferait %s. Choisissez une taille de partie plus petite. Rien n'a été écrit.",
     340: "Un fichier est en cours de découpage ou d'assemblage. L'arrêter et fermer "
          "Slicewise\xa0? Les parties d'un découpage arrêté sont supprimées.",
     341: "A&rrêter",
     342: "Slicewise découpe ou assemble un fichier.",
-    343: "L'opération s'est arrêtée à cause d'une erreur inattendue.",
 }
 
 # marker, texts by number, in the order of the file

@@ -372,6 +372,8 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
     ASSERT_EQ(2u, ui.messages.size());
     EXPECT_EQ(0u, ui.messages[0].text.find(_T("A file is being divided or merged.")));
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), ui.messages[0].type);
+    EXPECT_EQ(_T("Dividing was stopped. The parts written by this run have been removed."),
+              ui.messages[1].text);
     EXPECT_FALSE(files::Exists(Part(13)));
     // Every file was closed: the parts can go.
     for (const tstring& name : files::List(data / _T("out")))

@@ -1,13 +1,18 @@
 // Console driver of the Divide and Merge engine for the benchmark script:
 //   slicebench idle
-//   slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT
-//   slicebench merge PART
-// Prints one line: outcome, seconds spent in the command, status steps seen
-// and the process's peak working set in bytes. Messages go to stderr.
+//   slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT [OPTION...]
+//   slicebench merge PART [OPTION...]
+// Options: --portable-sha hashes with the portable SHA-256 even where the
+// processor has SHA instructions; --no-checksums divides without writing
+// the checksum file (a merge without one is a set without it).
+// Prints one line: outcome, seconds spent in the command, status steps seen,
+// the SHA-256 path and the process's peak working set in bytes. Messages go
+// to stderr.
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
+#include "slicewise/core/Sha256.h"
 #include <psapi.h>
 #include <shellapi.h>
 #include <cstdio>
@@ -81,8 +86,9 @@ unsigned long long PeakWorkingSet() {
 int Usage() {
     std::fprintf(stderr,
                  "usage: slicebench idle\n"
-                 "       slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT\n"
-                 "       slicebench merge PART\n");
+                 "       slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT"
+                 " [--portable-sha] [--no-checksums]\n"
+                 "       slicebench merge PART [--portable-sha]\n");
     return 2;
 }
 
@@ -93,6 +99,17 @@ int main() {
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args || count < 2) return Usage();
     const tstring command = args[1];
+    bool portable = false, checksums = true;
+    while (count > 2 && tstring(args[count - 1]).compare(0, 2, _T("--")) == 0) {
+        const tstring option = args[--count];
+        if (option == _T("--portable-sha"))
+            portable = true;
+        else if (option == _T("--no-checksums"))
+            checksums = false;
+        else
+            return Usage();
+    }
+    ChooseSha256Blocks(portable);
     ConsoleHost host;
     SliceOutcome outcome = SliceOutcome::kDone;
     LARGE_INTEGER frequency, start, end;
@@ -107,6 +124,7 @@ int main() {
         values.SizeChoice = _wtoi(args[4]);
         values.UserSize = _wtoi(args[5]);
         values.SizeUnit = _wtoi(args[6]);
+        values.WriteManifest = checksums;
         outcome = Divide(values, host);
         SetUi(nullptr);
     } else if (command == _T("merge") && count == 3) {
@@ -120,8 +138,8 @@ int main() {
     QueryPerformanceCounter(&end);
     const double seconds =
         static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    std::printf("outcome=%s seconds=%.3f steps=%llu peak_working_set=%llu\n", OutcomeName(outcome),
-                seconds, host.steps, PeakWorkingSet());
+    std::printf("outcome=%s seconds=%.3f steps=%llu sha=%s peak_working_set=%llu\n",
+                OutcomeName(outcome), seconds, host.steps, Sha256PathName(), PeakWorkingSet());
     LocalFree(args);
     return outcome == SliceOutcome::kDone ? 0 : 1;
 }

@@ -49,14 +49,18 @@ protected:
         return texts;
     }
 
+    tstring Checksums() const { return OutFolder() + _T("\\src.bin.sha256"); }
+
     // Every part holds its slice of the source; the set ends with the first
-    // part shorter than partSize, empty after an exact multiple.
+    // part shorter than partSize, empty after an exact multiple. Beside the
+    // parts lies their checksum file and nothing else.
     void ExpectParts(const std::string& source, size_t partSize) {
         const size_t count = source.size() / partSize + 1;
         for (size_t n = 1; n <= count; ++n)
             EXPECT_EQ(source.substr((n - 1) * partSize, partSize), files::Read(Part(n)))
                 << "part " << n << " of a " << source.size() << "-byte source";
-        EXPECT_EQ(count, files::List(OutFolder()).size()) << source.size() << " bytes";
+        EXPECT_EQ(ChecksumsOf(source, partSize, "src.bin"), files::Read(Checksums()));
+        EXPECT_EQ(count + 1, files::List(OutFolder()).size()) << source.size() << " bytes";
     }
 
     TempFolder temp;
@@ -165,6 +169,12 @@ TEST_F(DivideTest, PartsLongerThanACopyBlockStepAsByteByByte) {
         EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(300000), host));
         ExpectParts(source, 300000);
         EXPECT_EQ(ByteBySteps(135, 145, 146, size, 300000), host.steps);
+        // The progress of the whole run grows with every block up to the source size.
+        ASSERT_FALSE(host.progress.empty());
+        EXPECT_EQ(std::make_pair(size, size), host.progress.back());
+        for (size_t i = 1; i < host.progress.size(); ++i)
+            EXPECT_LT(host.progress[i - 1].first, host.progress[i].first);
+        host.progress.clear();
     }
 }
 
@@ -254,22 +264,92 @@ TEST_F(DivideTest, PartThatCannotBeCreatedStopsTheDivision) {
     EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
     EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
     EXPECT_EQ("held", files::Read(Part(3)));
-    EXPECT_FALSE(files::Exists(Part(4)));
+    EXPECT_EQ(3u, files::List(OutFolder()).size());   // no other file, no checksums
     EXPECT_EQ(Step(145, 2), host.steps.back());   // the status line keeps its last text
 }
 
-TEST_F(DivideTest, StopRequestClosesTheFilesAndSaysSo) {
-    const std::string source = TestBytes(450);
-    files::Write(Source(), source);
-    host.stopAtCall = 1;   // after the first block, which fills part 1
+TEST_F(DivideTest, StopRemovesThePartsOfTheRunAndSaysSo) {
+    files::Write(Source(), TestBytes(450));
+    files::Write(Checksums(), "of an older set");
+    host.stopAtCall = 2;   // when part 2 is full and part 3 begun
     EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(100), host));
-    EXPECT_EQ(tstrings{_T("T167")}, Messages());
+    EXPECT_EQ(tstrings{_T("T170")}, Messages());
     EXPECT_EQ(_T("T5"), ui.messages[0].caption);
-    EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
-    EXPECT_TRUE(files::Read(Part(2)).empty());
-    EXPECT_FALSE(files::Exists(Part(3)));
+    EXPECT_EQ(Step(145, 3), host.steps[host.steps.size() - 2]);
     EXPECT_EQ(Step(0), host.steps.back());
-    // Closed: the files can be deleted.
-    EXPECT_TRUE(DeleteFile(Part(2).c_str()));
-    EXPECT_TRUE(DeleteFile(Source().c_str()));
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_TRUE(DeleteFile(Source().c_str()));   // closed
+}
+
+
+TEST_F(DivideTest, FailureKeepsTheCompletePartsAndNothingUnderTheFailedPartsName) {
+    const struct {
+        ULONGLONG failingPart;
+        DWORD error;
+        void (*raise)();
+        tstring message;
+    } kFailures[] = {
+        {3, ERROR_DISK_FULL, nullptr, _T("The disk is full while accessing ") + Part(3) + _T(".")},
+        {2, 0, ThrowNoMemory, _T("T172")},
+        {1, 0, ThrowOther, _T("T173")},
+    };
+    const std::string source = TestBytes(1000000);
+    files::Write(Source(), source);
+    for (const auto& failure : kFailures) {
+        files::RemoveTree(OutFolder());
+        CreateDirectory(OutFolder().c_str(), nullptr);
+        files::Write(Part(failure.failingPart), "of an older set");
+        files::Write(Checksums(), "of an older set");
+        ui.messages.clear();
+        {
+            FailingWrites writes(PartName(_T("src.bin"), failure.failingPart), 100000, failure.error,
+                                 failure.raise);
+            EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(400000), host));
+        }
+        EXPECT_EQ(tstrings{failure.message}, Messages());
+        EXPECT_EQ(failure.failingPart - 1, files::List(OutFolder()).size()) << failure.failingPart;
+        for (ULONGLONG n = 1; n < failure.failingPart; ++n)
+            EXPECT_EQ(source.substr((n - 1) * 400000, 400000), files::Read(Part(n)));
+    }
+}
+
+TEST_F(DivideTest, VolumeWithoutRoomOrForTheSizeIsRefusedBeforeAnythingIsCreated) {
+    // A sparse source one byte larger than the DVD choice: nothing of it is read.
+    HANDLE file = CreateFile(Source().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    LARGE_INTEGER size;
+    size.QuadPart = 4707319809LL;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    const tstring folder = OutFolder() + _T("\\");
+    const struct {
+        bool known;
+        ULONGLONG free;
+        const TCHAR* fileSystem;
+        tstring message;
+    } kVolumes[] = {
+        {true, 1ULL << 40, _T("FAT32"), folder + _T(" is FAT32: at most 4095 T115, parts of 4490 T115")},
+        {true, 1ULL << 30, _T("NTFS"), _T("no room in ") + folder + _T(": need 4490 T115, free 1024 T115")},
+    };
+    DivideValues values = UserDefined(0);
+    values.SizeChoice = 2;
+    for (const auto& volume : kVolumes) {
+        ui.messages.clear();
+        FakeVolume seam(volume.known, volume.free, volume.fileSystem);
+        EXPECT_EQ(SliceOutcome::kRefused, Divide(values, host));
+        EXPECT_EQ(tstrings{volume.message}, Messages());
+        EXPECT_EQ(_T("T5"), ui.messages[0].caption);
+    }
+    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_TRUE(host.steps.empty());
+
+    // A volume that cannot say its free space is not refused; FAT32 holds parts
+    // below 4 GiB.
+    FakeVolume unknown(false, 0, _T("FAT32"));
+    const std::string source = TestBytes(5000);
+    files::Write(Source(), source);
+    EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(1000), host));
+    EXPECT_EQ(tstrings{folder}, unknown.asked);
+    ExpectParts(source, 1000);
 }

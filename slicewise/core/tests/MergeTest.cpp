@@ -4,6 +4,7 @@
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/PartNames.h"
 #include "tests/support/TempFolder.h"
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,7 +144,7 @@ TEST_F(MergeTest, MissingMiddlePartEndsWithItsNameAndNoSuccess) {
 
     EXPECT_EQ(SliceOutcome::kFailed, Merge(host));
     EXPECT_EQ((tstrings{_T("T152"), _T("missing ") + Part(3)}), Messages());
-    EXPECT_EQ(source.substr(0, 200), files::Read(Joined()));
+    EXPECT_FALSE(files::Exists(Joined()));
     EXPECT_EQ(Step(0), host.steps.back());
 }
 
@@ -154,7 +155,7 @@ TEST_F(MergeTest, SetWithoutItsClosingEmptyPartNamesTheMissingOne) {
     ui.QueueOpenFile(Part(1));
     EXPECT_EQ(SliceOutcome::kFailed, Merge(host));
     EXPECT_EQ((tstrings{_T("T152"), _T("missing ") + Part(4)}), Messages());
-    EXPECT_EQ(source, files::Read(Joined()));
+    EXPECT_FALSE(files::Exists(Joined()));
 }
 
 TEST_F(MergeTest, EmptyPartOneGivesAnEmptyJoinedFile) {
@@ -180,7 +181,7 @@ TEST_F(MergeTest, PartHeldOpenIsAFileError) {
               Messages());
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), ui.messages[1].type);
     EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[1].caption);
-    EXPECT_EQ(source.substr(0, 100), files::Read(Joined()));
+    EXPECT_FALSE(files::Exists(Joined()));
 }
 
 TEST_F(MergeTest, MissingPartOneIsAFileError) {
@@ -191,16 +192,152 @@ TEST_F(MergeTest, MissingPartOneIsAFileError) {
     EXPECT_FALSE(files::Exists(Joined()));
 }
 
+
+TEST_F(MergeTest, EndingEarlyLeavesAnExistingJoinedFileAsItWas) {
+    const struct {
+        int stopAtCall;
+        bool failWrite;
+        void (*raise)();
+        bool removePart3;
+        tstring message;
+        SliceOutcome outcome;
+    } kEnds[] = {
+        {2, false, nullptr, false, _T("T171"), SliceOutcome::kStopped},
+        {0, true, nullptr, false, _T("The disk is full while accessing ") + Joined() + _T("."),
+         SliceOutcome::kFailed},
+        {0, true, ThrowOther, false, _T("T173"), SliceOutcome::kFailed},
+        {0, false, nullptr, true, _T("missing ") + Part(3), SliceOutcome::kFailed},
+    };
+    const std::string source = TestBytes(2500);
+    for (const auto& end : kEnds) {
+        files::RemoveTree(temp.Path());
+        CreateDirectory(temp.Path().c_str(), nullptr);
+        WriteParts(source, 1000);
+        if (end.removePart3)
+            DeleteFile(Part(3).c_str());
+        files::Write(Joined(), "kept as it was");
+        ui.messages.clear();
+        host.stopAtCall = end.stopAtCall;
+        host.keepGoingCalls = 0;
+        ui.QueueOpenFile(Part(1));
+        {
+            FailingWrites writes(end.failWrite ? _T("a.bin.partial") : _T("?"), 1500,
+                                 ERROR_DISK_FULL, end.raise);
+            EXPECT_EQ(end.outcome, Merge(host));
+        }
+        EXPECT_EQ((tstrings{_T("T152"), end.message}), Messages());
+        EXPECT_EQ("kept as it was", files::Read(Joined()));
+        EXPECT_EQ(end.removePart3 ? 3u : 4u, files::List(temp.Path()).size());   // parts and a.bin
+    }
+}
+
+// A set divided by the command, its checksum file beside it, damaged or
+// described in several ways.
+class MergeChecks : public MergeTest {
+protected:
+    MergeChecks() {
+        CreateDirectory((temp / _T("in")).c_str(), nullptr);
+        files::Write(temp / _T("in\\a.bin"), source);
+        DivideValues values;
+        values.SourcePath = temp / _T("in\\a.bin");
+        values.OutputFolder = temp.Path() + _T("\\...");
+        values.SizeChoice = 3;   // 100 KB: three parts
+        EXPECT_EQ(SliceOutcome::kDone, Divide(values, host));
+        ui.messages.clear();
+    }
+    tstring Checksums() const { return temp / _T("a.bin.sha256"); }
+    void ChangeByte(ULONGLONG part, size_t at) {
+        std::string bytes = files::Read(Part(part));
+        bytes[at] ^= 1;
+        files::Write(Part(part), bytes);
+    }
+    // The line of the checksum file that names the file name (and its LF).
+    std::string LineOf(const std::string& name) const {
+        const std::string text = files::Read(Checksums());
+        const size_t at = text.find("  " + name + "\n");
+        const size_t start = text.rfind('\n', at) == std::string::npos ? 0 : text.rfind('\n', at) + 1;
+        return text.substr(start, at + name.size() + 3 - start);
+    }
+
+    const std::string source = TestBytes(250000, 7);
+};
+
+TEST_F(MergeChecks, PartsThatDoNotMatchAreNamedAndNothingIsJoined) {
+    const tstring part2 = Part(2), part3 = Part(3);
+    const struct {
+        std::function<void()> damage;
+        tstring message;   // empty: the merge succeeds
+    } kCases[] = {
+        {[] {}, _T("")},
+        {[this] { ChangeByte(2, 5); }, _T("mismatch ") + part2 + _T(" in ") + Checksums()},
+        {[this, part3] { files::Write(part3, files::Read(part3).substr(1)); },
+         _T("mismatch ") + part3 + _T(" in ") + Checksums()},
+        // A checksum file of the whole only (made by the user): the joined bytes are checked.
+        {[this] { files::Write(Checksums(), LineOf("a.bin")); }, _T("")},
+        {[this] { files::Write(Checksums(), LineOf("a.bin")); ChangeByte(3, 0); },
+         _T("joined a.bin differs from ") + Checksums()},
+        // One that names other files is not this set's: merged as without one.
+        {[this] { files::Write(Checksums(), LineOf("a.bin.00002.vtrl").substr(0, 66) + "b.bin\n");
+                  ChangeByte(1, 0); },
+         _T("")},
+    };
+    const std::string checksums = files::Read(Checksums());
+    const tstrings parts = {Part(1), Part(2), Part(3)};
+    std::vector<std::string> kept;
+    for (const tstring& part : parts) kept.push_back(files::Read(part));
+    for (const auto& check : kCases) {
+        for (size_t n = 0; n < parts.size(); ++n) files::Write(parts[n], kept[n]);
+        files::Write(Checksums(), checksums);
+        DeleteFile(Joined().c_str());
+        ui.messages.clear();
+        check.damage();
+        ui.QueueOpenFile(Part(1));
+        const SliceOutcome outcome = Merge(host);
+        if (check.message.empty()) {
+            EXPECT_EQ(SliceOutcome::kDone, outcome);
+            EXPECT_EQ((tstrings{_T("T152"), _T("T165")}), Messages());
+            EXPECT_TRUE(files::Exists(Joined()));
+        } else {
+            EXPECT_EQ(SliceOutcome::kFailed, outcome);
+            EXPECT_EQ((tstrings{_T("T152"), check.message}), Messages());
+            EXPECT_FALSE(files::Exists(Joined()));
+        }
+    }
+}
+
+TEST_F(MergeChecks, GnuSha256sumChecksThePartsAndTheJoinedFile) {
+    EXPECT_EQ("a.bin.00001.vtrl: OK\na.bin.00002.vtrl: OK\na.bin.00003.vtrl: OK\nexit=0\n",
+              GnuSha256Check(temp.Path(), _T("a.bin.sha256"), _T("--ignore-missing")));
+    ui.QueueOpenFile(Part(1));
+    ASSERT_EQ(SliceOutcome::kDone, Merge(host));
+    EXPECT_EQ(source, files::Read(Joined()));
+    EXPECT_EQ("a.bin.00001.vtrl: OK\na.bin.00002.vtrl: OK\na.bin.00003.vtrl: OK\na.bin: OK\nexit=0\n",
+              GnuSha256Check(temp.Path(), _T("a.bin.sha256")));
+    // A damaged part is what GNU sha256sum finds too.
+    ChangeByte(2, 0);
+    EXPECT_NE(std::string::npos,
+              GnuSha256Check(temp.Path(), _T("a.bin.sha256")).find("a.bin.00002.vtrl: FAILED"));
+}
+
 TEST_F(MergeTest, StopRequestClosesTheFilesAndSaysSo) {
     const std::string source = TestBytes(2500);
     WriteParts(source, 1000);
     host.stopAtCall = 2;
     ui.QueueOpenFile(Part(1));
     EXPECT_EQ(SliceOutcome::kStopped, Merge(host));
-    EXPECT_EQ((tstrings{_T("T152"), _T("T167")}), Messages());
-    EXPECT_EQ(source.substr(0, 2000), files::Read(Joined()));
-    EXPECT_TRUE(DeleteFile(Joined().c_str()));
-    EXPECT_TRUE(DeleteFile(Part(3).c_str()));
+    EXPECT_EQ((tstrings{_T("T152"), _T("T171")}), Messages());
+    EXPECT_EQ(Step(0), host.steps.back());
+    EXPECT_EQ(3u, files::List(temp.Path()).size());   // the parts alone
+    EXPECT_TRUE(DeleteFile(Part(3).c_str()));         // closed
+}
+
+TEST_F(MergeTest, ProgressOfTheWholeRunCountsThePartsFoundAtTheStart) {
+    WriteParts(TestBytes(650000), 300000);
+    ui.QueueOpenFile(Part(1));
+    EXPECT_EQ(SliceOutcome::kDone, Merge(host));
+    ASSERT_FALSE(host.progress.empty());
+    for (const auto& progress : host.progress) EXPECT_EQ(650000u, progress.second);
+    EXPECT_EQ(650000u, host.progress.back().first);
 }
 
 TEST(StatusLine, FormatsTheStepWithItsNumbers) {

@@ -1,0 +1,74 @@
+#include "slicewise/core/Manifest.h"
+
+namespace {
+const size_t kHexDigits = 64;
+
+std::string Utf8(const tstring& text) {
+    if (text.empty())
+        return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string out(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size,
+                        nullptr, nullptr);
+    return out;
+}
+
+bool FromUtf8(const std::string& text, tstring& out) {
+    const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                         static_cast<int>(text.size()), nullptr, 0);
+    if (size <= 0)
+        return false;
+    out.assign(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
+    return true;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseLine(const std::string& line, tstring& name, Sha256Digest& digest) {
+    if (line.size() < kHexDigits + 3 || line[kHexDigits] != ' ' ||
+        (line[kHexDigits + 1] != ' ' && line[kHexDigits + 1] != '*'))
+        return false;
+    for (size_t i = 0; i < digest.size(); ++i) {
+        const int high = HexValue(line[2 * i]), low = HexValue(line[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        digest[i] = static_cast<BYTE>(high * 16 + low);
+    }
+    return FromUtf8(line.substr(kHexDigits + 2), name);
+}
+}  // namespace
+
+tstring ManifestPath(const tstring& stem) { return stem + _T(".sha256"); }
+
+std::string ManifestText(const ManifestLines& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += HexDigest(line.second) + "  " + Utf8(line.first) + "\n";
+    return text;
+}
+
+ManifestDigests ParseManifest(const std::string& text) {
+    ManifestDigests digests;
+    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;   // from an editor
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        tstring name;
+        Sha256Digest digest;
+        if (ParseLine(line, name, digest))
+            digests[name] = digest;
+        at = end + 1;
+    }
+    return digests;
+}
