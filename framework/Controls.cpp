@@ -7,6 +7,14 @@ tstring Control::Text() const {
     return text.data();
 }
 
+tstring CaptionFor(HWND control, const tstring& text) {
+    TCHAR kind[16] = {};
+    GetClassName(control, kind, 16);
+    const bool group = lstrcmpi(kind, _T("Button")) == 0 &&
+                       (GetWindowLongPtr(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return group && !text.empty() ? text + _T("  ") : text;
+}
+
 tstring ComboBox::ItemText(int index) const {
     const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length == CB_ERR)

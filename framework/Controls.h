@@ -51,6 +51,12 @@ private:
     HWND hwnd_;
 };
 
+// A control's caption as it is to be set: a group box's ends in two blanks.
+// The frame line then keeps a gap after the last letter, and the group boxes
+// of the version-6 common controls under Wine, which measure a caption a
+// little short and clip its end, clip blanks instead of letters.
+tstring CaptionFor(HWND control, const tstring& text);
+
 class Button : public Control {
 public:
     using Control::Control;

@@ -8,6 +8,10 @@
 #
 #   scripts/help-screenshots.sh [PROGRAM...]     (verbsmith slicewise toolcrate)
 #
+# SHOTS=<folder> with LANGUAGES="es:[1034] nl:[1043] fr:[1036]" (say) makes
+# the same shots in other languages into <folder>/<program>, for looking at
+# them; the help files keep English and German.
+#
 # RESTORE_COMMAND names Verbsmith's Restore command in its resource.h
 # (default ID_FUNCTIONS_RESTORE); without such a command its shot is skipped.
 #
@@ -37,6 +41,11 @@ ctl() { "$root/scripts/wine-run" "$build/help/helpshot.exe" "$@" | tr -d '\r'; }
 
 # A command id by its name in the program's resource.h, so that the script
 # follows the programs when ids move.
+# Where a program's shots go.
+images_of() {
+  if [ -n "${SHOTS:-}" ]; then echo "$SHOTS/$1"; else echo "$root/help/$1/images"; fi
+}
+
 command_id() {
   sed -n "s/^#define[[:space:]]\{1,\}$2[[:space:]]\{1,\}\([0-9]\{1,\}\).*/\1/p" "$root/$1/resource.h"
 }
@@ -103,7 +112,7 @@ seed_prefix() {
 } >/dev/null 2>&1
 
 verbsmith_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/verbsmith/images" main="Vantorel Verbsmith 2" dialog restore
+  local folder images=$(images_of verbsmith) main="Vantorel Verbsmith 2" dialog restore
   local example="Open with Notepad" backups
   [ "$1" = de ] && example="Mit Editor öffnen"
   restore=$(command_id verbsmith "${RESTORE_COMMAND:-ID_FUNCTIONS_RESTORE}")
@@ -147,7 +156,7 @@ verbsmith_shots() {   # LANGUAGE MARKER
 }
 
 slicewise_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/slicewise/images" main="Vantorel Slicewise" data dialog
+  local folder images=$(images_of slicewise) main="Vantorel Slicewise" data dialog
   local video=holiday-video.mp4   # the name the pages use in their examples
   [ "$1" = de ] && video=urlaub.mp4
   folder=$(stage slicewise "$2")
@@ -184,7 +193,7 @@ slicewise_shots() {   # LANGUAGE MARKER
 }
 
 toolcrate_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/toolcrate/images" main="Vantorel Toolcrate 2" question
+  local folder images=$(images_of toolcrate) main="Vantorel Toolcrate 2" question
   local policies='HKLM\Software\Microsoft\Windows\CurrentVersion\Policies\System'
   folder=$(stage toolcrate "$2")
   mkdir -p "$folder"/{Diskscour,Tracebane,Hivemop,Prefkeeper,Bootkindle,Seekmark,Shredwell,Cryptvale,Dirlister}
@@ -210,9 +219,9 @@ toolcrate_shots() {   # LANGUAGE MARKER
 }
 
 seed_prefix
-for language in en:'[1033]' de:'[1031]'; do
+for language in ${LANGUAGES:-en:[1033] de:[1031]}; do
   for program in "${programs[@]}"; do
-    mkdir -p "$root/help/$program/images"
+    mkdir -p "$(images_of "$program")"
     "${program}_shots" "${language%%:*}" "${language#*:}"
   done
 done

@@ -55,6 +55,9 @@ enum : int {
     kStopButton = 341,      // the running command's button during the run
     kShutdownReason = 342,  // why the session should wait
 };
+
+// Where the footer art begins, in dialog units (the template's).
+const int kFooterTop = 231;
 const int kDefaultUnit = 1;   // KB
 
 // Disabled while a command runs: everything that would start another
@@ -87,6 +90,24 @@ void CSlicewiseDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Int(IDC_USER_SIZE, UserSize);
     exchange.Text(IDC_WELCOME, WelcomeText);
     exchange.Text(IDC_INTRODUCTION, IntroductionText);
+}
+
+// The progress line stands on the footer art: its background is the art's
+// colour there.
+void CSlicewiseDlg::OnFirstInitialisation() {
+    RECT line;
+    GetWindowRect(Item(IDC_PROGRESS_TEXT), &line);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&line), 2);
+    RECT footerTop = {0, kFooterTop, 0, kFooterTop};
+    MapDialogRect(Handle(), &footerTop);
+    const Bitmap footer(LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDB_FOOTER)));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, footer.Get());
+    const COLORREF colour = GetPixel(dc, line.left, (line.top + line.bottom) / 2 - footerTop.top);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    footerColour_ = colour == CLR_INVALID ? RGB(18, 41, 81) : colour;
+    footerBrush_.Reset(CreateSolidBrush(footerColour_));
 }
 
 // Runs when the window opens and again after a language change.
@@ -141,6 +162,11 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
     if (control && GetParent(control) != Handle())
         owner = GetParent(control);
     switch (owner ? GetDlgCtrlID(owner) : 0) {
+    case IDC_PROGRESS_TEXT:
+        // White on the footer's own colour where the line stands.
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, footerColour_);
+        return footerBrush_.Get();
     case IDC_STATUS:
     case IDC_WELCOME:
     case IDC_INTRODUCTION:

@@ -27,6 +27,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     void DoDataExchange(DataExchange& exchange) override;
+    void OnFirstInitialisation() override;
     void OnTextsApplied() override;
     bool MayChangeLanguage() override { return !Running(); }
     std::vector<FileError> OnLanguageStored(const tstring& marker) override;
@@ -47,6 +48,8 @@ private:
     void EnableRunControls(bool enable);
 
     std::unique_ptr<WindowSliceHost> host_;
+    COLORREF footerColour_ = 0;
+    Brush footerBrush_;
     int pendingClose_ = 0;   // IDOK or IDCANCEL asked for during a run
     int runButton_ = 0;      // the button that started the run, for the focus after it
 };

@@ -1,7 +1,9 @@
 #include "slicewise/WindowSliceHost.h"
 #include "framework/MessagePump.h"
+#include "slicewise/core/ProgressLine.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
+#include <commctrl.h>
 
 namespace {
 // The performance counter in milliseconds. GetTickCount moves in steps of
@@ -16,12 +18,58 @@ double NowMs() {
     QueryPerformanceCounter(&counter);
     return static_cast<double>(counter.QuadPart) / ticksPerMs;
 }
+// The progress bar's range, and how often its line is written anew: the
+// speed and the time left read calmly at a few changes a second.
+const int kBarRange = 1000;
+const double kLineMs = 250;
+const int kProgressLineText = 344;
+
+void ShowItem(HWND window, int id, bool show) {
+    const HWND item = GetDlgItem(window, id);
+    if (show)   // above the footer art it stands on
+        SetWindowPos(item, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(item, show ? SW_SHOWNA : SW_HIDE);
+}
 }  // namespace
 
 WindowSliceHost::WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
                                  tstring& outputFolder)
     : window_(window), texts_(texts), statusText_(statusText), outputFolder_(outputFolder),
-      lastRefresh_(-kRefreshMs) {}
+      lastRefresh_(-kRefreshMs), start_(NowMs()) {
+    SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETRANGE32, 0, kBarRange);
+    SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETPOS, 0, 0);
+    SetDlgItemText(window_, IDC_PROGRESS_TEXT, _T(""));
+    ShowItem(window_, IDC_PROGRESS, true);
+    ShowItem(window_, IDC_PROGRESS_TEXT, true);
+}
+
+WindowSliceHost::~WindowSliceHost() {
+    ShowItem(window_, IDC_PROGRESS, false);
+    ShowItem(window_, IDC_PROGRESS_TEXT, false);
+}
+
+void WindowSliceHost::Progress(ULONGLONG done, ULONGLONG total) {
+    done_ = done;
+    total_ = total;
+}
+
+// The bar at every refresh, its line a few times a second.
+void WindowSliceHost::ShowProgress() {
+    if (total_ == 0)
+        return;
+    const int position = static_cast<int>(done_ * kBarRange / total_);
+    if (position != shownPosition_) {
+        SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        shownPosition_ = position;
+    }
+    const double now = NowMs();
+    if (now - lastLine_ < kLineMs)
+        return;
+    lastLine_ = now;
+    SetDlgItemText(window_, IDC_PROGRESS_TEXT,
+                   ProgressLine(texts_.GetText(kProgressLineText), done_, total_,
+                                (now - start_) / 1000).c_str());
+}
 
 void WindowSliceHost::Status(const SliceStep& step) {
     latest_ = step;
@@ -42,6 +90,7 @@ void WindowSliceHost::Status(const SliceStep& step) {
 bool WindowSliceHost::KeepGoing() {
     if (NowMs() - lastRefresh_ >= kRefreshMs) {
         ShowLatest();
+        ShowProgress();
         PumpPendingMessages();
         lastRefresh_ = NowMs();
     }

@@ -16,11 +16,16 @@ public:
     // and the folder box; the host keeps them in step with the controls.
     WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
                     tstring& outputFolder);
+    // Hides the progress bar and its line again.
+    ~WindowSliceHost() override;
+    WindowSliceHost(const WindowSliceHost&) = delete;
+    WindowSliceHost& operator=(const WindowSliceHost&) = delete;
 
     HWND Owner() override { return window_; }
     tstring Text(int number) override { return texts_.GetText(number); }
     void Status(const SliceStep& step) override;
     bool KeepGoing() override;
+    void Progress(ULONGLONG done, ULONGLONG total) override;
     tstring FolderBox() override { return outputFolder_; }
     void SetFolderBox(const tstring& text) override;
 
@@ -33,6 +38,7 @@ public:
 
 private:
     void Show(const SliceStep& step);
+    void ShowProgress();
 
     HWND window_;
     const CTranslation& texts_;
@@ -42,4 +48,9 @@ private:
     bool unshown_ = false;
     bool stopRequested_ = false;
     double lastRefresh_;   // the first KeepGoing refreshes at once
+    double start_;
+    double lastLine_ = 0;
+    ULONGLONG done_ = 0;
+    ULONGLONG total_ = 0;
+    int shownPosition_ = -1;
 };

@@ -41,6 +41,9 @@
 // The language dialog's controls.
 #define IDC_LANGUAGE_COMBO      1029
 #define IDC_LANGUAGE_GROUP      1030
+// The progress of a run, over the footer while the run lasts.
+#define IDC_PROGRESS            1031
+#define IDC_PROGRESS_TEXT       1032
 
 #define ID_FILE_LANGUAGE        32771
 #define ID_FILE_EXIT            32772

@@ -107,6 +107,7 @@ TEXTS = {
     341: ("&Stop", "&Abbrechen"),
     342: ("Slicewise is dividing or merging a file.",
           "Slicewise teilt gerade eine Datei auf oder fügt sie zusammen."),
+    344: ("%s MB/s, %s left", "%s MB/s, noch %s"),
 }
 
 # The other languages, each a table by number of its own, so that a text
@@ -185,6 +186,7 @@ SPANISH = {
          "de una división detenida se eliminan.",
     341: "&Detener",
     342: "Slicewise está dividiendo o uniendo un archivo.",
+    344: "%s MB/s, quedan %s",
 }
 
 DUTCH = {
@@ -260,6 +262,7 @@ DUTCH = {
          "delen van een gestopte splitsing worden verwijderd.",
     341: "&Stoppen",
     342: "Slicewise splitst of voegt een bestand samen.",
+    344: "%s MB/s, nog %s",
 }
 
 FRENCH = {
@@ -335,6 +338,7 @@ FRENCH = {
          "Slicewise\xa0? Les parties d'un découpage arrêté sont supprimées.",
     341: "A&rrêter",
     342: "Slicewise découpe ou assemble un fichier.",
+    344: "%s Mo/s, reste %s",
 }
 
 # marker, texts by number, in the order of the file

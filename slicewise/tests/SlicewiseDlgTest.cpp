@@ -305,6 +305,8 @@ TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
 struct RunSnapshot {
     HWND window = nullptr;
     std::vector<int> enabledDuringRun;
+    bool progressShown = false;
+    tstring progressLine;
     bool languageEnabled = true;
     bool userSizeEnabled = true;
     tstring status = _T("not seen");
@@ -319,6 +321,8 @@ void TakeSnapshot(void* context) {
     snapshot.languageEnabled = LanguageCommandEnabled(running.Menu());
     snapshot.userSizeEnabled = running.IsEnabled(IDC_USER_SIZE) || running.IsEnabled(IDC_SIZE_UNIT);
     snapshot.status = running.Text(IDC_STATUS);
+    snapshot.progressShown = running.IsVisible(IDC_PROGRESS);
+    snapshot.progressLine = running.Text(IDC_PROGRESS_TEXT);
 }
 
 TEST_F(SlicewiseWindow, CommandsAreLockedDuringARunAndFreeAfterIt) {
@@ -334,6 +338,9 @@ TEST_F(SlicewiseWindow, CommandsAreLockedDuringARunAndFreeAfterIt) {
     EXPECT_FALSE(snapshot.languageEnabled);
     EXPECT_FALSE(snapshot.userSizeEnabled);
     EXPECT_EQ(_T(""), snapshot.status);   // cleared before the message
+    EXPECT_TRUE(snapshot.progressShown);
+    EXPECT_NE(tstring::npos, snapshot.progressLine.find(_T(" MB/s, "))) << snapshot.progressLine;
+    EXPECT_FALSE(main.IsVisible(IDC_PROGRESS));
     for (int id : kRunLocked)
         EXPECT_TRUE(main.IsEnabled(id)) << id;
     EXPECT_TRUE(LanguageCommandEnabled(main.Menu()));
@@ -435,7 +442,7 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) {
         DialogDriver language(dialog);
-        EXPECT_EQ(_T("Please select your language:"), language.Text(IDC_LANGUAGE_GROUP));
+        EXPECT_EQ(_T("Please select your language:  "), language.Text(IDC_LANGUAGE_GROUP));
         EXPECT_EQ(_T("English"), language.Text(IDC_LANGUAGE_COMBO));
         EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO, _T("Deutsch")));
         language.Click(IDOK);

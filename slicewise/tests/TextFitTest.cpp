@@ -34,6 +34,9 @@ TEST_P(TextFit, EveryControlTextFits) {
     for (int step : {135, 145, 146, 155, 160, 161})
         textfit::ExpectTextFits(main.Item(IDC_STATUS), FormatText(texts.GetText(step), {99999, 100}),
                                 where + " status line");
+    textfit::ExpectTextFits(main.Item(IDC_PROGRESS_TEXT),
+                            FormatText(texts.GetText(344), {_T("9,999.9"), _T("99:59:59")}),
+                            where + " progress line");
 
     CLanguageSelection language(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
     language.prompt = texts.GetText(1);
