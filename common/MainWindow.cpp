@@ -1,6 +1,8 @@
 #include "common/MainWindow.h"
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
+#include "framework/Dpi.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/UiSeam.h"
@@ -15,11 +17,7 @@ HINSTANCE Program() { return GetModuleHandle(nullptr); }
 }  // namespace
 
 MainWindow::MainWindow(MainWindowTables tables)
-    : Dialog(tables.templateId), tables_(std::move(tables)), texts_(tables_.dialects) {
-    for (const MenuItemText& item : tables_.menuItems)
-        menuBitmaps_.emplace_back(
-            item.bitmap ? LoadBitmap(Program(), MAKEINTRESOURCE(item.bitmap)) : nullptr);
-}
+    : Dialog(tables.templateId), tables_(std::move(tables)), texts_(tables_.dialects) {}
 
 BOOL MainWindow::OnInitDialog() {
     InitializeWindow(true);
@@ -30,6 +28,8 @@ void MainWindow::InitializeWindow(bool first) {
     if (first) {
         AddAboutItemOnce();
         SetIcons();
+        LoadMenuBitmaps(Dpi());
+        ShowPictures(Dpi());
         OnFirstInitialisation();
     }
     texts_.Load();
@@ -75,6 +75,37 @@ void MainWindow::ApplyMenuTexts() {
             SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
     }
     DrawMenuBar(Handle());
+}
+
+void MainWindow::LoadMenuBitmaps(int dpi) {
+    menuBitmaps_.clear();
+    for (const MenuItemText& item : tables_.menuItems)
+        menuBitmaps_.emplace_back(item.bitmap ? LoadBitmapForDpi(Program(), item.bitmap, dpi) : nullptr);
+}
+
+// At 96 DPI the template's pictures stay until another DPI replaced them.
+void MainWindow::ShowPictures(int dpi) {
+    if (dpi == kBaseDpi && pictures_.empty())
+        return;
+    std::vector<Bitmap> shown;
+    const std::vector<HWND> controls = PictureControls(Handle());
+    for (size_t i = 0; i < controls.size() && i < tables_.pictures.size(); ++i) {
+        shown.emplace_back(LoadBitmapForDpi(Program(), tables_.pictures[i], dpi));
+        const LPARAM bitmap = reinterpret_cast<LPARAM>(shown.back().Get());
+        const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
+            SendMessage(controls[i], STM_SETIMAGE, IMAGE_BITMAP, bitmap));
+        if (pictures_.empty() && previous)
+            DeleteObject(previous);   // the template's, handed back
+    }
+    pictures_ = std::move(shown);
+}
+
+// The menus and pictures let go of the old bitmaps before they are deleted.
+void MainWindow::OnDpiChanged(int dpi) {
+    const std::vector<Bitmap> oldMenuBitmaps = std::move(menuBitmaps_);
+    LoadMenuBitmaps(dpi);
+    ApplyMenuTexts();
+    ShowPictures(dpi);
 }
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {

@@ -9,7 +9,8 @@
 //
 // Initialising the window (at the start, and again after a language change
 // or whenever the program asks for it):
-//   first time only: About item, icons, OnFirstInitialisation
+//   first time only: About item, icons, menu bitmaps and pictures for the
+//                    window's DPI, OnFirstInitialisation
 //   every time:      Load the texts, OnTextsLoaded, menu and control texts
 //                    by table, OnTextsApplied
 #include "common/LanguageSelection.h"
@@ -36,6 +37,7 @@ struct MainWindowTables {
     UINT aboutItemText = 0;                 // string resource of the window menu's About item
     std::vector<int> menuTitles;            // text of each menu-bar position, in order
     std::vector<MenuItemText> menuItems;
+    std::vector<UINT> pictures;             // bitmaps of the template's pictures, in template order
     std::vector<ControlText> controlTexts;
     MainWindowCommands commands;
     LanguageDialogIds languageDialog{};
@@ -60,6 +62,9 @@ protected:
     bool OnSysCommand(WPARAM command, LPARAM lParam) override;
     void OnOK() override;       // Enter and Exit
     void OnCancel() override;   // Escape and the close box
+    // The menu bitmaps and pictures for the new DPI; a program that sizes
+    // more in pixels does its part and calls this.
+    void OnDpiChanged(int dpi) override;
 
     // The whole initialisation; first is true only at the window's start.
     void InitializeWindow(bool first);
@@ -97,6 +102,8 @@ protected:
 private:
     void AddAboutItemOnce();
     void SetIcons();
+    void LoadMenuBitmaps(int dpi);
+    void ShowPictures(int dpi);
     void ApplyMenuTexts();
     void ClearHandshake();
 
@@ -105,5 +112,6 @@ private:
     PowerClass power_;
     SolidBrush background_{kBackground};
     std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
+    std::vector<Bitmap> pictures_;      // none while the template's are shown
     bool aboutItemAdded_ = false;
 };

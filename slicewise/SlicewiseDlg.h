@@ -28,6 +28,7 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     void DoDataExchange(DataExchange& exchange) override;
     void OnTextsApplied() override;
+    void OnDpiChanged(int dpi) override;
     bool MayChangeLanguage() override { return !Running(); }
     std::vector<FileError> OnLanguageStored(const tstring& marker) override;
     // During a run the close asks, and waits until the run has stopped.
