@@ -6,7 +6,12 @@
 # changed; it replaces the images it makes, and the build compiles them into
 # the help files.
 #
-#   scripts/help-screenshots.sh [PROGRAM...]     (verbsmith slicewise toolcrate)
+#   scripts/help-screenshots.sh [--dpi DPI --into FOLDER] [PROGRAM...]
+#                                                (verbsmith slicewise toolcrate)
+#
+# --dpi runs the programs at that DPI (the prefix's LogPixels, in a prefix of
+# its own for each DPI) and --into puts the images into FOLDER/<program>
+# instead of the help pages' folders (scripts/dpi-screenshots.sh).
 #
 # RESTORE_COMMAND names Verbsmith's Restore command in its resource.h
 # (default ID_FUNCTIONS_RESTORE); without such a command its shot is skipped.
@@ -17,9 +22,23 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
+dpi=96
+into=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --dpi) dpi=$2; shift 2 ;;
+    --into) into=$(realpath -m "$2"); shift 2 ;;
+    *) break ;;
+  esac
+done
 work="$build/help-screenshots"
+[ "$dpi" = 96 ] || work="$build/help-screenshots-$dpi-dpi"
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(verbsmith slicewise toolcrate)
+# image_folder PROGRAM: where its images go.
+image_folder() { if [ -n "$into" ]; then echo "$into/$1"; else echo "$root/help/$1/images"; fi; }
+# px N: a client pixel position drawn for 96 DPI, at the DPI of the run.
+px() { echo $(($1 * dpi / 96)); }
 
 "$root/scripts/setup.sh"
 if [ ! -f "$build/build.ninja" ]; then
@@ -32,6 +51,17 @@ cmake --build "$build" --target Verbsmith Slicewise Toolcrate helpshot
 source "$root/scripts/wine-session.sh"
 wine_session_start "$work" own-display
 wine=$(wine_bin)
+# Wine takes the DPI from the user's LogPixels, else from the machine's; a
+# running wineserver and desktop keep the one they started with.
+if [ "$("$wine" reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
+        tr -d '\r' | awk '/LogPixels/ { print $3 }')" != "$(printf '0x%x' "$dpi")" ]; then
+  for key in 'HKCU\Control Panel\Desktop' \
+             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  done
+  wineserver -k; wineserver -w
+  wineserver -p >/dev/null 2>&1 </dev/null
+fi
 # Console output of Windows programs ends its lines in CR LF.
 ctl() { "$root/scripts/wine-run" "$build/help/helpshot.exe" "$@" | tr -d '\r'; }
 
@@ -49,6 +79,22 @@ shot() {
   import -window root -crop "$geometry" +repage -strip \
     -define png:exclude-chunks=date,time "$2"
   echo "help-screenshots: ${2#"$root"/}"
+}
+
+# menu_shots MAIN COUNT FOLDER LANGUAGE: at a DPI of its own, each of the
+# COUNT menus of the menu bar opened, with the window (menu-<n>-<language>).
+menu_shots() {
+  local main=$1 count=$2 geometry n file
+  [ "$dpi" = 96 ] && return 0
+  for ((n = 0; n < count; n++)); do
+    file="$3/menu-$n-$4.png"
+    geometry=$(ctl menu "$main" "$n")
+    sleep 0.5
+    import -window root -crop "$geometry" +repage -strip -define png:exclude-chunks=date,time "$file"
+    echo "help-screenshots: ${file#"$root"/}"
+    ctl key "$main" 27; ctl key "$main" 27   # Escape: the menu, then the menu bar
+    sleep 0.3
+  done
 }
 
 # dialog_shot MAIN COMMAND FILE: opens a dialog by its menu command, saves it
@@ -103,7 +149,8 @@ seed_prefix() {
 } >/dev/null 2>&1
 
 verbsmith_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/verbsmith/images" main="Vantorel Verbsmith 2" dialog restore
+  local folder images main="Vantorel Verbsmith 2" dialog restore
+  images=$(image_folder verbsmith)
   local example="Open with Notepad" backups
   [ "$1" = de ] && example="Mit Editor öffnen"
   restore=$(command_id verbsmith "${RESTORE_COMMAND:-ID_FUNCTIONS_RESTORE}")
@@ -114,6 +161,7 @@ verbsmith_shots() {   # LANGUAGE MARKER
   folder=$(stage verbsmith "$2")
   start "$folder" Verbsmith.exe "$main"
   shot "$main" "$images/main-$1.png"
+  menu_shots "$main" 3 "$images" "$1"
 
   # The add dialog, filled in as a user would for a new entry.
   ctl command "$main" "$(command_id verbsmith ID_FUNCTIONS_ADD)"
@@ -147,12 +195,14 @@ verbsmith_shots() {   # LANGUAGE MARKER
 }
 
 slicewise_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/slicewise/images" main="Vantorel Slicewise" data dialog
+  local folder images main="Vantorel Slicewise" data dialog
+  images=$(image_folder slicewise)
   local video=holiday-video.mp4   # the name the pages use in their examples
   [ "$1" = de ] && video=urlaub.mp4
   folder=$(stage slicewise "$2")
   start "$folder" Slicewise.exe "$main"
   shot "$main" "$images/main-$1.png"
+  menu_shots "$main" 2 "$images" "$1"
   dialog_shot "$main" "$(command_id slicewise ID_FILE_LANGUAGE)" "$images/language-$1.png"
   dialog_shot "$main" "$(command_id slicewise ID_HELP_ABOUT)" "$images/about-$1.png"
 
@@ -184,7 +234,8 @@ slicewise_shots() {   # LANGUAGE MARKER
 }
 
 toolcrate_shots() {   # LANGUAGE MARKER
-  local folder images="$root/help/toolcrate/images" main="Vantorel Toolcrate 2" question
+  local folder images main="Vantorel Toolcrate 2" question
+  images=$(image_folder toolcrate)
   local policies='HKLM\Software\Microsoft\Windows\CurrentVersion\Policies\System'
   folder=$(stage toolcrate "$2")
   mkdir -p "$folder"/{Diskscour,Tracebane,Hivemop,Prefkeeper,Bootkindle,Seekmark,Shredwell,Cryptvale,Dirlister}
@@ -201,9 +252,10 @@ toolcrate_shots() {   # LANGUAGE MARKER
 
   ctl point "$main" -40 -40   # away from the window: the start description
   shot "$main" "$images/main-$1.png"
-  ctl point "$main" 520 228   # in Verbsmith's hover area, below its button
+  ctl point "$main" "$(px 520)" "$(px 228)"   # in Verbsmith's hover area, below its button
   shot "$main" "$images/hover-$1.png"
   ctl point "$main" -40 -40
+  menu_shots "$main" 3 "$images" "$1"
   dialog_shot "$main" "$(command_id toolcrate ID_FILE_LANGUAGE)" "$images/language-$1.png"
   dialog_shot "$main" "$(command_id toolcrate ID_HELP_ABOUT)" "$images/about-$1.png"
   finish "$main"
@@ -212,7 +264,7 @@ toolcrate_shots() {   # LANGUAGE MARKER
 seed_prefix
 for language in en:'[1033]' de:'[1031]'; do
   for program in "${programs[@]}"; do
-    mkdir -p "$root/help/$program/images"
+    mkdir -p "$(image_folder "$program")"
     "${program}_shots" "${language%%:*}" "${language#*:}"
   done
 done
