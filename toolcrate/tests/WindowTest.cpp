@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "common/SharedDialogIds.h"
 #include "framework/BufferedFile.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/testkit/DialogDriver.h"
@@ -371,4 +372,49 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
     ASSERT_TRUE(GetObject(background, sizeof info, &info));
     EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
     DeleteDC(dc);
+}
+
+// What the launcher sizes in pixels follows a DPI change of its monitor, and
+// comes back with the change back.
+TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesAndMenuMarks) {
+    ASSERT_TRUE(Open());
+    using Size = std::pair<LONG, LONG>;
+    const auto fontHeight = [&](int id) {
+        LOGFONT info = {};
+        GetObject(reinterpret_cast<HFONT>(SendMessage(dialog.Item(id), WM_GETFONT, 0, 0)),
+                  sizeof info, &info);
+        return info.lfHeight;
+    };
+    const auto size = [](HANDLE bitmap) {
+        BITMAP info = {};
+        GetObject(bitmap, sizeof info, &info);
+        return Size(info.bmWidth, info.bmHeight);
+    };
+    const auto picture = [&](size_t i) {
+        return size(reinterpret_cast<HANDLE>(
+            SendMessage(PictureControls(dialog.Handle()).at(i), STM_GETIMAGE, IMAGE_BITMAP, 0)));
+    };
+    const struct {
+        int dpi;
+        LONG caption, description;
+        Size banner, logo, mark;
+    } cases[] = {{144, 35, 21, {180, 656}, {146, 44}, {18, 18}},
+                 {96, 23, 14, {120, 437}, {97, 29}, {12, 12}}};
+    for (const auto& c : cases) {
+        RECT suggested = {30, 40, 30 + MulDiv(640, c.dpi, 96), 40 + MulDiv(460, c.dpi, 96)};
+        SendMessage(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                    reinterpret_cast<LPARAM>(&suggested));
+        RECT frame = {};
+        GetWindowRect(dialog.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&suggested, &frame)) << c.dpi;
+        EXPECT_EQ(c.caption, fontHeight(IDC_GROUP_FILES)) << c.dpi;
+        EXPECT_EQ(c.description, fontHeight(IDC_DESCRIPTION)) << c.dpi;
+        EXPECT_EQ(c.banner, picture(0)) << c.dpi;
+        EXPECT_EQ(c.logo, picture(1)) << c.dpi;
+        MENUITEMINFO item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_CHECKMARKS;
+        GetMenuItemInfo(GetSubMenu(ui().Menu(), 0), 0, TRUE, &item);
+        EXPECT_EQ(c.mark, size(item.hbmpChecked)) << c.dpi;
+    }
 }
