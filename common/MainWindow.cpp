@@ -6,6 +6,7 @@
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/UiSeam.h"
+#include <cstdlib>
 
 namespace {
 const TCHAR kLanguageKey[] = _T("Language");
@@ -28,6 +29,7 @@ void MainWindow::InitializeWindow(bool first) {
     if (first) {
         AddAboutItemOnce();
         SetIcons();
+        RememberFont();
         LoadMenuBitmaps(Dpi());
         ShowPictures(Dpi());
         OnFirstInitialisation();
@@ -77,20 +79,31 @@ void MainWindow::ApplyMenuTexts() {
     DrawMenuBar(Handle());
 }
 
+// The template's font and its size, for the layout at other DPIs.
+void MainWindow::RememberFont() {
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(Handle(), WM_GETFONT, 0, 0));
+    if (font && GetObject(font, sizeof font_, &font_))
+        fontPoints_ = MulDiv(std::abs(font_.lfHeight), 72, Dpi());
+}
+
 void MainWindow::LoadMenuBitmaps(int dpi) {
     menuBitmaps_.clear();
     for (const MenuItemText& item : tables_.menuItems)
-        menuBitmaps_.emplace_back(item.bitmap ? LoadBitmapForDpi(Program(), item.bitmap, dpi) : nullptr);
+        menuBitmaps_.emplace_back(
+            item.bitmap ? LoadBitmapForDpi(Program(), item.bitmap, dpi) : nullptr);
 }
 
-// At 96 DPI the template's pictures stay until another DPI replaced them.
+// The pictures belong to the layout: they grow as the dialog's units grow,
+// so that none reaches past the controls around it. At 96 DPI the template's
+// pictures stay until another DPI replaced them.
 void MainWindow::ShowPictures(int dpi) {
     if (dpi == kBaseDpi && pictures_.empty())
         return;
+    const Scale scale = LayoutScale(font_, fontPoints_, dpi);
     std::vector<Bitmap> shown;
     const std::vector<HWND> controls = PictureControls(Handle());
     for (size_t i = 0; i < controls.size() && i < tables_.pictures.size(); ++i) {
-        shown.emplace_back(LoadBitmapForDpi(Program(), tables_.pictures[i], dpi));
+        shown.emplace_back(LoadScaledBitmap(Program(), tables_.pictures[i], scale));
         const LPARAM bitmap = reinterpret_cast<LPARAM>(shown.back().Get());
         const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
             SendMessage(controls[i], STM_SETIMAGE, IMAGE_BITMAP, bitmap));

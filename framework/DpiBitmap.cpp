@@ -70,8 +70,8 @@ bool DecodePng(HINSTANCE instance, UINT id, Pixels& pixels) {
                                 reinterpret_cast<void**>(factory.Receive()))) ||
         FAILED(factory->CreateStream(stream.Receive())) ||
         FAILED(stream->InitializeFromMemory(data, SizeofResource(instance, found))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Receive())) ||
+        FAILED(factory->CreateDecoderFromStream(
+            stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Receive())) ||
         FAILED(decoder->GetFrame(0, frame.Receive())) ||
         FAILED(factory->CreateFormatConverter(converter.Receive())) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
@@ -138,17 +138,19 @@ HBITMAP ToBitmap(const Pixels& pixels) {
 
 }  // namespace
 
-HBITMAP LoadBitmapForDpi(HINSTANCE instance, UINT bitmap, int dpi) {
+HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale) {
     Bitmap original(LoadBitmap(instance, MAKEINTRESOURCE(bitmap)));
-    if (!original || dpi == kBaseDpi)
+    if (!original || scale.numerator == scale.denominator)
         return original.Release();
+    Pixels large;
+    if (DecodePng(instance, bitmap + kLargeArtOffset, large)) {
+        const Scale fromLarge = {scale.numerator, 2 * scale.denominator};
+        return ToBitmap(Resample(large, fromLarge(large.width), fromLarge(large.height)));
+    }
     Pixels source;
     if (!ReadBitmap(original.Get(), source))
         return nullptr;
-    const int width = ScaleToDpi(source.width, dpi), height = ScaleToDpi(source.height, dpi);
-    Pixels large;
-    Pixels& best = DecodePng(instance, bitmap + kLargeArtOffset, large) ? large : source;
-    return ToBitmap(Resample(best, width, height));
+    return ToBitmap(Resample(source, scale(source.width), scale(source.height)));
 }
 
 std::vector<HWND> PictureControls(HWND dialog) {

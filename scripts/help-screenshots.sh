@@ -90,7 +90,8 @@ menu_shots() {
     file="$3/menu-$n-$4.png"
     geometry=$(ctl menu "$main" "$n")
     sleep 0.5
-    import -window root -crop "$geometry" +repage -strip -define png:exclude-chunks=date,time "$file"
+    import -window root -crop "$geometry" +repage -strip \
+      -define png:exclude-chunks=date,time "$file"
     echo "help-screenshots: ${file#"$root"/}"
     ctl key "$main" 27; ctl key "$main" 27   # Escape: the menu, then the menu bar
     sleep 0.3

@@ -103,14 +103,19 @@ TEST_F(LauncherAt144Dpi, EachHoverAreaCoversItsButton) {
     MoveTo(POINT{Centre(cryptvale.button).x, Centre(dirlister.button).y});
     EXPECT_EQ(shown, TextOf(GetDlgItem(window, kDescription)));
 
-    // The banner and the logo in their 150 % sizes.
+    // The banner and the logo grew with the layout: the banner still reaches
+    // the bottom and stops short of the buttons, the logo stays inside.
     const std::vector<HWND> pictures = PictureControls(window);
     ASSERT_EQ(2u, pictures.size());
+    RECT client;
+    GetClientRect(window, &client);
     const RECT banner = ClientRect(pictures[0]), logo = ClientRect(pictures[1]);
-    EXPECT_EQ(180, banner.right - banner.left);
-    EXPECT_EQ(656, banner.bottom - banner.top);
-    EXPECT_EQ(146, logo.right - logo.left);
-    EXPECT_EQ(44, logo.bottom - logo.top);
+    const RECT firstButton = ClientRect(GetDlgItem(window, SuiteModules[0].button));
+    EXPECT_LT(120, banner.right - banner.left);
+    EXPECT_LE(banner.right, firstButton.left);
+    EXPECT_GE(banner.bottom, client.bottom);
+    EXPECT_LT(97, logo.right - logo.left);
+    EXPECT_LE(logo.right, client.right);
 
     PostMessage(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(launcher.hProcess, 10000));

@@ -55,11 +55,13 @@ convert "$tmp"/icon{16,20,24,32,40,48,64}.png toolcrate.ico
 # decides how much of its height shows (Wine's is a little smaller than
 # Windows'), so nothing that matters lies in its lowest 60 pixels.
 # Bitmap 142: the maker's logo at the top right, 97 x 29.
-# art SCALE SAVE SUFFIX: both at a scale (1 for 96 DPI, 2 for 200 %).
+# art SCALE SAVE SUFFIX HEIGHT: both at a scale (1 for 96 DPI, 2 for 200 %);
+# the large banner is taller (480): a dialog font may grow faster than the DPI
+# and the window with it.
 art() {
-  local s=$1 save=$2
+  local s=$1 save=$2 h=$4
   crate "$(z 72)" "$tmp/crate72.png"
-  convert -size "$(z 120x437)" gradient:"$navy"-"$sky" \
+  convert -size "$(z "120x$h")" gradient:"$navy"-"$sky" \
     -fill 'rgba(255,255,255,0.06)' -stroke none \
     -draw "$(z polygon 0,300 120,220 120,260 0,340)" -draw "$(z polygon 0,360 120,280 120,300 0,380)" \
     "$tmp/crate72.png" -geometry "$(z +24+22)" -composite \
@@ -70,7 +72,7 @@ art() {
     -rotate -90 "$tmp/title.png"
   convert "$tmp/banner-base.png" "$tmp/title.png" -geometry "$(z +26+108)" -composite \
     -fill '#f0a030' -draw "rectangle 0,0 $((120 * s - 1)),$((4 * s - 1))" \
-    -fill "$navy" -draw "rectangle $((116 * s)),0 $((120 * s - 1)),$((437 * s - 1))" \
+    -fill "$navy" -draw "rectangle $((116 * s)),0 $((120 * s - 1)),$((h * s - 1))" \
     "$tmp/banner.png"
   "$save" "$tmp/banner.png" "banner$3"
 
@@ -81,8 +83,8 @@ art() {
     "$tmp/logo.png"
   "$save" "$tmp/logo.png" "logo$3"
 }
-art 1 bmp .bmp
-art 2 png -2x.png
+art 1 bmp .bmp 437
+art 2 png -2x.png 480
 
 # Menu marks, 12 x 12, on the menu's white; at 24 x 24 for 200 %, the same
 # drawing through an affine transform (pixel centres stay pixel centres).

@@ -148,29 +148,32 @@ canvas restore -fill none -stroke '#215DC6' -strokewidth 36 -draw 'arc 40,40 216
 menubmp 155 restore
 
 # --- header (130) and footer (129) of the main window, 640 pixels wide ---------
-# bands SCALE FORMAT SUFFIX: drawn at 96 DPI (1, BMP3, .bmp) and once more at
-# twice the size for 200 % (2, PNG24, -2x.png), which the program scales to
-# other DPIs. z gives the numbers of a drawing at the scale.
+# bands SCALE FORMAT SUFFIX WIDTH: drawn at 96 DPI (1, BMP3, .bmp, 640) and
+# once more at twice the size for 200 % (2, PNG24, -2x.png), which the program
+# scales to other DPIs. The large bands are wider (720): a dialog font may grow
+# faster than the DPI and the window with it. z gives the numbers of a drawing
+# at the scale.
 z() { perl -pe "s/\\d+/\$&*$s/ge" <<<"$*"; }
 bands() {
-  local s=$1 format=$2 suffix=$3
+  local s=$1 format=$2 suffix=$3 w=$4
   convert "$tmp/app.png" -resize "$(z 52x52)" "$tmp/app52.png"
   # The blue band ends 13 pixels above the image's bottom: the group box below
   # has its caption there, which then stands on the window's grey.
-  convert -size "$(z 60x640)" gradient:"#2B6AD8"-"$navy" -rotate 90 \
-    \( -size "$(z 640x60)" xc:none -fill '#FFFFFF14' -draw "$(z polygon 420,0 520,0 400,60 300,60)" \
+  convert -size "$(z "60x$w")" gradient:"#2B6AD8"-"$navy" -rotate 90 \
+    \( -size "$(z "${w}x60")" xc:none -fill '#FFFFFF14' -draw "$(z polygon 420,0 520,0 400,60 300,60)" \
        -draw "$(z polygon 540,0 600,0 480,60 420,60)" \
        -draw "$(z polygon 610,0 640,0 640,16 560,60 520,60)" \) -composite \
-    -background "$face" -extent "$(z 640x73)" \
+    -background "$face" -extent "$(z "${w}x73")" \
     "$tmp/app52.png" -geometry "$(z +16+4)" -composite \
     -font Liberation-Sans-Bold -pointsize "$(z 26)" -fill white -annotate "$(z +82+38)" 'Vantorel Verbsmith' \
-    -fill '#FFB020' -draw "rectangle 0,$((58 * s)) $((640 * s)),$((61 * s - 1))" \
+    -fill '#FFB020' -draw "rectangle 0,$((58 * s)) $((w * s)),$((61 * s - 1))" \
     -strip -define png:exclude-chunks=date,time -type TrueColor "$format:$out/bitmap130$suffix"
-  convert -size "$(z 640x50)" gradient:'#D6E0F0'-"$face" \
-    -fill "$blue" -draw "rectangle 0,0 $((640 * s)),$((2 * s - 1))" \
-    -font Liberation-Sans-Bold -pointsize "$(z 15)" -fill '#8FA6CC' -gravity east -annotate "$(z +16+2)" 'Vantorel' \
+  convert -size "$(z "${w}x50")" gradient:'#D6E0F0'-"$face" \
+    -fill "$blue" -draw "rectangle 0,0 $((w * s)),$((2 * s - 1))" \
+    -font Liberation-Sans-Bold -pointsize "$(z 15)" -fill '#8FA6CC' -gravity east \
+    -annotate "$(z "+$((16 + w - 640))+2")" 'Vantorel' \
     -strip -define png:exclude-chunks=date,time -type TrueColor "$format:$out/bitmap129$suffix"
 }
-bands 1 BMP3 .bmp
-bands 2 PNG24 -2x.png
+bands 1 BMP3 .bmp 640
+bands 2 PNG24 -2x.png 720
 echo "drawn into $out"
