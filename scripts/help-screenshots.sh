@@ -253,7 +253,9 @@ toolcrate_shots() {   # LANGUAGE MARKER
 
   ctl point "$main" -40 -40   # away from the window: the start description
   shot "$main" "$images/main-$1.png"
-  ctl point "$main" "$(px 520)" "$(px 228)"   # in Verbsmith's hover area, below its button
+  # In Verbsmith's hover area, below its button (at another DPI a little
+  # higher: the area follows the buttons, which grow slower than the DPI).
+  if [ "$dpi" = 96 ]; then ctl point "$main" 520 228; else ctl point "$main" "$(px 520)" "$(px 200)"; fi
   shot "$main" "$images/hover-$1.png"
   ctl point "$main" -40 -40
   menu_shots "$main" 3 "$images" "$1"
