@@ -119,6 +119,20 @@ void MainWindow::OnDpiChanged(int dpi) {
     LoadMenuBitmaps(dpi);
     ApplyMenuTexts();
     ShowPictures(dpi);
+    SetIconsForDpi(dpi);
+}
+
+// Owned, not shared: the system shares icons of its standard sizes only.
+void MainWindow::SetIconsForDpi(int dpi) {
+    const auto load = [&](int width, int height) {
+        return IconHandle(static_cast<HICON>(
+            LoadImage(Program(), MAKEINTRESOURCE(tables_.icon), IMAGE_ICON,
+                      SystemMetricForDpi(width, dpi), SystemMetricForDpi(height, dpi), 0)));
+    };
+    IconHandle big = load(SM_CXICON, SM_CYICON), small = load(SM_CXSMICON, SM_CYSMICON);
+    SetIcon(big.Get(), small.Get());
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {

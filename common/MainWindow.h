@@ -102,6 +102,7 @@ protected:
 private:
     void AddAboutItemOnce();
     void SetIcons();
+    void SetIconsForDpi(int dpi);
     void RememberFont();
     void LoadMenuBitmaps(int dpi);
     void ShowPictures(int dpi);
@@ -114,6 +115,7 @@ private:
     SolidBrush background_{kBackground};
     std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
     std::vector<Bitmap> pictures_;      // none while the template's are shown
+    IconHandle bigIcon_, smallIcon_;    // after a DPI change
     LOGFONT font_{};                    // the dialog's, and its size in points
     int fontPoints_ = 8;
     bool aboutItemAdded_ = false;

@@ -377,7 +377,7 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
 // What the launcher sizes in pixels follows a DPI change of its monitor, and
 // comes back with the change back. The pictures grow with the layout, at
 // most by the DPI's factor.
-TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesAndMenuMarks) {
+TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesMenuMarksAndIcons) {
     ASSERT_TRUE(Open());
     using Size = std::pair<LONG, LONG>;
     const auto fontHeight = [&](int id) {
@@ -404,7 +404,8 @@ TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesAndMenuMarks) {
         int dpi;
         LONG caption, description;
         Size mark;
-    } cases[] = {{144, 35, 21, {18, 18}}, {96, 23, 14, {12, 12}}};
+        LONG smallIcon;
+    } cases[] = {{144, 35, 21, {18, 18}, 24}, {96, 23, 14, {12, 12}, 16}};
     for (const auto& c : cases) {
         RECT suggested = {30, 40, 30 + MulDiv(640, c.dpi, 96), 40 + MulDiv(460, c.dpi, 96)};
         SendMessage(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
@@ -429,5 +430,11 @@ TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesAndMenuMarks) {
         item.fMask = MIIM_CHECKMARKS;
         GetMenuItemInfo(GetSubMenu(ui().Menu(), 0), 0, TRUE, &item);
         EXPECT_EQ(c.mark, size(item.hbmpChecked)) << c.dpi;
+        ICONINFO icon = {};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessage(dialog.Handle(), WM_GETICON, ICON_SMALL, 0)),
+                    &icon);
+        EXPECT_EQ(c.smallIcon, size(icon.hbmColor).first) << c.dpi;
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
     }
 }
