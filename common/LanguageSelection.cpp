@@ -52,6 +52,9 @@ void CLanguageSelection::ReadLanguages() {
     combo.FitDroppedList(kDroppedRows);
 }
 
+// The dialog manager gave the combo its template height again.
+void CLanguageSelection::OnDpiChanged(int) { ComboBox(Item(ComboId())).FitDroppedList(kDroppedRows); }
+
 void CLanguageSelection::DoDataExchange(DataExchange& exchange) {
     exchange.ComboText(ComboId(), shownText);
 }

@@ -39,6 +39,7 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(DataExchange& exchange) override;
     void OnOK() override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     void ReadLanguages();

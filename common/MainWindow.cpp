@@ -2,10 +2,13 @@
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
+#include <cstdlib>
 
 namespace {
 const TCHAR kLanguageKey[] = _T("Language");
@@ -23,11 +26,7 @@ HINSTANCE Program() { return GetModuleHandle(nullptr); }
 }  // namespace
 
 MainWindow::MainWindow(MainWindowTables tables)
-    : Dialog(tables.templateId), tables_(std::move(tables)), texts_(tables_.dialects) {
-    for (const MenuItemText& item : tables_.menuItems)
-        menuBitmaps_.emplace_back(
-            item.bitmap ? LoadBitmap(Program(), MAKEINTRESOURCE(item.bitmap)) : nullptr);
-}
+    : Dialog(tables.templateId), tables_(std::move(tables)), texts_(tables_.dialects) {}
 
 BOOL MainWindow::OnInitDialog() {
     InitializeWindow(true);
@@ -39,6 +38,9 @@ void MainWindow::InitializeWindow(bool first) {
         AddAboutItemOnce();
         SetIcons();
         KeepTemplateTexts();
+        RememberFont();
+        LoadMenuBitmaps(Dpi());
+        ShowPictures(Dpi());
         OnFirstInitialisation();
     }
     texts_.Load();
@@ -117,6 +119,62 @@ void MainWindow::ApplyMenuTexts() {
             SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
     }
     DrawMenuBar(Handle());
+}
+
+// The template's font and its size, for the layout at other DPIs.
+void MainWindow::RememberFont() {
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(Handle(), WM_GETFONT, 0, 0));
+    if (font && GetObject(font, sizeof font_, &font_))
+        fontPoints_ = MulDiv(std::abs(font_.lfHeight), 72, Dpi());
+}
+
+void MainWindow::LoadMenuBitmaps(int dpi) {
+    menuBitmaps_.clear();
+    for (const MenuItemText& item : tables_.menuItems)
+        menuBitmaps_.emplace_back(
+            item.bitmap ? LoadBitmapForDpi(Program(), item.bitmap, dpi) : nullptr);
+}
+
+// The pictures belong to the layout: they grow as the dialog's units grow,
+// so that none reaches past the controls around it. At 96 DPI the template's
+// pictures stay until another DPI replaced them.
+void MainWindow::ShowPictures(int dpi) {
+    if (dpi == kBaseDpi && pictures_.empty())
+        return;
+    const Scale scale = LayoutScale(font_, fontPoints_, dpi);
+    std::vector<Bitmap> shown;
+    const std::vector<HWND> controls = PictureControls(Handle());
+    for (size_t i = 0; i < controls.size() && i < tables_.pictures.size(); ++i) {
+        shown.emplace_back(LoadScaledBitmap(Program(), tables_.pictures[i], scale));
+        const LPARAM bitmap = reinterpret_cast<LPARAM>(shown.back().Get());
+        const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
+            SendMessage(controls[i], STM_SETIMAGE, IMAGE_BITMAP, bitmap));
+        if (pictures_.empty() && previous)
+            DeleteObject(previous);   // the template's, handed back
+    }
+    pictures_ = std::move(shown);
+}
+
+// The menus and pictures let go of the old bitmaps before they are deleted.
+void MainWindow::OnDpiChanged(int dpi) {
+    const std::vector<Bitmap> oldMenuBitmaps = std::move(menuBitmaps_);
+    LoadMenuBitmaps(dpi);
+    ApplyMenuTexts();
+    ShowPictures(dpi);
+    SetIconsForDpi(dpi);
+}
+
+// Owned, not shared: the system shares icons of its standard sizes only.
+void MainWindow::SetIconsForDpi(int dpi) {
+    const auto load = [&](int width, int height) {
+        return IconHandle(static_cast<HICON>(
+            LoadImage(Program(), MAKEINTRESOURCE(tables_.icon), IMAGE_ICON,
+                      SystemMetricForDpi(width, dpi), SystemMetricForDpi(height, dpi), 0)));
+    };
+    IconHandle big = load(SM_CXICON, SM_CYICON), small = load(SM_CXSMICON, SM_CYSMICON);
+    SetIcon(big.Get(), small.Get());
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {

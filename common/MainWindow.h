@@ -9,7 +9,8 @@
 //
 // Initialising the window (at the start, and again after a language change
 // or whenever the program asks for it):
-//   first time only: About item, icons, OnFirstInitialisation
+//   first time only: About item, icons, menu bitmaps and pictures for the
+//                    window's DPI, OnFirstInitialisation
 //   every time:      Load the texts, OnTextsLoaded, menu and control texts
 //                    by table, OnTextsApplied
 // A menu item or control whose number the loaded section lacks shows the
@@ -40,6 +41,7 @@ struct MainWindowTables {
     UINT aboutItemText = 0;                 // string resource of the window menu's About item
     std::vector<int> menuTitles;            // text of each menu-bar position, in order
     std::vector<MenuItemText> menuItems;
+    std::vector<UINT> pictures;             // bitmaps of the template's pictures, in template order
     std::vector<ControlText> controlTexts;
     MainWindowCommands commands;
     LanguageDialogIds languageDialog{};
@@ -65,6 +67,9 @@ protected:
     bool OnSysCommand(WPARAM command, LPARAM lParam) override;
     void OnOK() override;       // Enter and Exit
     void OnCancel() override;   // Escape and the close box
+    // The menu bitmaps and pictures for the new DPI; a program that sizes
+    // more in pixels does its part and calls this.
+    void OnDpiChanged(int dpi) override;
 
     // The whole initialisation; first is true only at the window's start.
     void InitializeWindow(bool first);
@@ -104,6 +109,10 @@ private:
     void SetIcons();
     void KeepTemplateTexts();
     void ReportUnusableLanguageFile();
+    void SetIconsForDpi(int dpi);
+    void RememberFont();
+    void LoadMenuBitmaps(int dpi);
+    void ShowPictures(int dpi);
     void ApplyMenuTexts();
     void ClearHandshake();
 
@@ -114,6 +123,10 @@ private:
     std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
     // The template's texts of the tables' menu titles, items and controls.
     tstrings templateTitles_, templateItems_, templateControls_;
+    std::vector<Bitmap> pictures_;      // none while the template's are shown
+    IconHandle bigIcon_, smallIcon_;    // after a DPI change
+    LOGFONT font_{};                    // the dialog's, and its size in points
+    int fontPoints_ = 8;
     bool aboutItemAdded_ = false;
     bool languageFileReported_ = false;
 };

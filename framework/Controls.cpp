@@ -1,4 +1,5 @@
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include <algorithm>
 
 tstring Control::Text() const {
@@ -29,7 +30,8 @@ void ComboBox::FitDroppedList(int maxRows) {
     RECT field;   // while closed, the window is the selection field alone
     GetWindowRect(Handle(), &field);
     const int itemHeight = static_cast<int>(Send(CB_GETITEMHEIGHT, 0));
-    const int height = field.bottom - field.top + rows * itemHeight + 2 * GetSystemMetrics(SM_CYEDGE);
+    const int edge = SystemMetricForDpi(SM_CYEDGE, WindowDpi(Handle()));
+    const int height = field.bottom - field.top + rows * itemHeight + 2 * edge;
     SetWindowPos(Handle(), nullptr, 0, 0, field.right - field.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -117,6 +117,9 @@ public:
     int InsertColumn(int index, const tstring& heading, int width);
     void DeleteColumn(int index) { Send(LVM_DELETECOLUMN, static_cast<WPARAM>(index)); }
     void SetColumnHeading(int index, const tstring& heading);
+    void SetColumnWidth(int index, int width) {
+        Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
+    }
     // Returns the new row's index, -1 on failure. data stays with the row
     // (its LPARAM) wherever the row moves.
     int InsertRow(int index, const tstring& text, int image = -1, LPARAM data = 0);

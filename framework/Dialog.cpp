@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include <windowsx.h>
 
 Dialog::Dialog(UINT templateId, HINSTANCE instance)
@@ -163,9 +164,27 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
+    case WM_DPICHANGED:
+        return lParam ? ChangeDpi(wParam, *reinterpret_cast<const RECT*>(lParam)) : FALSE;
     default:
         return FALSE;
     }
+}
+
+// The dialog manager's own handling runs first, through a nested DefDlgProc
+// that brings the message here once more: it sets the template's fonts anew
+// on every control, which would undo fonts and sizes set after it.
+INT_PTR Dialog::ChangeDpi(WPARAM dpis, const RECT& suggested) {
+    if (dialogManagerScaling_)
+        return FALSE;
+    dialogManagerScaling_ = true;
+    DefDlgProc(hwnd_, WM_DPICHANGED, dpis, reinterpret_cast<LPARAM>(&suggested));
+    dialogManagerScaling_ = false;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    dpi_ = HIWORD(dpis);
+    OnDpiChanged(dpi_);
+    return NotifyResult(true, 0);
 }
 
 INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -174,6 +193,7 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         self = reinterpret_cast<Dialog*>(lParam);
         SetWindowLongPtr(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         self->hwnd_ = hwnd;
+        self->dpi_ = WindowDpi(hwnd);
     } else {
         self = reinterpret_cast<Dialog*>(GetWindowLongPtr(hwnd, DWLP_USER));
     }

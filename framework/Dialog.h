@@ -10,6 +10,12 @@
 // Defaults: OnInitDialog puts the values into the controls (UpdateData(false));
 // IDOK runs OnOK, which takes the controls into the values and ends with IDOK
 // only when that succeeds; IDCANCEL (Esc, the close box) runs OnCancel.
+//
+// DPI: Dpi() is the DPI the window is drawn for, from WM_INITDIALOG on. When
+// the window's monitor changes its DPI (WM_DPICHANGED), the dialog manager
+// scales the template's controls and fonts first (per-monitor v2), then the
+// window takes the rectangle the system suggests and OnDpiChanged re-applies
+// what the dialog sizes in pixels itself.
 #include "framework/TString.h"
 
 class DataExchange;
@@ -38,6 +44,7 @@ public:
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     UINT TemplateId() const { return templateId_; }
+    int Dpi() const { return dpi_; }
 
     // Exchange between controls and values: save true takes the controls
     // into the values. False when a check failed (the user was told).
@@ -79,6 +86,8 @@ protected:
     // Default: the window icon.
     virtual HCURSOR OnQueryDragIcon();
     virtual void OnDestroy();
+    // After a DPI change of the window, with the new DPI.
+    virtual void OnDpiChanged(int /*dpi*/) {}
     virtual void OnOK();
     virtual void OnCancel();
     // Binds controls and values; see framework/DataExchange.h.
@@ -92,6 +101,7 @@ private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR NotifyResult(bool handled, LRESULT result);
     void PaintIcon();
+    INT_PTR ChangeDpi(WPARAM dpis, const RECT& suggested);
 
     UINT templateId_;
     HINSTANCE instance_;
@@ -100,4 +110,6 @@ private:
     bool modal_ = false;
     bool ended_ = false;
     INT_PTR result_ = 0;
+    int dpi_ = 96;
+    bool dialogManagerScaling_ = false;
 };

@@ -6,11 +6,16 @@
 # changed; it replaces the images it makes, and the build compiles them into
 # the help files.
 #
-#   scripts/help-screenshots.sh [PROGRAM...]     (verbsmith slicewise toolcrate)
+#   scripts/help-screenshots.sh [--dpi DPI --into FOLDER] [PROGRAM...]
+#                                                (verbsmith slicewise toolcrate)
 #
-# SHOTS=<folder> with LANGUAGES="es:[1034] nl:[1043] fr:[1036]" (say) makes
-# the same shots in other languages into <folder>/<program>, for looking at
-# them; the help files keep English and German.
+# --dpi runs the programs at that DPI (the prefix's LogPixels, in a prefix of
+# its own for each DPI) and --into puts the images into FOLDER/<program>
+# instead of the help pages' folders (scripts/dpi-screenshots.sh).
+#
+# LANGUAGES="es:[1034] nl:[1043] fr:[1036]" (say) with --into makes the same
+# shots in other languages, for looking at them; the help files keep English
+# and German.
 #
 # RESTORE_COMMAND names Verbsmith's Restore command in its resource.h
 # (default ID_FUNCTIONS_RESTORE); without such a command its shot is skipped.
@@ -21,9 +26,23 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
+dpi=96
+into=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --dpi) dpi=$2; shift 2 ;;
+    --into) into=$(realpath -m "$2"); shift 2 ;;
+    *) break ;;
+  esac
+done
 work="$build/help-screenshots"
+[ "$dpi" = 96 ] || work="$build/help-screenshots-$dpi-dpi"
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(verbsmith slicewise toolcrate)
+# image_folder PROGRAM: where its images go.
+image_folder() { if [ -n "$into" ]; then echo "$into/$1"; else echo "$root/help/$1/images"; fi; }
+# px N: a client pixel position drawn for 96 DPI, at the DPI of the run.
+px() { echo $(($1 * dpi / 96)); }
 
 "$root/scripts/setup.sh"
 if [ ! -f "$build/build.ninja" ]; then
@@ -36,16 +55,22 @@ cmake --build "$build" --target Verbsmith Slicewise Toolcrate helpshot
 source "$root/scripts/wine-session.sh"
 wine_session_start "$work" own-display
 wine=$(wine_bin)
+# Wine takes the DPI from the user's LogPixels, else from the machine's; a
+# running wineserver and desktop keep the one they started with.
+if [ "$("$wine" reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
+        tr -d '\r' | awk '/LogPixels/ { print $3 }')" != "$(printf '0x%x' "$dpi")" ]; then
+  for key in 'HKCU\Control Panel\Desktop' \
+             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  done
+  wineserver -k; wineserver -w
+  wineserver -p >/dev/null 2>&1 </dev/null
+fi
 # Console output of Windows programs ends its lines in CR LF.
 ctl() { "$root/scripts/wine-run" "$build/help/helpshot.exe" "$@" | tr -d '\r'; }
 
 # A command id by its name in the program's resource.h, so that the script
 # follows the programs when ids move.
-# Where a program's shots go.
-images_of() {
-  if [ -n "${SHOTS:-}" ]; then echo "$SHOTS/$1"; else echo "$root/help/$1/images"; fi
-}
-
 command_id() {
   sed -n "s/^#define[[:space:]]\{1,\}$2[[:space:]]\{1,\}\([0-9]\{1,\}\).*/\1/p" "$root/$1/resource.h"
 }
@@ -58,6 +83,23 @@ shot() {
   import -window root -crop "$geometry" +repage -strip \
     -define png:exclude-chunks=date,time "$2"
   echo "help-screenshots: ${2#"$root"/}"
+}
+
+# menu_shots MAIN COUNT FOLDER LANGUAGE: at a DPI of its own, each of the
+# COUNT menus of the menu bar opened, with the window (menu-<n>-<language>).
+menu_shots() {
+  local main=$1 count=$2 geometry n file
+  [ "$dpi" = 96 ] && return 0
+  for ((n = 0; n < count; n++)); do
+    file="$3/menu-$n-$4.png"
+    geometry=$(ctl menu "$main" "$n")
+    sleep 0.5
+    import -window root -crop "$geometry" +repage -strip \
+      -define png:exclude-chunks=date,time "$file"
+    echo "help-screenshots: ${file#"$root"/}"
+    ctl key "$main" 27; ctl key "$main" 27   # Escape: the menu, then the menu bar
+    sleep 0.3
+  done
 }
 
 # dialog_shot MAIN COMMAND FILE: opens a dialog by its menu command, saves it
@@ -112,7 +154,8 @@ seed_prefix() {
 } >/dev/null 2>&1
 
 verbsmith_shots() {   # LANGUAGE MARKER
-  local folder images=$(images_of verbsmith) main="Vantorel Verbsmith 2" dialog restore
+  local folder images main="Vantorel Verbsmith 2" dialog restore
+  images=$(image_folder verbsmith)
   local example="Open with Notepad" backups
   [ "$1" = de ] && example="Mit Editor öffnen"
   restore=$(command_id verbsmith "${RESTORE_COMMAND:-ID_FUNCTIONS_RESTORE}")
@@ -123,6 +166,7 @@ verbsmith_shots() {   # LANGUAGE MARKER
   folder=$(stage verbsmith "$2")
   start "$folder" Verbsmith.exe "$main"
   shot "$main" "$images/main-$1.png"
+  menu_shots "$main" 3 "$images" "$1"
 
   # The add dialog, filled in as a user would for a new entry.
   ctl command "$main" "$(command_id verbsmith ID_FUNCTIONS_ADD)"
@@ -156,12 +200,14 @@ verbsmith_shots() {   # LANGUAGE MARKER
 }
 
 slicewise_shots() {   # LANGUAGE MARKER
-  local folder images=$(images_of slicewise) main="Vantorel Slicewise" data dialog
+  local folder images main="Vantorel Slicewise" data dialog
+  images=$(image_folder slicewise)
   local video=holiday-video.mp4   # the name the pages use in their examples
   [ "$1" = de ] && video=urlaub.mp4
   folder=$(stage slicewise "$2")
   start "$folder" Slicewise.exe "$main"
   shot "$main" "$images/main-$1.png"
+  menu_shots "$main" 2 "$images" "$1"
   dialog_shot "$main" "$(command_id slicewise ID_FILE_LANGUAGE)" "$images/language-$1.png"
   dialog_shot "$main" "$(command_id slicewise ID_HELP_ABOUT)" "$images/about-$1.png"
 
@@ -193,7 +239,8 @@ slicewise_shots() {   # LANGUAGE MARKER
 }
 
 toolcrate_shots() {   # LANGUAGE MARKER
-  local folder images=$(images_of toolcrate) main="Vantorel Toolcrate 2" question
+  local folder images main="Vantorel Toolcrate 2" question
+  images=$(image_folder toolcrate)
   local policies='HKLM\Software\Microsoft\Windows\CurrentVersion\Policies\System'
   folder=$(stage toolcrate "$2")
   mkdir -p "$folder"/{Diskscour,Tracebane,Hivemop,Prefkeeper,Bootkindle,Seekmark,Shredwell,Cryptvale,Dirlister}
@@ -210,9 +257,12 @@ toolcrate_shots() {   # LANGUAGE MARKER
 
   ctl point "$main" -40 -40   # away from the window: the start description
   shot "$main" "$images/main-$1.png"
-  ctl point "$main" 520 228   # in Verbsmith's hover area, below its button
+  # In Verbsmith's hover area, below its button (at another DPI a little
+  # higher: the area follows the buttons, which grow slower than the DPI).
+  if [ "$dpi" = 96 ]; then ctl point "$main" 520 228; else ctl point "$main" "$(px 520)" "$(px 200)"; fi
   shot "$main" "$images/hover-$1.png"
   ctl point "$main" -40 -40
+  menu_shots "$main" 3 "$images" "$1"
   dialog_shot "$main" "$(command_id toolcrate ID_FILE_LANGUAGE)" "$images/language-$1.png"
   dialog_shot "$main" "$(command_id toolcrate ID_HELP_ABOUT)" "$images/about-$1.png"
   finish "$main"
@@ -221,7 +271,7 @@ toolcrate_shots() {   # LANGUAGE MARKER
 seed_prefix
 for language in ${LANGUAGES:-en:[1033] de:[1031]}; do
   for program in "${programs[@]}"; do
-    mkdir -p "$(images_of "$program")"
+    mkdir -p "$(image_folder "$program")"
     "${program}_shots" "${language%%:*}" "${language#*:}"
   done
 done

@@ -2,7 +2,8 @@
 # [own-display] prepares the build-local prefix (once), a display and one
 # persistent wineserver; an EXIT trap stops what it started. The display is a
 # private Xvfb when there is none, or always with "own-display" (the tests:
-# their windows never appear on a user's screen).
+# their windows never appear on a user's screen). VT_SCREEN sets the size of
+# the private display and of the prefix's virtual desktop (default 1280x1024).
 
 wine_bin() { command -v wine || echo /usr/lib/wine/wine; }
 
@@ -22,7 +23,8 @@ _wine_start_xvfb() {
   dir=$(mktemp -d)
   fifo="$dir/displayfd"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${VT_SCREEN:-1280x1024}x24" -nolisten tcp \
+    3>"$fifo" >/dev/null 2>&1 &
   _vt_xvfb_pid=$!
   local num
   if ! read -r -t 20 num <"$fifo"; then
@@ -44,7 +46,8 @@ _wine_make_prefix() {
   WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i >/dev/null 2>&1 </dev/null
   wineserver -w
   "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${VT_SCREEN:-1280x1024}" \
+    /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.vt-ready"
 }

@@ -29,6 +29,7 @@ MainWindowTables SplitterTables() {
         {1, 0, 255, IDB_MENU_HELP},     {1, 2, 260, IDB_MENU_WEBSITE},
         {1, 3, 265, IDB_MENU_ABOUT},
     };
+    tables.pictures = {IDB_HEADER, IDB_FOOTER};
     tables.controlTexts = {
         {IDC_BROWSE_FILE, 25},   {IDC_BROWSE_FOLDER, 35}, {IDC_SIZE_FLOPPY, 60},
         {IDC_SIZE_CD, 75},       {IDC_SIZE_DVD, 80},      {IDC_SIZE_100KB, 55},
@@ -119,6 +120,12 @@ void CSlicewiseDlg::OnTextsApplied() {
     UserSize = 150;
     SizeChoice = 4;
     UpdateData(false);
+}
+
+// The dialog manager gave the combo its template height again.
+void CSlicewiseDlg::OnDpiChanged(int dpi) {
+    MainWindow::OnDpiChanged(dpi);
+    ComboBox(Item(IDC_SIZE_UNIT)).FitDroppedList(static_cast<int>(std::size(kUnitTexts)));
 }
 
 void CSlicewiseDlg::FillUnits() {

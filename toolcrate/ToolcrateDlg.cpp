@@ -1,6 +1,7 @@
 #include "toolcrate/ToolcrateDlg.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/SafeFormat.h"
@@ -43,6 +44,7 @@ MainWindowTables LauncherTables() {
         {kHelpMenu, kHelpWebsite, 255, IDB_MENU_WEBSITE},
         {kHelpMenu, kHelpAbout, 260, IDB_MENU_ABOUT},
     };
+    tables.pictures = {IDB_BANNER, IDB_LOGO};
     tables.controlTexts = {{IDC_GROUP_CLEANING, 10}, {IDC_GROUP_TUNING, 11}, {IDC_GROUP_FILES, 12}};
     for (const SuiteModule& module : SuiteModules)
         tables.controlTexts.push_back({module.button, module.caption});
@@ -75,14 +77,32 @@ void CToolcrateDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_DESCRIPTION, Description);
 }
 
-void CToolcrateDlg::OnFirstInitialisation() { CreateFonts(); }
+void CToolcrateDlg::OnFirstInitialisation() {
+    CreateFonts();
+    LayHoverAreas();
+}
 
+// The fields take the new fonts before the old ones go.
 void CToolcrateDlg::CreateFonts() {
-    captionFont_.Reset(CreateLightFont(23, _T("Tahoma")));
+    Font caption(CreateLightFont(ScaleToDpi(23, Dpi()), _T("Tahoma")));
     for (int id : {IDC_GROUP_CLEANING, IDC_GROUP_TUNING, IDC_GROUP_FILES})
-        Control(Item(id)).SetFont(captionFont_.Get());
-    descriptionFont_.Reset(CreateLightFont(14, _T("Arial")));
-    Control(Item(IDC_DESCRIPTION)).SetFont(descriptionFont_.Get());
+        Control(Item(id)).SetFont(caption.Get());
+    Font description(CreateLightFont(ScaleToDpi(14, Dpi()), _T("Arial")));
+    Control(Item(IDC_DESCRIPTION)).SetFont(description.Get());
+    captionFont_ = std::move(caption);
+    descriptionFont_ = std::move(description);
+}
+
+void CToolcrateDlg::LayHoverAreas() {
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(Handle(), &units);
+    hover_.SetLayout(Dpi(), units.right, units.bottom);
+}
+
+void CToolcrateDlg::OnDpiChanged(int dpi) {
+    MainWindow::OnDpiChanged(dpi);
+    CreateFonts();
+    LayHoverAreas();
 }
 
 // The question comes at the start only, not after a language change.

@@ -22,9 +22,11 @@ protected:
     bool OnTextsLoaded(bool first) override;
     void OnTextsApplied() override;
     std::vector<FileError> OnLanguageStored(const tstring& marker) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
-    void CreateFonts();
+    void CreateFonts();   // for the window's DPI
+    void LayHoverAreas();
     bool UserAcceptsUac();
     void ApplyModuleMenuTexts();
     void ShowDescription(int firstText, int secondText);

@@ -3,6 +3,7 @@
 #include "common/HelpFile.h"
 #include "common/TextTables.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include "framework/SafeFormat.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
@@ -41,9 +42,16 @@ BOOL RestoreDlg::OnInitDialog() {
     ListView list(Item(IDC_BACKUP_LIST));
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        list.InsertColumn(i, translation_.GetText(kColumns[i].text), kColumns[i].width);
+        list.InsertColumn(i, translation_.GetText(kColumns[i].text),
+                          ScaleToDpi(kColumns[i].width, Dpi()));
     FillList();
     return TRUE;
+}
+
+void RestoreDlg::OnDpiChanged(int dpi) {
+    ListView list(Item(IDC_BACKUP_LIST));
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        list.SetColumnWidth(i, ScaleToDpi(kColumns[i].width, dpi));
 }
 
 void RestoreDlg::FillList() {

@@ -18,6 +18,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnHelp(const HELPINFO& info) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     void FillList();

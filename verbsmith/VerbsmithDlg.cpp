@@ -1,5 +1,6 @@
 #include "VerbsmithDlg.h"
 #include "AddEditDlg.h"
+#include "framework/Dpi.h"
 #include "RestoreDlg.h"
 #include "resource.h"
 #include "verbsmith/core/EditorMessages.h"
@@ -47,6 +48,7 @@ MainWindowTables EditorTables() {
         {2, 2, 260, IDB_MENU_WEBSITE},    // Go to website
         {2, 3, 265, IDB_MENU_ABOUT},      // About
     };
+    tables.pictures = {IDB_HEADER, IDB_FOOTER};
     tables.controlTexts = {{IDC_ENTRIES_GROUP, 70},
                            {IDC_REMOVE, 75},
                            {IDC_TOGGLE, texts::kDeactivateButton},
@@ -74,15 +76,27 @@ ListView CVerbsmithDlg::List() const { return ListView(Item(IDC_ENTRY_LIST)); }
 
 void CVerbsmithDlg::OnFirstInitialisation() { CreateImageList(); }
 
-// One image list for the window's life: the list shares it (the template's
-// LVS_SHAREIMAGELISTS) and this window destroys it.
+// One image list for each DPI of the window: the list shares it (the
+// template's LVS_SHAREIMAGELISTS) and this window destroys it once the list
+// holds the next. The icons come in the sizes of 100 to 200 %.
 void CVerbsmithDlg::CreateImageList() {
-    imageList_.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
+    const int size = ScaleToDpi(16, Dpi());
+    ImageListHandle images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
     for (int id : kRowIcons) {
         const IconHandle icon(static_cast<HICON>(
-            LoadImage(GetModuleHandle(nullptr), MAKEINTRESOURCE(id), IMAGE_ICON, 16, 16, 0)));
-        ImageList_ReplaceIcon(imageList_.Get(), -1, icon.Get());
+            LoadImage(GetModuleHandle(nullptr), MAKEINTRESOURCE(id), IMAGE_ICON, size, size, 0)));
+        ImageList_ReplaceIcon(images.Get(), -1, icon.Get());
     }
+    List().SetImageList(images.Get(), LVSIL_NORMAL);
+    List().SetImageList(images.Get(), LVSIL_SMALL);
+    imageList_ = std::move(images);
+}
+
+void CVerbsmithDlg::OnDpiChanged(int dpi) {
+    MainWindow::OnDpiChanged(dpi);
+    CreateImageList();
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        List().SetColumnWidth(i, ScaleToDpi(kColumns[i].width, dpi));
 }
 
 void CVerbsmithDlg::OnTextsApplied() {
@@ -97,7 +111,8 @@ void CVerbsmithDlg::RefreshEntryList() {
     for (int i = 0; i < 3; ++i)
         list.DeleteColumn(0);
     for (int i = 0; i < 3; ++i)
-        list.InsertColumn(i, Texts().GetText(kColumns[i].text), kColumns[i].width);
+        list.InsertColumn(i, Texts().GetText(kColumns[i].text),
+                          ScaleToDpi(kColumns[i].width, Dpi()));
     const EntryList scanned = ScanEntryList(Power(), Texts());
     const RedrawPause pause(list);
     list.DeleteAll();

@@ -24,6 +24,7 @@ public:
 protected:
     void OnFirstInitialisation() override;
     void OnTextsApplied() override;
+    void OnDpiChanged(int dpi) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;

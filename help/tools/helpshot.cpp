@@ -14,6 +14,11 @@
 //   helpshot select <caption> <control> <index> selects that item of a combo box
 //   helpshot point <caption> <x> <y>            puts the mouse pointer on that client point
 //   helpshot close <caption>                    posts WM_CLOSE to it
+//   helpshot menu <caption> <position>          opens that menu of the menu bar (0: the
+//                                               first) as the keyboard does and prints
+//                                               the frame of window and menu together
+//                                               as WxH+X+Y
+//   helpshot key <caption> <virtual key>        posts the key's press to it
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -75,8 +80,8 @@ BOOL CALLBACK MatchOwned(HWND window, LPARAM param) {
 HWND Control(HWND window, const char* id) { return GetDlgItem(window, std::atoi(id)); }
 
 int Usage() {
-    std::fprintf(stderr, "usage: helpshot wait|dialog|rect|command|click|settext|select|point|close "
-                         "<caption> [arguments]\n");
+    std::fprintf(stderr, "usage: helpshot wait|dialog|rect|command|click|settext|select|point|"
+                         "close|menu|key <caption> [arguments]\n");
     return 2;
 }
 
@@ -121,6 +126,47 @@ int PrintRect(HWND window) {
     return 0;
 }
 
+BOOL CALLBACK MatchMenu(HWND window, LPARAM param) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, "#32768") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
+// The open popup menu, once it shows.
+HWND WaitForMenu() {
+    for (int tries = 0; tries < 100; ++tries) {
+        HWND menu = nullptr;
+        EnumWindows(MatchMenu, reinterpret_cast<LPARAM>(&menu));
+        if (menu)
+            return menu;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Alt selects the menu bar, Down opens its first menu, Right the next ones.
+int OpenMenu(HWND window, int position) {
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    Sleep(200);
+    PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
+    for (int i = 0; i < position; ++i) {
+        Sleep(200);
+        PostMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
+    }
+    Sleep(300);
+    const HWND menu = WaitForMenu();
+    RECT frame, popup;
+    if (!menu || !GetWindowRect(window, &frame) || !GetWindowRect(menu, &popup))
+        return 1;
+    UnionRect(&frame, &frame, &popup);
+    std::printf("%ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top,
+                frame.left, frame.top);
+    return 0;
+}
+
 int PointAt(HWND window, int x, int y) {
     POINT point = {x, y};
     return ClientToScreen(window, &point) && SetCursorPos(point.x, point.y) ? 0 : 1;
@@ -150,6 +196,10 @@ int main(int argc, char** argv) {
         return Usage();
     // Posted, not sent: a command or click that opens a modal dialog would
     // not return before the dialog closes.
+    if (std::strcmp(verb, "menu") == 0)
+        return OpenMenu(window, std::atoi(argv[3]));
+    if (std::strcmp(verb, "key") == 0)
+        return PostMessageA(window, WM_KEYDOWN, std::atoi(argv[3]), 0) ? 0 : 1;
     if (std::strcmp(verb, "command") == 0)
         return PostMessageA(window, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), 0), 0) ? 0 : 1;
     const HWND control = Control(window, argv[3]);

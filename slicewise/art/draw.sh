@@ -43,7 +43,7 @@ mark() {   # mark <file>
 }
 
 mark "$work/mark256.png"
-for s in 24 32 48; do
+for s in 20 24 32 40 48 64; do
   convert "$work/mark256.png" -filter Lanczos -resize ${s}x${s} "$work/mark$s.png"
 done
 # At 16 x 16 the lines would blur: three plain slices, drawn pixel by pixel.
@@ -52,39 +52,56 @@ convert -size 16x16 xc:none +antialias -stroke "$NAVY_DARK" -fill "$PAGE" \
   -stroke "$LINE" -draw "line 3,3 8,3" -draw "line 6,8 12,8" -draw "line 3,13 9,13" \
   -stroke "$ACCENT" -draw "point 0,5" -draw "point 15,10" \
   "$work/mark16.png"
-convert "$work/mark16.png" "$work/mark24.png" "$work/mark32.png" "$work/mark48.png" \
-  "$out/Slicewise.ico"
+convert "$work/mark16.png" "$work/mark20.png" "$work/mark24.png" "$work/mark32.png" \
+  "$work/mark40.png" "$work/mark48.png" "$work/mark64.png" "$out/Slicewise.ico"
 
-# --- Header (bitmap 130): a navy band with the mark and the product name,
-# an accent rule, then the window grey under the welcome line.
-convert -size 78x640 gradient:"#2c5490"-"$NAVY_DARK" -rotate 90 \
-  -crop 640x54+0+0 +repage "$work/band.png"
-convert "$work/band.png" \
-  \( "$work/mark256.png" -resize 44x44 \) -geometry +16+5 -composite \
-  -font "$FONT_BOLD" -pointsize 22 -fill white -annotate +70+36 'Vantorel Slicewise' \
-  -fill none -stroke '#ffffff22' -strokewidth 14 \
-  -draw "line 470,70 530,-16" -draw "line 510,70 570,-16" -draw "line 550,70 610,-16" \
-  "$work/band.png"
-convert -size 640x78 xc:"$WINDOW_GREY" \
-  "$work/band.png" -geometry +0+0 -composite \
-  -fill "$ACCENT" -draw "rectangle 0,54 639,56" \
-  -type TrueColor BMP3:"$out/header.bmp"
+# --- Header (bitmap 130) and footer (bitmap 129). bands SCALE FORMAT SUFFIX
+# WIDTH draws them for 96 DPI (1, BMP3, .bmp, 640) and once more at twice the
+# size for 200 % (2, PNG24, -2x.png), which the program scales to other DPIs;
+# the large ones are wider (720): a dialog font may grow faster than the DPI
+# and the window with it. z gives the numbers of a drawing at the scale.
+z() { perl -pe "s/\\d+/\$&*$s/ge" <<<"$*"; }
+png=(-strip -define png:exclude-chunks=date,time)
+bands() {
+  local s=$1 format=$2 suffix=$3 w=$4
+  # The header: a navy band with the mark and the product name, an accent
+  # rule, then the window grey under the welcome line.
+  convert -size "$(z "78x$w")" gradient:"#2c5490"-"$NAVY_DARK" -rotate 90 \
+    -crop "$(z "${w}x54+0+0")" +repage "$work/band.png"
+  convert "$work/band.png" \
+    \( "$work/mark256.png" -resize "$(z 44x44)" \) -geometry "$(z +16+5)" -composite \
+    -font "$FONT_BOLD" -pointsize "$(z 22)" -fill white -annotate "$(z +70+36)" 'Vantorel Slicewise' \
+    -fill none -stroke '#ffffff22' -strokewidth "$(z 14)" \
+    -draw "$(z line 470,70 530,-16)" -draw "$(z line 510,70 570,-16)" \
+    -draw "$(z line 550,70 610,-16)" \
+    "$work/band.png"
+  convert -size "$(z "${w}x78")" xc:"$WINDOW_GREY" \
+    "$work/band.png" -geometry +0+0 -composite \
+    -fill "$ACCENT" -draw "rectangle 0,$((54 * s)) $((w * s - 1)),$((57 * s - 1))" \
+    "${png[@]}" -type TrueColor "$format:$out/header$suffix"
+  # The footer: a thin rule, then a navy band with the maker's name.
+  convert -size "$(z "66x$w")" gradient:"$NAVY"-"$NAVY_DARK" -rotate 90 +repage \
+    -fill "$WINDOW_GREY" -draw "rectangle 0,0 $((w * s - 1)),$((6 * s - 1))" \
+    -fill "$ACCENT" -draw "rectangle 0,$((6 * s)) $((w * s - 1)),$((8 * s - 1))" \
+    -fill none -stroke '#ffffff14' -strokewidth "$(z 10)" \
+    -draw "$(z line 20,66 50,8)" -draw "$(z line 44,66 74,8)" -draw "$(z line 68,66 98,8)" \
+    -stroke none -font "$FONT_BOLD" -pointsize "$(z 12)" -fill '#c8d4e8' \
+    -annotate "$(z +520+40)" 'VANTOREL' \
+    "${png[@]}" -type TrueColor "$format:$out/footer$suffix"
+}
+bands 1 BMP3 .bmp 640
+bands 2 PNG24 -2x.png 720
 
-# --- Footer (bitmap 129): a thin rule, then a navy band with the maker's name.
-convert -size 66x640 gradient:"$NAVY"-"$NAVY_DARK" -rotate 90 +repage \
-  -fill "$WINDOW_GREY" -draw "rectangle 0,0 639,5" \
-  -fill "$ACCENT" -draw "rectangle 0,6 639,7" \
-  -fill none -stroke '#ffffff14' -strokewidth 10 \
-  -draw "line 20,66 50,8" -draw "line 44,66 74,8" -draw "line 68,66 98,8" \
-  -stroke none -font "$FONT_BOLD" -pointsize 12 -fill '#c8d4e8' \
-  -annotate +520+40 'VANTOREL' \
-  -type TrueColor BMP3:"$out/footer.bmp"
-
-# --- Menu item bitmaps, drawn at 44 x 44 on the menu's white and scaled to 11.
+# --- Menu item bitmaps, drawn at 44 x 44 on the menu's white and scaled to 11;
+# those the menus use once more to 22 for 200 %.
+menu_items=" language about exit help website "
 icon() {   # icon <name> <draw arguments...>
   local name=$1; shift
   convert -size 44x44 xc:white "$@" -filter Lanczos -resize 11x11 \
     -type TrueColor BMP3:"$out/menu_$name.bmp"
+  [[ $menu_items == *" $name "* ]] || return 0
+  convert -size 44x44 xc:white "$@" -filter Lanczos -resize 22x22 \
+    "${png[@]}" -type TrueColor PNG24:"$out/menu_$name-2x.png"
 }
 # Language selection: a speech bubble with a letter.
 icon language -fill "$NAVY" -stroke none \

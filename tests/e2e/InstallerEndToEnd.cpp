@@ -237,7 +237,7 @@ TEST(BuiltProgram, CarriesTheManifestAndVersionOfTheSuite) {
         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",   // 8.1
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",   // 8
         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",   // 7
-        ">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>",
+        ">true</dpiAware>", ">PerMonitorV2, System</dpiAwareness>",
         ">true</longPathAware>"};
     for (const Program& program : kPrograms) {
         const tstring exe = WindowsPath(program.built), name = Name(program.installed);

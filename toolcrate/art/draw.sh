@@ -18,6 +18,14 @@ sans=DejaVu-Sans
 sansBold=DejaVu-Sans-Bold
 
 bmp() { convert "$1" -background white -alpha remove -alpha off -type TrueColor "BMP3:$2"; }
+# The same picture drawn at twice the size, for 200 %: the program scales it
+# to the DPIs between and beyond.
+png() {
+  convert "$1" -background white -alpha remove -alpha off -strip \
+    -define png:exclude-chunks=date,time -type TrueColor "PNG24:$2"
+}
+# z ARGS: the numbers of a drawing at the scale $s (1 or 2).
+z() { perl -pe "s/\\d+(\\.\\d+)?/\$&*$s/ge" <<<"$*"; }
 
 # The crate emblem on a transparent square of side $1.
 crate() {
@@ -39,56 +47,70 @@ crate() {
     "$out"
 }
 
-# Icon 128: the crate in 48, 32 and 16 pixels.
-for s in 48 32 16; do crate "$s" "$tmp/icon$s.png"; done
-convert "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" toolcrate.ico
+# Icon 128: the crate in 16 to 64 pixels (100 to 200 %).
+for s in 64 48 40 32 24 20 16; do crate "$s" "$tmp/icon$s.png"; done
+convert "$tmp"/icon{16,20,24,32,40,48,64}.png toolcrate.ico
 
 # Bitmap 141: the banner along the left edge, 120 x 437. The dialog font
 # decides how much of its height shows (Wine's is a little smaller than
 # Windows'), so nothing that matters lies in its lowest 60 pixels.
-crate 72 "$tmp/crate72.png"
-convert -size 120x437 gradient:"$navy"-"$sky" \
-  -fill 'rgba(255,255,255,0.06)' -stroke none \
-  -draw "polygon 0,300 120,220 120,260 0,340" -draw "polygon 0,360 120,280 120,300 0,380" \
-  "$tmp/crate72.png" -geometry +24+22 -composite \
-  "$tmp/banner-base.png"
-convert -size 260x70 xc:none -fill white -font "$sansBold" -pointsize 32 \
-  -gravity west -annotate +0-8 'Toolcrate 2' \
-  -fill '#a9d3f5' -font "$sans" -pointsize 14 -annotate +3+22 'V A N T O R E L  S U I T E' \
-  -rotate -90 "$tmp/title.png"
-convert "$tmp/banner-base.png" "$tmp/title.png" -geometry +26+108 -composite \
-  -fill '#f0a030' -draw "rectangle 0,0 119,3" \
-  -fill "$navy" -draw "rectangle 116,0 119,436" \
-  "$tmp/banner.png"
-bmp "$tmp/banner.png" banner.bmp
-
 # Bitmap 142: the maker's logo at the top right, 97 x 29.
-convert -size 97x29 xc:"$face" \
-  -fill "$navy" -draw "roundrectangle 2,5 20,23 3,3" \
-  -fill "$wood" -draw "rectangle 6,9 16,19" -fill "$navy" -draw "rectangle 6,12 16,13" \
-  -fill "$navy" -font "$sansBold" -pointsize 12 -annotate +24+19 'VANTOREL' \
-  "$tmp/logo.png"
-bmp "$tmp/logo.png" logo.bmp
+# art SCALE SAVE SUFFIX HEIGHT: both at a scale (1 for 96 DPI, 2 for 200 %);
+# the large banner is taller (480): a dialog font may grow faster than the DPI
+# and the window with it.
+art() {
+  local s=$1 save=$2 h=$4
+  crate "$(z 72)" "$tmp/crate72.png"
+  convert -size "$(z "120x$h")" gradient:"$navy"-"$sky" \
+    -fill 'rgba(255,255,255,0.06)' -stroke none \
+    -draw "$(z polygon 0,300 120,220 120,260 0,340)" -draw "$(z polygon 0,360 120,280 120,300 0,380)" \
+    "$tmp/crate72.png" -geometry "$(z +24+22)" -composite \
+    "$tmp/banner-base.png"
+  convert -size "$(z 260x70)" xc:none -fill white -font "$sansBold" -pointsize "$(z 32)" \
+    -gravity west -annotate "$(z +0-8)" 'Toolcrate 2' \
+    -fill '#a9d3f5' -font "$sans" -pointsize "$(z 14)" -annotate "$(z +3+22)" 'V A N T O R E L  S U I T E' \
+    -rotate -90 "$tmp/title.png"
+  convert "$tmp/banner-base.png" "$tmp/title.png" -geometry "$(z +26+108)" -composite \
+    -fill '#f0a030' -draw "rectangle 0,0 $((120 * s - 1)),$((4 * s - 1))" \
+    -fill "$navy" -draw "rectangle $((116 * s)),0 $((120 * s - 1)),$((h * s - 1))" \
+    "$tmp/banner.png"
+  "$save" "$tmp/banner.png" "banner$3"
 
-# Menu marks, 12 x 12, on the menu's white.
-mark() { convert -size 12x12 xc:white "$@"; }
-# 143 language: a globe.
-mark -fill '#2a7fb8' -stroke "$navy" -draw "circle 5.5,5.5 5.5,0.5" \
-  -fill none -stroke white -draw "ellipse 5.5,5.5 2,5 0,360" -draw "line 1,5.5 10,5.5" \
-  "$tmp/m143.png"
-# 147 exit: a door with an arrow.
-mark -fill '#c8d8ec' -stroke "$navy" -draw "rectangle 1,0 7,11" \
-  -stroke '#c03020' -strokewidth 1.5 -draw "line 4,6 11,6" \
-  -fill '#c03020' -stroke none -draw "polygon 11,6 8,3 8,9" "$tmp/m147.png"
-# 149 help files: a book with a question mark.
-mark -fill "$sky" -stroke "$navy" -draw "rectangle 1,0 10,11" \
-  -fill white -stroke none -draw "rectangle 2,9 10,10" \
-  -fill white -font "$sansBold" -pointsize 10 -gravity center -annotate +0-1 '?' "$tmp/m149.png"
-# 150 website: a chain link over a globe.
-mark -fill '#e6f1fb' -stroke "$sky" -draw "circle 5.5,5.5 5.5,0.5" \
-  -fill none -stroke "$navy" -strokewidth 1.5 -draw "roundrectangle 1,4 6,7 2,2" \
-  -draw "roundrectangle 5,4 10,7 2,2" "$tmp/m150.png"
-# 144 about: an "i" in a circle.
-mark -fill "$navy" -stroke none -draw "circle 5.5,5.5 5.5,0" \
-  -fill white -draw "rectangle 5,5 6,9" -draw "rectangle 5,2 6,3" "$tmp/m144.png"
-for n in 143 144 147 149 150; do bmp "$tmp/m$n.png" "menu$n.bmp"; done
+  convert -size "$(z 97x29)" xc:"$face" \
+    -fill "$navy" -draw "$(z roundrectangle 2,5 20,23 3,3)" \
+    -fill "$wood" -draw "$(z rectangle 6,9 16,19)" -fill "$navy" -draw "$(z rectangle 6,12 16,13)" \
+    -fill "$navy" -font "$sansBold" -pointsize "$(z 12)" -annotate "$(z +24+19)" 'VANTOREL' \
+    "$tmp/logo.png"
+  "$save" "$tmp/logo.png" "logo$3"
+}
+art 1 bmp .bmp 437
+art 2 png -2x.png 480
+
+# Menu marks, 12 x 12, on the menu's white; at 24 x 24 for 200 %, the same
+# drawing through an affine transform (pixel centres stay pixel centres).
+marks() {
+  local s=$1 save=$2 suffix=$3
+  mark() { convert -size "$(z 12x12)" xc:white -affine "$s,0,0,$s,$(((s - 1) * 5))e-1,$(((s - 1) * 5))e-1" "$@"; }
+  # 143 language: a globe.
+  mark -fill '#2a7fb8' -stroke "$navy" -draw "circle 5.5,5.5 5.5,0.5" \
+    -fill none -stroke white -draw "ellipse 5.5,5.5 2,5 0,360" -draw "line 1,5.5 10,5.5" \
+    "$tmp/m143.png"
+  # 147 exit: a door with an arrow.
+  mark -fill '#c8d8ec' -stroke "$navy" -draw "rectangle 1,0 7,11" \
+    -stroke '#c03020' -strokewidth 1.5 -draw "line 4,6 11,6" \
+    -fill '#c03020' -stroke none -draw "polygon 11,6 8,3 8,9" "$tmp/m147.png"
+  # 149 help files: a book with a question mark.
+  mark -fill "$sky" -stroke "$navy" -draw "rectangle 1,0 10,11" \
+    -fill white -stroke none -draw "rectangle 2,9 10,10" \
+    -fill white -font "$sansBold" -pointsize "$(z 10)" -gravity center -annotate "$(z +0-1)" '?' "$tmp/m149.png"
+  # 150 website: a chain link over a globe.
+  mark -fill '#e6f1fb' -stroke "$sky" -draw "circle 5.5,5.5 5.5,0.5" \
+    -fill none -stroke "$navy" -strokewidth 1.5 -draw "roundrectangle 1,4 6,7 2,2" \
+    -draw "roundrectangle 5,4 10,7 2,2" "$tmp/m150.png"
+  # 144 about: an "i" in a circle.
+  mark -fill "$navy" -stroke none -draw "circle 5.5,5.5 5.5,0" \
+    -fill white -draw "rectangle 5,5 6,9" -draw "rectangle 5,2 6,3" "$tmp/m144.png"
+  for n in 143 144 147 149 150; do "$save" "$tmp/m$n.png" "menu$n$suffix"; done
+}
+marks 1 bmp .bmp
+marks 2 png -2x.png

@@ -2,24 +2,44 @@
 #include "toolcrate/core/SuiteModule.h"
 
 namespace {
-// Inclusive bounds in client pixels.
+// Inclusive bounds in client pixels, as drawn.
 struct Span {
     int first, last;
-    bool Contains(int v) const { return v >= first && v <= last; }
 };
 const Span kColumns[] = {{121, 280}, {281, 441}, {442, 599}};
 const Span kRows[] = {{46, 140}, {141, 235}, {236, 283}, {286, 349}};
+const Span kRegionColumns = {121, 599}, kRegionRows = {46, 358};   // the button region
 const int kAreaCount = 11;   // the last row has two areas
 const int kOutsideTexts[] = {30, 32};
+const int kDrawnDpi = 96;
 
-bool OutsideButtonRegion(int x, int y) { return x <= 120 || x >= 600 || y <= 45 || y >= 359; }
+// A drawn pixel position in a window with now pixels where the drawing had drawn.
+int Scaled(int pixel, int now, int drawn) { return (pixel * now + drawn / 2) / drawn; }
+
+// A drawn pixel p covers [p, p + 1): scaling both ends keeps neighbouring
+// areas touching and gaps open.
+bool Contains(const Span& span, int v, int now, int drawn) {
+    return v >= Scaled(span.first, now, drawn) && v < Scaled(span.last + 1, now, drawn);
+}
 }  // namespace
 
-int HoverTracker::AreaAt(int x, int y) {
+void HoverTracker::SetLayout(int dpi, int unitWidth, int unitHeight) {
+    const bool asDrawn = dpi == kDrawnDpi || unitWidth <= 0 || unitHeight <= 0;
+    unitWidth_ = asDrawn ? kDrawnUnitWidth : unitWidth;
+    unitHeight_ = asDrawn ? kDrawnUnitHeight : unitHeight;
+}
+
+bool HoverTracker::OutsideButtonRegion(int x, int y) const {
+    return !Contains(kRegionColumns, x, unitWidth_, kDrawnUnitWidth) ||
+           !Contains(kRegionRows, y, unitHeight_, kDrawnUnitHeight);
+}
+
+int HoverTracker::AreaAt(int x, int y) const {
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 3; ++column) {
             const int area = row * 3 + column + 1;
-            if (area <= kAreaCount && kRows[row].Contains(y) && kColumns[column].Contains(x))
+            if (area <= kAreaCount && Contains(kRows[row], y, unitHeight_, kDrawnUnitHeight) &&
+                Contains(kColumns[column], x, unitWidth_, kDrawnUnitWidth))
                 return area;
         }
     }

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "common/SharedDialogIds.h"
 #include "framework/BufferedFile.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
 #include "framework/testkit/DialogDriver.h"
@@ -382,4 +383,69 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
     ASSERT_TRUE(GetObject(background, sizeof info, &info));
     EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
     DeleteDC(dc);
+}
+
+// What the launcher sizes in pixels follows a DPI change of its monitor, and
+// comes back with the change back. The pictures grow with the layout, at
+// most by the DPI's factor.
+TEST_F(ToolcrateWindow, DpiChangeRedoesFontsPicturesMenuMarksAndIcons) {
+    ASSERT_TRUE(Open());
+    using Size = std::pair<LONG, LONG>;
+    const auto fontHeight = [&](int id) {
+        LOGFONT info = {};
+        GetObject(reinterpret_cast<HFONT>(SendMessage(dialog.Item(id), WM_GETFONT, 0, 0)),
+                  sizeof info, &info);
+        return info.lfHeight;
+    };
+    const auto size = [](HANDLE bitmap) {
+        BITMAP info = {};
+        GetObject(bitmap, sizeof info, &info);
+        return Size(info.bmWidth, info.bmHeight);
+    };
+    const auto pictures = [&] {
+        std::vector<Size> sizes;
+        for (HWND picture : PictureControls(dialog.Handle()))
+            sizes.push_back(size(reinterpret_cast<HANDLE>(
+                SendMessage(picture, STM_GETIMAGE, IMAGE_BITMAP, 0))));
+        return sizes;
+    };
+    const std::vector<Size> drawn = {{120, 437}, {97, 29}};   // banner, logo
+    ASSERT_EQ(drawn, pictures());
+    const struct {
+        int dpi;
+        LONG caption, description;
+        Size mark;
+        LONG smallIcon;
+    } cases[] = {{144, 35, 21, {18, 18}, 24}, {96, 23, 14, {12, 12}, 16}};
+    for (const auto& c : cases) {
+        RECT suggested = {30, 40, 30 + MulDiv(640, c.dpi, 96), 40 + MulDiv(460, c.dpi, 96)};
+        SendMessage(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                    reinterpret_cast<LPARAM>(&suggested));
+        RECT frame = {};
+        GetWindowRect(dialog.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&suggested, &frame)) << c.dpi;
+        EXPECT_EQ(c.caption, fontHeight(IDC_GROUP_FILES)) << c.dpi;
+        EXPECT_EQ(c.description, fontHeight(IDC_DESCRIPTION)) << c.dpi;
+        const std::vector<Size> shown = pictures();
+        ASSERT_EQ(drawn.size(), shown.size());
+        for (size_t i = 0; i < drawn.size(); ++i) {
+            if (c.dpi == 96) {
+                EXPECT_EQ(drawn[i], shown[i]);
+            } else {
+                EXPECT_GT(shown[i].first, drawn[i].first) << i;
+                EXPECT_LE(shown[i].first, MulDiv(drawn[i].first, c.dpi, 96)) << i;
+            }
+        }
+        MENUITEMINFO item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_CHECKMARKS;
+        GetMenuItemInfo(GetSubMenu(ui().Menu(), 0), 0, TRUE, &item);
+        EXPECT_EQ(c.mark, size(item.hbmpChecked)) << c.dpi;
+        ICONINFO icon = {};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessage(dialog.Handle(), WM_GETICON, ICON_SMALL, 0)),
+                    &icon);
+        EXPECT_EQ(c.smallIcon, size(icon.hbmColor).first) << c.dpi;
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
 }

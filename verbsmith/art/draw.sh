@@ -30,10 +30,15 @@ icon() {
   convert "${parts[@]}" "$out/icon$id.ico"
 }
 
-# menubmp ID NAME: a 13 x 13 menu item image on the menu's background
+# menubmp ID NAME: a 13 x 13 menu item image on the menu's background; the
+# images the menus use come once more at 26 x 26 for 200 %.
+menu_items=" 142 143 146 148 149 152 153 154 155 "
 menubmp() {
   convert -size 13x13 "xc:$face" \( "$tmp/$2.png" -resize 13x13 \) -composite \
     -type TrueColor "BMP3:$out/bitmap$1.bmp"
+  [[ $menu_items == *" $1 "* ]] || return 0
+  convert -size 26x26 "xc:$face" \( "$tmp/$2.png" -resize 26x26 \) -composite \
+    -strip -define png:exclude-chunks=date,time -type TrueColor "PNG24:$out/bitmap$1-2x.png"
 }
 
 # --- shapes shared by several images -------------------------------------
@@ -54,50 +59,50 @@ canvas app \
   -fill '#8C9BB5' -draw 'roundrectangle 52,166 170,186 8,8' \
   -fill '#FFB020' -stroke '#B86E00' -strokewidth 6 \
   -draw 'polygon 214,150 226,186 252,192 230,208 238,246 214,224 190,246 198,208 176,192 202,186'
-icon 128 app 16 32 48
+icon 128 app 16 20 24 32 40 48 64
 
-# --- row images (16 x 16) --------------------------------------------------
+# --- row images (16 x 16; 20, 24 and 32 for 125 to 200 %) --------------------
 # 133: image directories
 canvas image -fill white -stroke '#4A5A75' -strokewidth 12 -draw 'rectangle 16,40 240,216' \
   -fill '#9CD0FF' -stroke none -draw 'rectangle 26,50 230,206' \
   -fill '#3FA34D' -draw 'polygon 26,206 96,110 150,180 180,146 230,206' \
   -fill '#FFD23F' -draw 'circle 186,88 186,108'
-icon 133 image 16
+icon 133 image 16 20 24 32
 # 134: drives
 canvas drive -fill '#C8CED8' -stroke '#4A5568' -strokewidth 12 \
   -draw 'roundrectangle 16,84 240,188 18,18' \
   -fill '#8F99AA' -stroke none -draw 'rectangle 28,150 228,176' \
   -fill '#3CCB5A' -draw 'circle 200,118 200,132' -fill '#4A5568' -draw 'rectangle 40,110 140,124'
-icon 134 drive 16
+icon 134 drive 16 20 24 32
 # 135: all file system objects (a page in front of a folder)
 canvas allobjects "${folder[@]}" \
   -fill white -stroke '#5A6B85' -strokewidth 12 -draw 'polygon 110,70 190,70 226,106 226,244 110,244' \
   -fill '#DCE6F5' -draw 'polygon 190,70 190,106 226,106'
-icon 135 allobjects 16
+icon 135 allobjects 16 20 24 32
 # 136: folders and directories
 canvas folder "${folder[@]}"
-icon 136 folder 16
+icon 136 folder 16 20 24 32
 # 137: audio directories
 canvas audio "${folder[@]}" -fill "$navy" -stroke "$navy" -strokewidth 14 \
   -draw 'line 168,96 168,186' -draw 'line 168,96 208,116' -stroke none -draw 'ellipse 146,188 26,20 0,360'
-icon 137 audio 16
+icon 137 audio 16 20 24 32
 # 138: video directories (a film strip)
 canvas video -fill '#2E3440' -stroke none -draw 'roundrectangle 24,36 232,220 12,12' \
   -fill white -draw 'rectangle 34,48 50,64' -draw 'rectangle 34,96 50,112' -draw 'rectangle 34,144 50,160' \
   -draw 'rectangle 34,192 50,208' -draw 'rectangle 206,48 222,64' -draw 'rectangle 206,96 222,112' \
   -draw 'rectangle 206,144 222,160' -draw 'rectangle 206,192 222,208' \
   -fill '#6FB6FF' -draw 'rectangle 66,50 190,206' -fill white -draw 'polygon 108,88 108,168 168,128'
-icon 138 video 16
+icon 138 video 16 20 24 32
 # 139: all files
 canvas allfiles "${page[@]}" -stroke none -fill "$blue" -draw 'rectangle 84,104 180,116' \
   -draw 'rectangle 84,140 180,152' -draw 'rectangle 84,176 150,188'
-icon 139 allfiles 16
+icon 139 allfiles 16 20 24 32
 # 150: Send To (an arrow into a tray)
 canvas sendto -fill '#DCE6F5' -stroke '#4A5A75' -strokewidth 12 \
   -draw 'polygon 20,150 80,150 96,182 160,182 176,150 236,150 236,236 20,236' \
   -fill '#2FA84F' -stroke '#1C6E32' -strokewidth 10 \
   -draw 'polygon 96,20 160,20 160,92 204,92 128,168 52,92 96,92'
-icon 150 sendto 16
+icon 150 sendto 16 20 24 32
 
 # --- menu item images (13 x 13) ---------------------------------------------
 canvas globe -fill '#7CC4FF' -stroke "$navy" -strokewidth 18 -draw 'circle 128,128 128,20' \
@@ -143,19 +148,32 @@ canvas restore -fill none -stroke '#215DC6' -strokewidth 36 -draw 'arc 40,40 216
 menubmp 155 restore
 
 # --- header (130) and footer (129) of the main window, 640 pixels wide ---------
-convert "$tmp/app.png" -resize 52x52 "$tmp/app52.png"
-# The blue band ends 13 pixels above the image's bottom: the group box below
-# has its caption there, which then stands on the window's grey.
-convert -size 60x640 gradient:"#2B6AD8"-"$navy" -rotate 90 \
-  \( -size 640x60 xc:none -fill '#FFFFFF14' -draw 'polygon 420,0 520,0 400,60 300,60' \
-     -draw 'polygon 540,0 600,0 480,60 420,60' -draw 'polygon 610,0 640,0 640,16 560,60 520,60' \) -composite \
-  -background "$face" -extent 640x73 \
-  "$tmp/app52.png" -geometry +16+4 -composite \
-  -font Liberation-Sans-Bold -pointsize 26 -fill white -annotate +82+38 'Vantorel Verbsmith' \
-  -fill '#FFB020' -draw 'rectangle 0,58 640,60' \
-  -type TrueColor "BMP3:$out/bitmap130.bmp"
-convert -size 640x50 gradient:'#D6E0F0'-"$face" \
-  -fill "$blue" -draw 'rectangle 0,0 640,1' \
-  -font Liberation-Sans-Bold -pointsize 15 -fill '#8FA6CC' -gravity east -annotate +16+2 'Vantorel' \
-  -type TrueColor "BMP3:$out/bitmap129.bmp"
+# bands SCALE FORMAT SUFFIX WIDTH: drawn at 96 DPI (1, BMP3, .bmp, 640) and
+# once more at twice the size for 200 % (2, PNG24, -2x.png), which the program
+# scales to other DPIs. The large bands are wider (720): a dialog font may grow
+# faster than the DPI and the window with it. z gives the numbers of a drawing
+# at the scale.
+z() { perl -pe "s/\\d+/\$&*$s/ge" <<<"$*"; }
+bands() {
+  local s=$1 format=$2 suffix=$3 w=$4
+  convert "$tmp/app.png" -resize "$(z 52x52)" "$tmp/app52.png"
+  # The blue band ends 13 pixels above the image's bottom: the group box below
+  # has its caption there, which then stands on the window's grey.
+  convert -size "$(z "60x$w")" gradient:"#2B6AD8"-"$navy" -rotate 90 \
+    \( -size "$(z "${w}x60")" xc:none -fill '#FFFFFF14' -draw "$(z polygon 420,0 520,0 400,60 300,60)" \
+       -draw "$(z polygon 540,0 600,0 480,60 420,60)" \
+       -draw "$(z polygon 610,0 640,0 640,16 560,60 520,60)" \) -composite \
+    -background "$face" -extent "$(z "${w}x73")" \
+    "$tmp/app52.png" -geometry "$(z +16+4)" -composite \
+    -font Liberation-Sans-Bold -pointsize "$(z 26)" -fill white -annotate "$(z +82+38)" 'Vantorel Verbsmith' \
+    -fill '#FFB020' -draw "rectangle 0,$((58 * s)) $((w * s)),$((61 * s - 1))" \
+    -strip -define png:exclude-chunks=date,time -type TrueColor "$format:$out/bitmap130$suffix"
+  convert -size "$(z "${w}x50")" gradient:'#D6E0F0'-"$face" \
+    -fill "$blue" -draw "rectangle 0,0 $((w * s)),$((2 * s - 1))" \
+    -font Liberation-Sans-Bold -pointsize "$(z 15)" -fill '#8FA6CC' -gravity east \
+    -annotate "$(z "+$((16 + w - 640))+2")" 'Vantorel' \
+    -strip -define png:exclude-chunks=date,time -type TrueColor "$format:$out/bitmap129$suffix"
+}
+bands 1 BMP3 .bmp 640
+bands 2 PNG24 -2x.png 720
 echo "drawn into $out"

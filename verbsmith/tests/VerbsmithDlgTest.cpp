@@ -507,6 +507,38 @@ TEST_F(MainWindowTest, RowImagesServeAsNormalAndSmallList) {
     EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_NORMAL));
 }
 
+// A DPI change of the window's monitor brings row images and columns of its
+// size; a refresh keeps them.
+TEST_F(MainWindowTest, DpiChangeBringsRowImagesAndColumnsOfItsSize) {
+    Open();
+    const HWND list = main_.Item(IDC_ENTRY_LIST);
+    const auto changeTo = [&](int dpi) {
+        RECT suggested = {0, 0, 800, 600};
+        SendMessage(window_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                    reinterpret_cast<LPARAM>(&suggested));
+    };
+    const struct {
+        int dpi, image, columns[3];
+    } cases[] = {{144, 24, {195, 180, 450}}, {120, 20, {163, 150, 375}}, {96, 16, {130, 120, 300}}};
+    for (const auto& c : cases) {
+        changeTo(c.dpi);
+        const HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+        EXPECT_EQ(images, ListView_GetImageList(list, LVSIL_NORMAL));
+        EXPECT_EQ(8, ImageList_GetImageCount(images));
+        int width = 0, height = 0;
+        ImageList_GetIconSize(images, &width, &height);
+        EXPECT_EQ(c.image, width) << c.dpi;
+        EXPECT_EQ(c.image, height) << c.dpi;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(c.columns[i], ListView_GetColumnWidth(list, i)) << c.dpi;
+    }
+    changeTo(144);
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDCANCEL); });
+    main_.Click(IDC_ADD);
+    EXPECT_EQ(195, ListView_GetColumnWidth(list, 0));
+}
+
 TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
     Open();
     const HDC dc = GetDC(window_.Handle());

@@ -5,30 +5,31 @@
 using Lines = HoverTracker::Lines;
 const Lines kNone{0, 0};
 const Lines kOutsideTexts{30, 32};
+const HoverTracker kDrawn;   // at 96 DPI
 
 TEST(HoverTracker, AreasAtTheirInclusiveBounds) {
     // Columns 121-280, 281-441, 442-599; rows 46-140, 141-235, 236-283, 286-349.
-    EXPECT_EQ(1, HoverTracker::AreaAt(121, 46));
-    EXPECT_EQ(1, HoverTracker::AreaAt(280, 140));
-    EXPECT_EQ(2, HoverTracker::AreaAt(281, 46));
-    EXPECT_EQ(2, HoverTracker::AreaAt(441, 140));
-    EXPECT_EQ(3, HoverTracker::AreaAt(442, 46));
-    EXPECT_EQ(3, HoverTracker::AreaAt(599, 140));
-    EXPECT_EQ(4, HoverTracker::AreaAt(121, 141));
-    EXPECT_EQ(6, HoverTracker::AreaAt(599, 235));
-    EXPECT_EQ(7, HoverTracker::AreaAt(121, 236));
-    EXPECT_EQ(9, HoverTracker::AreaAt(599, 283));
-    EXPECT_EQ(10, HoverTracker::AreaAt(121, 286));
-    EXPECT_EQ(10, HoverTracker::AreaAt(280, 349));
-    EXPECT_EQ(11, HoverTracker::AreaAt(281, 286));
-    EXPECT_EQ(11, HoverTracker::AreaAt(441, 349));
+    EXPECT_EQ(1, kDrawn.AreaAt(121, 46));
+    EXPECT_EQ(1, kDrawn.AreaAt(280, 140));
+    EXPECT_EQ(2, kDrawn.AreaAt(281, 46));
+    EXPECT_EQ(2, kDrawn.AreaAt(441, 140));
+    EXPECT_EQ(3, kDrawn.AreaAt(442, 46));
+    EXPECT_EQ(3, kDrawn.AreaAt(599, 140));
+    EXPECT_EQ(4, kDrawn.AreaAt(121, 141));
+    EXPECT_EQ(6, kDrawn.AreaAt(599, 235));
+    EXPECT_EQ(7, kDrawn.AreaAt(121, 236));
+    EXPECT_EQ(9, kDrawn.AreaAt(599, 283));
+    EXPECT_EQ(10, kDrawn.AreaAt(121, 286));
+    EXPECT_EQ(10, kDrawn.AreaAt(280, 349));
+    EXPECT_EQ(11, kDrawn.AreaAt(281, 286));
+    EXPECT_EQ(11, kDrawn.AreaAt(441, 349));
     // Between rows 3 and 4, below row 4, the empty cell, outside the box.
-    EXPECT_EQ(0, HoverTracker::AreaAt(200, 284));
-    EXPECT_EQ(0, HoverTracker::AreaAt(200, 285));
-    EXPECT_EQ(0, HoverTracker::AreaAt(200, 350));
-    EXPECT_EQ(0, HoverTracker::AreaAt(500, 300));
-    EXPECT_EQ(0, HoverTracker::AreaAt(120, 100));
-    EXPECT_EQ(0, HoverTracker::AreaAt(600, 100));
+    EXPECT_EQ(0, kDrawn.AreaAt(200, 284));
+    EXPECT_EQ(0, kDrawn.AreaAt(200, 285));
+    EXPECT_EQ(0, kDrawn.AreaAt(200, 350));
+    EXPECT_EQ(0, kDrawn.AreaAt(500, 300));
+    EXPECT_EQ(0, kDrawn.AreaAt(120, 100));
+    EXPECT_EQ(0, kDrawn.AreaAt(600, 100));
 }
 
 TEST(HoverTracker, LeavingTheRegionAtEachEdge) {
@@ -63,3 +64,26 @@ TEST(HoverTracker, EachAreaShowsItsModulesTexts) {
     }
 }
 
+
+TEST(HoverTracker, AwayFrom96DpiTheAreasFollowTheDialogUnits) {
+    HoverTracker tracker;
+    tracker.SetLayout(96, 6, 12);   // other font metrics at 96 DPI keep the drawn pixels
+    EXPECT_EQ(10, tracker.AreaAt(121, 286));
+    EXPECT_EQ(0, tracker.AreaAt(121, 285));
+
+    tracker.SetLayout(144, 9, 17);   // 4 x 8 units are 9 x 17 pixels
+    const struct {
+        int x, y, area;
+    } cases[] = {
+        {181, 100, 0}, {182, 100, 1}, {421, 100, 1}, {422, 100, 2},   // 121 and 281 drawn
+        {899, 100, 3}, {900, 100, 0},                                 // 600
+        {300, 59, 0},  {300, 60, 1},                                  // 46
+        {300, 370, 7}, {300, 371, 0}, {300, 373, 0}, {300, 374, 10},  // the gap 284-285
+        {300, 457, 10}, {800, 400, 0},                                // row 4 ends, the empty cell
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.area, tracker.AreaAt(c.x, c.y)) << c.x << "," << c.y;
+    EXPECT_EQ(kOutsideTexts, tracker.MoveTo(181, 100));
+    EXPECT_NE(kOutsideTexts, tracker.MoveTo(182, 100));
+    EXPECT_EQ(kOutsideTexts, tracker.MoveTo(300, 469));   // 359 drawn
+}
