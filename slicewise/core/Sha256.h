@@ -12,6 +12,8 @@ using Sha256Digest = std::array<BYTE, 32>;
 
 // The compression of whole 64-byte blocks into the eight state words.
 using Sha256Blocks = void (*)(uint32_t state[8], const BYTE* data, size_t blocks);
+// The 64 round constants, shared by both compressions.
+extern const uint32_t kSha256Rounds[64];
 void Sha256BlocksPortable(uint32_t state[8], const BYTE* data, size_t blocks);
 // Only where ProcessorHasSha() says so. Twice: the same blocks into two
 // states at once, in much less than twice the time of one.
