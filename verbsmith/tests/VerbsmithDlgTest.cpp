@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, RemoveAnsweredYesDeletesTheVerbKeyOnly) {
 
     ASSERT_EQ(2u, ui_.messages.size());
     EXPECT_EQ(tstring(_T("Do you really want to remove the selected entry from the right click menu?")) +
-                  _T("\n\nThis step cannot be undone."),
+                  _T("\n\nVerbsmith saves a backup first: Functions > Restore from backup... puts the entry back."),
               ui_.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
               ui_.messages[0].type & (MB_TYPEMASK | MB_ICONMASK));
