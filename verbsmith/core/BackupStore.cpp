@@ -1,4 +1,5 @@
 #include "verbsmith/core/BackupStore.h"
+#include "framework/Handles.h"
 #include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
 #include <shlobj.h>
@@ -10,24 +11,10 @@ const int kNameAttempts = 1000;
 const wchar_t kEntryComment[] = L" Entry: ";
 const wchar_t kLocationComment[] = L" Location: ";
 
-class OpenFile {
-public:
-    explicit OpenFile(HANDLE handle) : handle_(handle) {}
-    ~OpenFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
     bytes.clear();
-    OpenFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) return GetLastError();
+    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return GetLastError();
     char buffer[65536];
     DWORD got = 0;
     while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
@@ -41,8 +28,8 @@ DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
 DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD disposition) {
     DWORD rc = ERROR_SUCCESS;
     {
-        OpenFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, 0, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE) return GetLastError();
+        const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, 0, nullptr));
+        if (!file) return GetLastError();
         DWORD written = 0;
         if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
             rc = GetLastError();
@@ -158,16 +145,15 @@ DWORD BackupStore::SaveSendToFile(BackupOperation operation, const std::wstring&
 std::vector<Backup> BackupStore::List() const {
     std::vector<Backup> backups;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return backups;
+    const FindHandle search(FindFirstFileW((folder_ + L"\\*").c_str(), &found));
+    if (!search) return backups;
     do {
         Backup backup;
         backup.path = folder_ + L"\\" + found.cFileName;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ParseBackupFileName(found.cFileName, backup) &&
             (backup.kind != BackupKind::Key || ReadKeyComments(backup)))
             backups.push_back(backup);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
     std::sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) { return a.path > b.path; });
     return backups;
 }

@@ -1,4 +1,5 @@
 #include "verbsmith/core/KeyNames.h"
+#include "framework/Handles.h"
 
 namespace {
 
@@ -34,9 +35,8 @@ bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
 
 std::wstring ClassesKeyName(const std::wstring& classesPath) {
     const std::wstring user = kUserClasses + classesPath;
-    HKEY key;
-    const LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, KEY_QUERY_VALUE, &key);
-    if (rc == ERROR_SUCCESS) RegCloseKey(key);
+    RegKey key;
+    const LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, KEY_QUERY_VALUE, key.Receive());
     // A user's key that cannot be opened is still the user's.
     return rc == ERROR_FILE_NOT_FOUND ? kMachineClassesName + classesPath : L"HKEY_CURRENT_USER\\" + user;
 }

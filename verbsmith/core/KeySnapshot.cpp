@@ -1,4 +1,5 @@
 #include "verbsmith/core/KeySnapshot.h"
+#include "framework/Handles.h"
 #include "verbsmith/core/KeyNames.h"
 #include <shlwapi.h>
 #include <algorithm>
@@ -7,21 +8,6 @@ namespace {
 
 const DWORD kMaxValueNameChars = 16383;   // the registry's own limits
 const DWORD kMaxKeyNameChars = 255;
-
-class OpenKey {
-public:
-    OpenKey() = default;
-    ~OpenKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-    HKEY* Receive() { return &key_; }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 DWORD ReadValues(HKEY key, std::vector<RegValue>& values) {
     std::vector<wchar_t> name(kMaxValueNameChars + 1);
@@ -58,7 +44,7 @@ DWORD ReadTree(HKEY key, const std::wstring& name, std::vector<RegKeyBlock>& blo
     std::vector<std::wstring> subKeys;
     if (rc == ERROR_SUCCESS) rc = ReadSubKeyNames(key, subKeys);
     for (size_t i = 0; rc == ERROR_SUCCESS && i < subKeys.size(); ++i) {
-        OpenKey subKey;
+        RegKey subKey;
         rc = RegOpenKeyExW(key, subKeys[i].c_str(), 0, KEY_READ, subKey.Receive());
         if (rc == ERROR_SUCCESS) rc = ReadTree(subKey.Get(), name + L"\\" + subKeys[i], blocks);
     }
@@ -71,7 +57,7 @@ DWORD DeleteTree(HKEY root, const std::wstring& path) {
 }
 
 DWORD WriteKey(HKEY root, const std::wstring& path, const std::vector<RegValue>& values) {
-    OpenKey key;
+    RegKey key;
     LONG rc = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
     for (size_t i = 0; rc == ERROR_SUCCESS && i < values.size(); ++i) {
         // The string setters add a NUL that the stated size leaves out when
@@ -92,7 +78,7 @@ DWORD TakeKeySnapshot(const std::wstring& name, KeySnapshot& snapshot) {
     std::wstring path;
     if (!SplitKeyName(name, root, path)) return ERROR_BAD_PATHNAME;
     snapshot.document.keys.push_back({name, true, {}});
-    OpenKey key;
+    RegKey key;
     const LONG rc = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Receive());
     if (rc == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
     if (rc != ERROR_SUCCESS) return rc;
