@@ -19,6 +19,17 @@ const ULONGLONG kLineOverhead = 64 + 2 + 1;
 // counting up to 20 digits.
 const ULONGLONG kPartNameExtra = 1 + 20 + 5;
 
+// On the SHA instructions, with parts that end on a 64-byte block, one
+// thread hashes every block into its part's digest and the whole's in one
+// pass, in little more than the time of one: the whole's digest is one serial
+// chain anyway, and a second thread would only take processor time from the
+// copy. Otherwise the whole has a thread of its own.
+PartHashes PartHashesFor(ULONGLONG partSize) {
+    if (Sha256OnShaInstructions() && partSize % 64 == 0)
+        return PartHashes::WithWhole();
+    return PartHashes();
+}
+
 // One run of the command: its files and counters live only while it runs.
 class DivideRun {
 public:
@@ -68,7 +79,9 @@ private:
         }
         std::vector<BlockWorker*> workers = {&writer_};
         if (withManifest_)
-            workers.insert(workers.end(), {&hashes_[0], &hashes_[1]});
+            workers.push_back(&hashes_);
+        if (withManifest_ && !hashes_.HashesWhole())
+            workers.push_back(&wholeHash_);
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
         writer_.SetFile(&part_.File());
         for (ULONGLONG done = 0;;) {
@@ -130,12 +143,11 @@ private:
 
     void WriteManifest() {
         ManifestLines lines;
-        for (PartHashes& hashes : hashes_)
-            hashes.Finish(partNumber_);
+        hashes_.Finish(partNumber_);
         for (ULONGLONG n = 1; n <= partNumber_; ++n)
-            lines.emplace_back(FileNameOf(PartName(stem_, n)),
-                               hashes_[hashes_[0].Hashes(n) ? 0 : 1].Digest(n));
-        lines.emplace_back(FileNameOf(stem_), hashes_[0].Whole());
+            lines.emplace_back(FileNameOf(PartName(stem_, n)), hashes_.Digest(n));
+        lines.emplace_back(FileNameOf(stem_),
+                           hashes_.HashesWhole() ? hashes_.Whole() : wholeHash_.Final());
         const std::string text = ManifestText(lines);
         manifest_.Create(ManifestPath(stem_));
         manifest_.File().Write(text.data(), text.size());
@@ -177,9 +189,8 @@ private:
     StagedFile part_;
     StagedFile manifest_;
     BlockWriter writer_;
-    // Every other part each, on two threads; the first hashes the whole
-    // source too, in the same pass as its parts.
-    PartHashes hashes_[2] = {PartHashes(2, 0, true), PartHashes(2, 1)};
+    PartHashes hashes_ = PartHashesFor(partSize_);
+    WholeHash wholeHash_;
     std::unique_ptr<BlockPipeline> pipeline_;   // after the workers: it ends first
     ULONGLONG partNumber_ = 1;
     ULONGLONG counter_ = 0;

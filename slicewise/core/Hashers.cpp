@@ -2,14 +2,12 @@
 
 void PartHashes::Take(const CopyBlock& block) {
     CompleteUpTo(block.part - 1);
-    if (!Hashes(block.part)) {
-        if (whole_)
-            wholeHash_.Update(block.bytes.data(), block.size);
-    } else if (whole_) {
+    if (!Hashes(block.part))
+        return;
+    if (whole_)
         Sha256::UpdateBoth(wholeHash_, hash_, block.bytes.data(), block.size);
-    } else {
+    else
         hash_.Update(block.bytes.data(), block.size);
-    }
 }
 
 void PartHashes::CompleteUpTo(ULONGLONG part) {

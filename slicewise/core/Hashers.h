@@ -29,20 +29,24 @@ private:
 
 // The digest of each part on its own: of every part, or of every lanes-th
 // from part lane + 1 on, so that the parts can be hashed on several threads
-// at once. With the whole, it hashes every block into the digest of all
-// blocks as well (the parts it hashes in the same pass). A part that no
-// block belongs to (the empty last part after an exact multiple) has the
-// digest of no bytes.
+// at once. WithWhole() hashes every part and, in the same pass, the digest
+// of all blocks. A part that no block belongs to (the empty last part after
+// an exact multiple) has the digest of no bytes.
 class PartHashes : public BlockWorker {
 public:
-    explicit PartHashes(ULONGLONG lanes = 1, ULONGLONG lane = 0, bool whole = false)
-        : lanes_(lanes), lane_(lane), whole_(whole) {}
+    explicit PartHashes(ULONGLONG lanes = 1, ULONGLONG lane = 0) : lanes_(lanes), lane_(lane) {}
+    static PartHashes WithWhole() {
+        PartHashes hashes;
+        hashes.whole_ = true;
+        return hashes;
+    }
     void Take(const CopyBlock& block) override;
     // After draining: settles the parts up to lastPart.
     void Finish(ULONGLONG lastPart) { CompleteUpTo(lastPart); }
     // After Finish: the digest of one of this worker's parts.
     const Sha256Digest& Digest(ULONGLONG part) const { return digests_[part - 1]; }
     bool Hashes(ULONGLONG part) const { return (part - 1) % lanes_ == lane_; }
+    bool HashesWhole() const { return whole_; }
     // After Finish, with the whole: the digest of all blocks.
     Sha256Digest Whole() { return wholeHash_.Final(); }
 
@@ -53,8 +57,8 @@ protected:
 private:
     void CompleteUpTo(ULONGLONG part);
 
-    const ULONGLONG lanes_, lane_;
-    const bool whole_;
+    ULONGLONG lanes_, lane_;
+    bool whole_ = false;
     Sha256 hash_;         // of the part being hashed
     Sha256 wholeHash_;
     ULONGLONG settled_ = 0;                // parts 1 to settled_ are done with

@@ -76,7 +76,9 @@ void ChooseSha256Blocks(bool forcePortable) {
     Chosen() = !forcePortable && ProcessorHasSha() ? Sha256BlocksShaNi : Sha256BlocksPortable;
 }
 
-const char* Sha256PathName() { return Chosen() == Sha256BlocksShaNi ? "sha-ni" : "portable"; }
+bool Sha256OnShaInstructions() { return Chosen() == Sha256BlocksShaNi; }
+
+const char* Sha256PathName() { return Sha256OnShaInstructions() ? "sha-ni" : "portable"; }
 
 Sha256::Sha256(Sha256Blocks blocks) : blocks_(blocks ? blocks : Chosen()) { Reset(); }
 

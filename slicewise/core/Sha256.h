@@ -26,6 +26,8 @@ bool ProcessorHasSha();
 // unless forcePortable. Set it before any hashing starts (the benchmark
 // driver measures both).
 void ChooseSha256Blocks(bool forcePortable);
+// Whether ChooseSha256Blocks chose the SHA instructions.
+bool Sha256OnShaInstructions();
 // "sha-ni" or "portable": what ChooseSha256Blocks chose.
 const char* Sha256PathName();
 
