@@ -82,6 +82,13 @@ public:
     void SetIcon(HICON icon) { Send(STM_SETICON, reinterpret_cast<WPARAM>(icon)); }
 };
 
+class ProgressBar : public Control {
+public:
+    using Control::Control;
+    void SetRange(int maximum) { Send(PBM_SETRANGE32, 0, maximum); }
+    void SetPosition(int position) { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
+};
+
 class ComboBox : public Control {
 public:
     using Control::Control;

@@ -34,10 +34,11 @@ void ShowItem(HWND window, int id, bool show) {
 
 WindowSliceHost::WindowSliceHost(HWND window, const CTranslation& texts, tstring& statusText,
                                  tstring& outputFolder)
-    : window_(window), texts_(texts), statusText_(statusText), outputFolder_(outputFolder),
-      lastRefresh_(-kRefreshMs), start_(NowMs()) {
-    SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETRANGE32, 0, kBarRange);
-    SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETPOS, 0, 0);
+    : window_(window), bar_(GetDlgItem(window, IDC_PROGRESS)), texts_(texts),
+      statusText_(statusText), outputFolder_(outputFolder), lastRefresh_(-kRefreshMs),
+      start_(NowMs()) {
+    bar_.SetRange(kBarRange);
+    bar_.SetPosition(0);
     SetDlgItemText(window_, IDC_PROGRESS_TEXT, _T(""));
     ShowItem(window_, IDC_PROGRESS, true);
     ShowItem(window_, IDC_PROGRESS_TEXT, true);
@@ -59,7 +60,7 @@ void WindowSliceHost::ShowProgress() {
         return;
     const int position = static_cast<int>(done_ * kBarRange / total_);
     if (position != shownPosition_) {
-        SendDlgItemMessage(window_, IDC_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        bar_.SetPosition(position);
         shownPosition_ = position;
     }
     const double now = NowMs();

@@ -4,6 +4,7 @@
 // per step, so that a long copy neither stalls the window nor spends its
 // time drawing. A close request during the run asks the command to stop.
 #include "common/Translation.h"
+#include "framework/Controls.h"
 #include "slicewise/core/SliceHost.h"
 
 class WindowSliceHost : public SliceHost {
@@ -41,6 +42,7 @@ private:
     void ShowProgress();
 
     HWND window_;
+    ProgressBar bar_;
     const CTranslation& texts_;
     tstring& statusText_;
     tstring& outputFolder_;

@@ -98,3 +98,13 @@ TEST_F(WindowSliceHostTest, TheFolderBoxFollowsItsValue) {
     EXPECT_EQ(window.Handle(), host.Owner());
     EXPECT_EQ(_T("Vantorel Slicewise"), host.Text(slicetext::kCaption));
 }
+
+TEST_F(WindowSliceHostTest, TheBarShowsThePartOfTheWholeRunDone) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    host.Progress(3, 4);
+    EXPECT_TRUE(host.KeepGoing());
+    const HWND bar = GetDlgItem(window.Handle(), IDC_PROGRESS);
+    const LRESULT range = SendMessage(bar, PBM_GETRANGE, FALSE, 0);
+    ASSERT_GT(range, 0);
+    EXPECT_EQ(range * 3 / 4, SendMessage(bar, PBM_GETPOS, 0, 0));
+}
