@@ -9,11 +9,12 @@
 #include "slicewise/resource.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
+#include "tests/support/LanguageFileCheck.h"
 #include "tests/support/TextFit.h"
 #include <gtest/gtest.h>
 
 namespace {
-class TextFit : public testing::TestWithParam<const char*> {
+class TextFit : public testing::TestWithParam<std::string> {
 protected:
     void SetUp() override { program.SetLanguage(GetParam()); }
     RegistrySandbox sandbox;
@@ -38,11 +39,9 @@ TEST_P(TextFit, EveryControlTextFits) {
                             FormatText(texts.GetText(344), {_T("9,999.9"), _T("99:59:59")}),
                             where + " progress line");
 
-    CLanguageSelection language(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
-    language.prompt = texts.GetText(1);
-    ASSERT_NE(nullptr, language.Create());
-    textfit::ExpectTextsFit(language.Handle(), where + " language dialog");
+    textfit::ExpectLanguageDialogFits(
+        LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO},
+        texts.GetText(1), where);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
-                         testing::Values("[1033]", "[1031]", "[1034]", "[1043]", "[1036]"));
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(langfile::ShippedMarkers()));

@@ -36,6 +36,13 @@ tstrings ShippedNames() {
     return names;
 }
 
+std::vector<std::string> ShippedMarkers() {
+    std::vector<std::string> markers;
+    for (const auto& language : kShippedLanguages)
+        markers.push_back(language.first);
+    return markers;
+}
+
 namespace {
 // The lines of the file without their CR LF (or bare LF).
 std::vector<std::string> Lines(const std::string& bytes) {

@@ -19,6 +19,8 @@ extern const std::vector<std::pair<std::string, std::string>> kShippedLanguages;
 
 // The names of kShippedLanguages as the programs show them, in that order.
 tstrings ShippedNames();
+// Their markers, in that order (for testing::ValuesIn).
+std::vector<std::string> ShippedMarkers();
 
 // Regional variants (Windows language identifiers) with the main language
 // whose section the shipped "Dialects[...]" settings are to fold them onto.

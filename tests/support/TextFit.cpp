@@ -1,4 +1,5 @@
 #include "tests/support/TextFit.h"
+#include "common/LanguageSelection.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -202,5 +203,13 @@ void ExpectTextsFit(HWND dialog, const std::string& where) {
         }
     }
     EXPECT_GT(checked, 0) << where << ": no control with a text";
+}
+
+void ExpectLanguageDialogFits(const LanguageDialogIds& ids, const tstring& prompt,
+                              const std::string& where) {
+    CLanguageSelection language(ids);
+    language.prompt = prompt;
+    ASSERT_NE(nullptr, language.Create()) << where;
+    ExpectTextsFit(language.Handle(), where + " language dialog");
 }
 }  // namespace textfit

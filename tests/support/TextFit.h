@@ -16,10 +16,15 @@
 #include "framework/TString.h"
 #include <string>
 
+struct LanguageDialogIds;
+
 namespace textfit {
 // Every visible control that is a direct child of dialog.
 void ExpectTextsFit(HWND dialog, const std::string& where);
 // One text that control shows at times (a status line, the other state of
 // a button), measured as if it were the control's text now.
 void ExpectTextFits(HWND control, const tstring& text, const std::string& where);
+// The program's language dialog (its template and ids) with its prompt.
+void ExpectLanguageDialogFits(const LanguageDialogIds& ids, const tstring& prompt,
+                              const std::string& where);
 }  // namespace textfit

@@ -12,10 +12,11 @@
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/LanguageFileCheck.h"
 #include "tests/support/TextFit.h"
 
 namespace {
-class TextFit : public testing::TestWithParam<const char*> {
+class TextFit : public testing::TestWithParam<std::string> {
 protected:
     RegistrySandbox sandbox;
     ProgramFolder folder{TOOLCRATE_SOURCES, _T("toolcratetrl.ini"), GetParam()};
@@ -39,11 +40,9 @@ TEST_P(TextFit, EveryControlTextFits) {
                                 texts.GetText(lines.first) + _T("\n") + texts.GetText(lines.second),
                                 where + " description");
 
-    CLanguageSelection language(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
-    language.prompt = texts.GetText(1);
-    ASSERT_NE(nullptr, language.Create());
-    textfit::ExpectTextsFit(language.Handle(), where + " language dialog");
+    textfit::ExpectLanguageDialogFits(
+        LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO},
+        texts.GetText(1), where);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
-                         testing::Values("[1033]", "[1031]", "[1034]", "[1043]", "[1036]"));
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(langfile::ShippedMarkers()));

@@ -5,6 +5,7 @@
 #include "EditorTestEnvironment.h"
 #include "common/LanguageSelection.h"
 #include "common/Translation.h"
+#include "tests/support/LanguageFileCheck.h"
 #include "tests/support/TextFit.h"
 #include "verbsmith/AddEditDlg.h"
 #include "verbsmith/RestoreDlg.h"
@@ -14,7 +15,7 @@
 #include "verbsmith/resource.h"
 
 namespace {
-class TextFit : public EditorTest, public testing::WithParamInterface<const char*> {};
+class TextFit : public EditorTest, public testing::WithParamInterface<std::string> {};
 }  // namespace
 
 TEST_P(TextFit, EveryControlTextFits) {
@@ -37,11 +38,9 @@ TEST_P(TextFit, EveryControlTextFits) {
     ASSERT_NE(nullptr, restore.Create());
     textfit::ExpectTextsFit(restore.Handle(), where + " restore dialog");
 
-    CLanguageSelection language(LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO});
-    language.prompt = texts.GetText(1);
-    ASSERT_NE(nullptr, language.Create());
-    textfit::ExpectTextsFit(language.Handle(), where + " language dialog");
+    textfit::ExpectLanguageDialogFits(
+        LanguageDialogIds{IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO},
+        texts.GetText(1), where);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
-                         testing::Values("[1033]", "[1031]", "[1034]", "[1043]", "[1036]"));
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(langfile::ShippedMarkers()));
