@@ -6,6 +6,7 @@
 // OUTPUT_FOLDER and keeps probing until the completion message appears.
 // Prints one line per phase: answer times (median, 99th percentile, worst)
 // and, for the divide, the seconds from the command to its completion message.
+#include "tests/bench/ProbeSupport.h"
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
@@ -18,57 +19,20 @@ const int kUserDefined = 1012, kUserSize = 1004, kUnit = 1005, kSource = 1000, k
 const int kUnitMb = 2;
 const DWORD kProbeEveryMs = 10;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Search {
-    DWORD process;
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
-    Search& search = *reinterpret_cast<Search*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (pid == search.process && IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0 &&
-        GetWindow(window, GW_OWNER) == search.owner) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND DialogOf(DWORD process, HWND owner) {
-    Search search = {process, owner, nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // One WM_NULL round trip in milliseconds (the timeout when it does not answer).
 double Probe(HWND window) {
-    const double start = Now();
+    const double start = probe::Now();
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-    return (Now() - start) * 1000.0;
+    return (probe::Now() - start) * 1000.0;
 }
 
 // Probes every 10 ms until done() or the time is up; returns the answer times.
 template <class Done>
 std::vector<double> ProbeUntil(HWND window, double seconds, Done done) {
     std::vector<double> answers;
-    const double end = Now() + seconds;
-    while (Now() < end && !done()) {
+    const double end = probe::Now() + seconds;
+    while (probe::Now() < end && !done()) {
         const double took = Probe(window);
         answers.push_back(took);
         if (took < kProbeEveryMs)
@@ -105,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     HWND window = nullptr;
     for (int i = 0; i < 3000 && !window; ++i, Sleep(10))
-        window = DialogOf(process.dwProcessId, nullptr);
+        window = probe::DialogOf(process.dwProcessId, nullptr, true);
     if (!window)
         return 1;
     Sleep(500);   // let the first paint settle
@@ -120,15 +84,15 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageW(GetDlgItem(window, kUserSize), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
     SendMessageW(GetDlgItem(window, kUnit), CB_SETCURSEL, kUnitMb, 0);
 
-    const double start = Now();
+    const double start = probe::Now();
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(kDivide, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, kDivide)));
     HWND box = nullptr;
     const std::vector<double> running = ProbeUntil(window, 600, [&] {
-        box = DialogOf(process.dwProcessId, window);
+        box = probe::DialogOf(process.dwProcessId, window, true);
         return box != nullptr;
     });
-    Report("divide", running, Now() - start);
+    Report("divide", running, probe::Now() - start);
 
     if (box)
         PostMessageW(box, WM_COMMAND, IDOK, 0);

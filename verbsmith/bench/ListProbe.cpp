@@ -8,6 +8,7 @@
 //                             window=..." (window: until the hidden window existed)
 //   listprobe run COMMAND     runs COMMAND with its output going to NUL and
 //                             waits for its end; prints "run seconds=..."
+#include "tests/bench/ProbeSupport.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <cstdio>
@@ -16,41 +17,6 @@
 namespace {
 const int kEntryList = 1000;
 const double kGiveUpSeconds = 120;
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
-    Search& search = *reinterpret_cast<Search*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (pid == search.process && lstrcmpW(name, L"#32770") == 0 && !GetWindow(window, GW_OWNER)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND MainWindowOf(DWORD process) {
-    Search search = {process, nullptr};
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 int Rows(HWND window) {
     DWORD_PTR count = 0;
@@ -80,26 +46,26 @@ void Finish(PROCESS_INFORMATION& process) {
 
 int MeasureList(const wchar_t* exe, int expectedRows) {
     PROCESS_INFORMATION process = {};
-    const double start = Now();
+    const double start = probe::Now();
     if (!Start(std::wstring(L"\"") + exe + L"\"", process))
         return 1;
     HWND window = nullptr;
     int rows = -1;
     double found = 0, filled = 0, lastChange = 0;
-    while (Now() - start < kGiveUpSeconds) {
-        if (!window && (window = MainWindowOf(process.dwProcessId)) != nullptr)
-            found = Now();
+    while (probe::Now() - start < kGiveUpSeconds) {
+        if (!window && (window = probe::DialogOf(process.dwProcessId, nullptr, false)) != nullptr)
+            found = probe::Now();
         if (window && IsWindowVisible(window)) {
             const int now = Rows(window);
             if (now != rows) {
                 rows = now;
-                lastChange = Now();
+                lastChange = probe::Now();
             }
             if (expectedRows > 0 && rows >= expectedRows) {
-                filled = Now();
+                filled = probe::Now();
                 break;
             }
-            if (expectedRows == 0 && Now() - lastChange >= 1.0) {
+            if (expectedRows == 0 && probe::Now() - lastChange >= 1.0) {
                 filled = lastChange;
                 break;
             }
@@ -120,11 +86,11 @@ int MeasureRun(const wchar_t* command) {
     const HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                    &inherit, OPEN_EXISTING, 0, nullptr);
     PROCESS_INFORMATION process = {};
-    const double start = Now();
+    const double start = probe::Now();
     if (!Start(command, process, nul))
         return 1;
     WaitForSingleObject(process.hProcess, INFINITE);
-    const double end = Now();
+    const double end = probe::Now();
     Finish(process);
     CloseHandle(nul);
     std::printf("run seconds=%.4f\n", end - start);
