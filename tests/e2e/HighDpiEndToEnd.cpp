@@ -10,9 +10,7 @@
 #include <algorithm>
 #include <set>
 
-using program::DialogOf;
 using program::TextOf;
-using program::WaitUntil;
 
 namespace {
 
@@ -36,14 +34,8 @@ protected:
         CloseHandle(launcher.hThread);
     }
     void Start() {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + install / "Toolcrate.exe" + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   install.Path().c_str(), &startup, &launcher));
-        ASSERT_TRUE(WaitUntil([&] { return (window = DialogOf(launcher.dwProcessId, nullptr)); },
-                              20000));
-        ASSERT_EQ(0u, WaitForInputIdle(launcher.hProcess, 10000));
+        window = program::StartInFolder(install / "Toolcrate.exe", install.Path(), launcher, 20000);
+        ASSERT_NE(nullptr, window);
     }
     // Sent, so that the description is written when it returns.
     void MoveTo(POINT point) {

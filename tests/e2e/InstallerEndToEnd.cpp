@@ -363,15 +363,9 @@ TEST_F(Installer, RefusesALanguageTheSuiteDoesNotShip) {
 TEST_F(Installer, InstalledLauncherStartsTheModulesFromTheirFoldersAndComesBack) {
     ASSERT_EQ(0u, Install(_T("/S")));
     ExpectInstalled(Default(), "[----]");
-    STARTUPINFO startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION launcher = {};
-    tstring command = Quoted(Default() + _T("\\Toolcrate.exe"));
-    ASSERT_TRUE(CreateProcess(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              Default().c_str(), &startup, &launcher));
-    const HWND window = WaitFor([&] { return program::DialogOf(launcher.dwProcessId, nullptr); });
+    const HWND window = program::StartInFolder(Default() + _T("\\Toolcrate.exe"), Default(), launcher);
     ASSERT_NE(nullptr, window);
-    ASSERT_EQ(0u, WaitForInputIdle(launcher.hProcess, 10000));
     for (const Program& module : kPrograms) {
         if (!module.button)
             continue;

@@ -66,19 +66,11 @@ protected:
 
     // Starts the launcher and waits for its window.
     void Start() {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + install / "Toolcrate.exe" + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   install.Path().c_str(), &startup, &launcher));
-        ASSERT_TRUE(WaitUntil([&] { return (window = DialogOf(launcher.dwProcessId, nullptr)); },
-                              20000));
+        window = program::StartInFolder(install / "Toolcrate.exe", install.Path(), launcher, 20000);
+        ASSERT_NE(nullptr, window);
         char caption[64] = {};
         GetWindowTextA(window, caption, sizeof caption);
         ASSERT_STREQ(kCaption, caption);
-        // The dialog manager shows its window once its queue first runs
-        // empty; a click before that would be undone by it.
-        ASSERT_EQ(0u, WaitForInputIdle(launcher.hProcess, 10000));
     }
     void Click(int button) { PostMessageA(GetDlgItem(window, button), BM_CLICK, 0, 0); }
     bool LauncherVisible() const { return IsWindowVisible(window) != FALSE; }

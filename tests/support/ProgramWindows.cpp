@@ -66,6 +66,20 @@ HWND DialogOf(DWORD process, HWND owner, HWND except) {
     return search.result;
 }
 
+HWND StartInFolder(const tstring& exe, const tstring& folder, PROCESS_INFORMATION& process,
+                   DWORD patienceMs) {
+    STARTUPINFO startup = {};
+    startup.cb = sizeof startup;
+    tstring command = _T("\"") + exe + _T("\"");
+    if (!CreateProcess(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                       &startup, &process))
+        return nullptr;
+    const HWND window = WaitFor([&] { return DialogOf(process.dwProcessId, nullptr); }, patienceMs);
+    if (window && WaitForInputIdle(process.hProcess, patienceMs) != 0)
+        return nullptr;
+    return window;
+}
+
 tstring TextOf(HWND window) {
     TCHAR text[1024] = {};
     SendMessage(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));

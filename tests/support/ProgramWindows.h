@@ -14,6 +14,14 @@ bool WaitUntil(const std::function<bool()>& done, DWORD patienceMs = kPatienceMs
 // True once the window is gone.
 bool WaitGone(HWND window, DWORD patienceMs = kPatienceMs);
 
+// Starts exe in folder (its working folder) and waits for its main window
+// and for the program's first idle moment: the dialog manager shows its
+// window only when its queue first runs empty, and would undo a click sent
+// before. nullptr when it did not start or showed no window in time; process
+// is filled in as soon as it started.
+HWND StartInFolder(const tstring& exe, const tstring& folder, PROCESS_INFORMATION& process,
+                   DWORD patienceMs = kPatienceMs);
+
 // A visible dialog window of the process owned by owner (nullptr: a
 // top-level one), other than except.
 HWND DialogOf(DWORD process, HWND owner, HWND except = nullptr);

@@ -24,13 +24,9 @@ HWND StagedProgram::Start(const std::string& marker) {
     if (!CopyFile(exe_.c_str(), installed.c_str(), FALSE))
         throw std::runtime_error("StagedProgram: cannot copy the program");
 
-    STARTUPINFO startup = {};
-    startup.cb = sizeof startup;
-    tstring command = _T("\"") + installed + _T("\"");
-    if (!CreateProcess(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       folder_.Path().c_str(), &startup, &process_))
+    window_ = program::StartInFolder(installed, folder_.Path(), process_);
+    if (!process_.hProcess)
         throw std::runtime_error("StagedProgram: cannot start the program");
-    window_ = program::WaitFor([this] { return program::DialogOf(process_.dwProcessId, nullptr); });
     return window_;
 }
 
