@@ -115,12 +115,13 @@ void RestoreDlg::RestoreSelected() {
     if (!BackedUp(translation_, Handle(), EditorBackups().SaveBeforeRestore(backup, sendTo)))
         return;
     const DWORD error = EditorBackups().Restore(backup, sendTo);
+    // A restore that failed half-way may have changed keys all the same.
+    restored = true;
     if (error != ERROR_SUCCESS) {
         ShowFailedChange(translation_, Handle(), backup.entry, error, backup.kind == BackupKind::Key);
         FillList();
         return;
     }
-    restored = true;
     ShowEditorMessage(translation_, Handle(), kRestored);
     EndDialog(IDOK);
 }

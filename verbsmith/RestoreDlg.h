@@ -10,7 +10,7 @@ class RestoreDlg : public Dialog {
 public:
     RestoreDlg();
 
-    // True once a backup was put back: the main window's list is stale.
+    // True once a restore was tried: the main window's list may be stale.
     bool restored = false;
 
 protected:

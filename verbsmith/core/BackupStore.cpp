@@ -131,6 +131,8 @@ DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry,
 DWORD BackupStore::SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
                                   const std::wstring& fileName) const {
     if (fileName.empty() || fileName.find_first_of(L"\\/") != std::wstring::npos) return ERROR_INVALID_NAME;
+    // Without the folder the path would name a file at the root of the drive.
+    if (sendToFolder.empty()) return ERROR_PATH_NOT_FOUND;
     std::string bytes;
     const DWORD rc = ReadWholeFile(sendToFolder + L"\\" + fileName, bytes);
     const bool none = rc == ERROR_FILE_NOT_FOUND || rc == ERROR_PATH_NOT_FOUND;
@@ -164,6 +166,7 @@ DWORD BackupStore::SaveBeforeRestore(const Backup& backup, const std::wstring& s
 }
 
 DWORD BackupStore::Restore(const Backup& backup, const std::wstring& sendToFolder) const {
+    if (backup.kind != BackupKind::Key && sendToFolder.empty()) return ERROR_PATH_NOT_FOUND;
     const std::wstring sendToFile = sendToFolder + L"\\" + backup.location;
     if (backup.kind == BackupKind::NoFile) {
         const DWORD rc = DeleteFileW(sendToFile.c_str()) ? ERROR_SUCCESS : GetLastError();

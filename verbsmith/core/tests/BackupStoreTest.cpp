@@ -175,6 +175,9 @@ TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
     for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()));
     EXPECT_EQ(link, files::Read(sendTo / L"Mail.lnk"));
     EXPECT_FALSE(files::Exists(sendTo / L"New.lnk"));
+    // Without a Send To folder nothing is saved or restored (at the drive's root).
+    EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), store.SaveSendToFile(BackupOperation::Edit, L"", L"Mail.lnk"));
+    EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), store.Restore(store.List().front(), L""));
 }
 
 // What the editor writes and deletes through HKEY_CLASSES_ROOT is what the
