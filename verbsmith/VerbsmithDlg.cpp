@@ -99,11 +99,7 @@ void CVerbsmithDlg::OnDpiChanged(int dpi) {
         List().SetColumnWidth(i, ScaleToDpi(kColumns[i].width, dpi));
 }
 
-void CVerbsmithDlg::OnTextsApplied() {
-    List().SetImageList(imageList_.Get(), LVSIL_NORMAL);
-    List().SetImageList(imageList_.Get(), LVSIL_SMALL);
-    RefreshEntryList();
-}
+void CVerbsmithDlg::OnTextsApplied() { RefreshEntryList(); }
 
 void CVerbsmithDlg::RefreshEntryList() {
     ListView list = List();
@@ -113,7 +109,7 @@ void CVerbsmithDlg::RefreshEntryList() {
     for (int i = 0; i < 3; ++i)
         list.InsertColumn(i, Texts().GetText(kColumns[i].text),
                           ScaleToDpi(kColumns[i].width, Dpi()));
-    const EntryList scanned = ScanEntryList(Power(), Texts());
+    EntryList scanned = ScanEntryList(Power(), Texts());
     const RedrawPause pause(list);
     list.DeleteAll();
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
@@ -122,14 +118,14 @@ void CVerbsmithDlg::RefreshEntryList() {
     // Each list row carries the index of its entry: a row that cannot be
     // inserted leaves no entry behind.
     rows_.clear();
-    for (const EntryRow& row : scanned) {
+    for (EntryRow& row : scanned) {
         const int index = list.InsertRow(list.Count(), row.name, row.iconIndex,
                                          static_cast<LPARAM>(rows_.size()));
         if (index < 0)
             continue;
         list.SetCell(index, 2, row.value);
         list.SetCell(index, 1, row.category);
-        rows_.push_back(row);
+        rows_.push_back(std::move(row));
     }
     SetItemText(IDC_COUNT_LINE, CountLine(Texts(), rows_.size()));
 }
