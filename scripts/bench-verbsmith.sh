@@ -70,13 +70,15 @@ for count in $counts; do
   rows=$(probe list "$exe" 0 | field rows)
   if [ -z "$rows" ] || [ "$rows" -lt "$count" ]; then echo "bench: the list did not fill" >&2; exit 1; fi
   : >"$work/ours"; : >"$work/theirs"; : >"$work/baseline"
-  ours() { probe list "$exe" "$rows" | field seconds >>"$work/ours"; }
+  ours() {
+    probe list "$exe" "$rows" | field seconds >>"$work/ours" ||
+      { echo "bench: a list run failed" >&2; exit 1; }
+  }
   theirs() { probe run 'reg query HKCR\* /s' | field seconds >>"$work/theirs"; }
   base() { [ -z "${baseline:-}" ] || probe list "$baseline" "$rows" | field seconds >>"$work/baseline"; }
   for i in $(seq 1 "$runs"); do
     if (( i % 2 )); then ours; theirs; base; else base; theirs; ours; fi
   done
-  [ "$(wc -l <"$work/ours")" -eq "$runs" ] || { echo "bench: a list run failed" >&2; exit 1; }
   if [ -n "${VERBOSE:-}" ]; then
     for f in ours theirs baseline; do echo "  $f: $(tr '\n' ' ' <"$work/$f")"; done
   fi

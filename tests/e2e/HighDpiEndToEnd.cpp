@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include "framework/DpiBitmap.h"
 #include "tests/support/ProgramWindows.h"
-#include "tests/support/TempFolder.h"
 #include "toolcrate/core/SuiteModule.h"
-#include "tests/support/ProgramFolder.h"
-#include <algorithm>
+#include "tests/support/StagedProgram.h"
 #include <set>
 
 using program::TextOf;
@@ -18,23 +16,10 @@ const int kDescription = 1017;
 
 class LauncherAt144Dpi : public testing::Test {
 protected:
-    LauncherAt144Dpi() {
-        // The launcher's pixels as they are, not as a 96-DPI program would see them.
-        SetProcessDPIAware();
-        std::string built = TOOLCRATE_EXE;
-        std::replace(built.begin(), built.end(), '/', '\\');
-        CopyFileA(built.c_str(), (install / "Toolcrate.exe").c_str(), FALSE);
-    }
-    ~LauncherAt144Dpi() override {
-        if (!launcher.hProcess)
-            return;
-        if (WaitForSingleObject(launcher.hProcess, 10000) == WAIT_TIMEOUT)
-            TerminateProcess(launcher.hProcess, 1);
-        CloseHandle(launcher.hProcess);
-        CloseHandle(launcher.hThread);
-    }
+    // The launcher's pixels as they are, not as a 96-DPI program would see them.
+    LauncherAt144Dpi() { SetProcessDPIAware(); }
     void Start() {
-        window = program::StartInFolder(install / "Toolcrate.exe", install.Path(), launcher, 20000);
+        window = launcher.Start("[1033]");
         ASSERT_NE(nullptr, window);
     }
     // Sent, so that the description is written when it returns.
@@ -58,8 +43,7 @@ protected:
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 
-    ProgramFolder install{TOOLCRATE_SOURCES, _T("toolcratetrl.ini")};
-    PROCESS_INFORMATION launcher = {};
+    StagedProgram launcher{TOOLCRATE_EXE, TOOLCRATE_SOURCES, _T("toolcratetrl.ini")};
     HWND window = nullptr;
 };
 
@@ -109,5 +93,5 @@ TEST_F(LauncherAt144Dpi, EachHoverAreaCoversItsButton) {
     EXPECT_LE(logo.right, client.right);
 
     PostMessage(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(launcher.hProcess, 10000));
+    EXPECT_TRUE(launcher.WaitForExit());
 }

@@ -5,6 +5,7 @@
 // fresh-prefix.sh runs this program in a Wine prefix of its own: the
 // installer writes Program Files and HKEY_LOCAL_MACHINE for real.
 #include "tests/support/ProgramWindows.h"
+#include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -80,20 +81,7 @@ DWORD RunToEnd(tstring command) {
     return code;
 }
 
-bool KeyExists(HKEY root, const tstring& path) {
-    HKEY key;
-    if (RegOpenKeyEx(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-tstring Uninstall(const TCHAR* name) {
-    TCHAR data[1024] = {};
-    DWORD size = sizeof data;
-    return RegGetValue(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, data,
-                       &size) == ERROR_SUCCESS ? data : _T("<missing>");
-}
+tstring Uninstall(const TCHAR* name) { return reg::GetText(HKEY_LOCAL_MACHINE, kUninstallKey, name); }
 DWORD UninstallNumber(const TCHAR* name) {
     DWORD data = 0, size = sizeof data;
     RegGetValue(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_DWORD, nullptr, &data, &size);
@@ -417,12 +405,12 @@ TEST_F(Installer, UninstallLeavesNothingOfOursButTheVerbsmithBackups) {
     ASSERT_EQ(0u, RunToEnd(uninstaller + _T(" /S _?=") + Default()));
     EXPECT_EQ(tstrings{_T("Uninstall.exe")}, FilesBelow(Default()));
     EXPECT_FALSE(files::Exists(Shortcuts()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, _T("Software\\Vantorel")));
+    EXPECT_FALSE(reg::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(reg::KeyExists(HKEY_LOCAL_MACHINE, _T("Software\\Vantorel")));
     for (const tstring& key :
          {tstring(_T("Software\\Vantorel")), kVirtualStore + tstring(_T("Vantorel")),
           kVirtualStore + tstring(_T("WOW6432Node\\Vantorel"))})
-        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key)) << key;
+        EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, key)) << key;
     EXPECT_FALSE(files::Exists(virtualised));
     EXPECT_EQ("REGEDIT4\r\n", files::Read(backups + _T("\\before.reg")));
 }
@@ -435,6 +423,6 @@ TEST_F(Installer, UninstallAsAUserRunsItRemovesAnInstallationInAnotherFolder) {
     EXPECT_EQ(0u, RunToEnd(Uninstall(_T("QuietUninstallString"))));
     EXPECT_TRUE(WaitUntil([&] {
         return !files::Exists(Custom()) && !files::Exists(Shortcuts()) &&
-               !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey);
+               !reg::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey);
     })) << FilesBelow(Custom()).size() << " files left";
 }

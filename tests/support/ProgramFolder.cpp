@@ -17,8 +17,7 @@ tstring SourceFile(const char* sources, const tstring& name) {
 }
 
 ProgramFolder::ProgramFolder(const char* sources, const tstring& languageFile,
-                             const std::string& marker)
-    : languageFile_(languageFile) {
+                             const std::string& marker) {
     files::Write(folder_ / _T("config.ini"), files::Read(SourceFile(sources, _T("config.ini"))));
     files::Write(folder_ / languageFile, files::Read(SourceFile(sources, languageFile)));
     SetLanguage(marker);

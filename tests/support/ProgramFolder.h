@@ -29,12 +29,10 @@ public:
     // The value line after "Language" in the folder's config.ini.
     void SetLanguage(const std::string& marker);
     std::string Settings() const { return files::Read(folder_ / _T("config.ini")); }
-    const tstring& LanguageFile() const { return languageFile_; }
 
     const tstring& Path() const { return folder_.Path(); }
     tstring operator/(const tstring& name) const { return folder_ / name; }
 
 private:
-    tstring languageFile_;
     TempFolder folder_;
 };

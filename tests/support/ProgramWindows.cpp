@@ -80,9 +80,11 @@ HWND StartInFolder(const tstring& exe, const tstring& folder, PROCESS_INFORMATIO
     return window;
 }
 
+// WM_GETTEXT, which reaches the controls of another process too.
 tstring TextOf(HWND window) {
-    TCHAR text[1024] = {};
-    SendMessage(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    tstring text(static_cast<size_t>(SendMessage(window, WM_GETTEXTLENGTH, 0, 0)) + 1, _T('\0'));
+    text.resize(static_cast<size_t>(SendMessage(window, WM_GETTEXT, text.size(),
+                                                reinterpret_cast<LPARAM>(&text[0]))));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/TextFit.h"
 #include "common/LanguageSelection.h"
+#include "tests/support/ProgramWindows.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -134,12 +135,6 @@ std::string Naming(const std::string& where, HWND control) {
     return where + ": control " + std::to_string(GetDlgCtrlID(control));
 }
 
-tstring TextOf(HWND window) {
-    tstring text(static_cast<size_t>(GetWindowTextLength(window)) + 1, _T('\0'));
-    text.resize(static_cast<size_t>(GetWindowText(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
 // Each heading of a report-view list against its column.
 int ExpectHeadingsFit(HWND list, const std::string& where) {
     const HWND header = ListView_GetHeader(list);
@@ -192,7 +187,7 @@ void ExpectTextsFit(HWND dialog, const std::string& where) {
         if (!(GetWindowLong(control, GWL_STYLE) & WS_VISIBLE))
             continue;
         Room room;
-        const tstring text = TextOf(control);
+        const tstring text = program::TextOf(control);
         if (HasClass(control, WC_LISTVIEW)) {
             checked += ExpectHeadingsFit(control, where);
         } else if (HasClass(control, WC_COMBOBOX)) {
