@@ -108,3 +108,15 @@ TEST_F(WindowSliceHostTest, TheBarShowsThePartOfTheWholeRunDone) {
     ASSERT_GT(range, 0);
     EXPECT_EQ(range * 3 / 4, SendMessage(bar, PBM_GETPOS, 0, 0));
 }
+
+// The time before the copy's first step (the merge's hint and file dialog)
+// counts neither in the speed nor in the time left.
+TEST_F(WindowSliceHostTest, TheSpeedCountsFromTheCopysFirstStep) {
+    WindowSliceHost host(window.Handle(), texts, status, folder);
+    Sleep(1000);
+    host.Status(Step(slicetext::kMerging));
+    host.Progress(1, 2);   // half done at once: as much time left as went by
+    EXPECT_TRUE(host.KeepGoing());
+    const tstring line = DialogDriver(window.Handle()).Text(IDC_PROGRESS_TEXT);
+    EXPECT_EQ(_T("0:00 left"), line.substr(line.size() - 9)) << line;
+}
