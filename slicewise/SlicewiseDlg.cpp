@@ -1,6 +1,7 @@
 #include "slicewise/SlicewiseDlg.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
+#include "framework/DpiBitmap.h"
 #include "framework/UiSeam.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
@@ -57,8 +58,6 @@ enum : int {
     kShutdownReason = 342,  // why the session should wait
 };
 
-// Where the footer art begins, in dialog units (the template's).
-const int kFooterTop = 231;
 const int kDefaultUnit = 1;   // KB
 
 // Disabled while a command runs: everything that would start another
@@ -93,22 +92,27 @@ void CSlicewiseDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_INTRODUCTION, IntroductionText);
 }
 
+void CSlicewiseDlg::OnFirstInitialisation() { TakeFooterColour(); }
+
 // The progress line stands on the footer art: its background is the art's
-// colour there.
-void CSlicewiseDlg::OnFirstInitialisation() {
-    RECT line;
-    GetWindowRect(Item(IDC_PROGRESS_TEXT), &line);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&line), 2);
-    RECT footerTop = {0, kFooterTop, 0, kFooterTop};
-    MapDialogRect(Handle(), &footerTop);
-    const Bitmap footer(LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDB_FOOTER)));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, footer.Get());
-    const COLORREF colour = GetPixel(dc, line.left, (line.top + line.bottom) / 2 - footerTop.top);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    footerColour_ = colour == CLR_INVALID ? RGB(18, 41, 81) : colour;
-    footerBrush_.Reset(CreateSolidBrush(footerColour_));
+// colour there, as the art is shown at the window's DPI.
+void CSlicewiseDlg::TakeFooterColour() {
+    const std::vector<HWND> pictures = PictureControls(Handle());
+    COLORREF colour = CLR_INVALID;
+    if (pictures.size() == 2) {   // header, footer
+        RECT line;
+        GetWindowRect(Item(IDC_PROGRESS_TEXT), &line);
+        POINT at = {line.left, (line.top + line.bottom) / 2};
+        ScreenToClient(pictures[1], &at);
+        const HGDIOBJ art =
+            reinterpret_cast<HGDIOBJ>(SendMessage(pictures[1], STM_GETIMAGE, IMAGE_BITMAP, 0));
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, art);
+        colour = GetPixel(dc, at.x, at.y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    footer_ = SolidBrush(colour == CLR_INVALID ? RGB(18, 41, 81) : colour);
 }
 
 // Runs when the window opens and again after a language change.
@@ -126,6 +130,7 @@ void CSlicewiseDlg::OnTextsApplied() {
 void CSlicewiseDlg::OnDpiChanged(int dpi) {
     MainWindow::OnDpiChanged(dpi);
     ComboBox(Item(IDC_SIZE_UNIT)).FitDroppedList(static_cast<int>(std::size(kUnitTexts)));
+    TakeFooterColour();
 }
 
 void CSlicewiseDlg::FillUnits() {
@@ -172,8 +177,8 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
     case IDC_PROGRESS_TEXT:
         // White on the footer's own colour where the line stands.
         SetTextColor(dc, RGB(255, 255, 255));
-        SetBkColor(dc, footerColour_);
-        return footerBrush_.Get();
+        SetBkColor(dc, footer_.Colour());
+        return footer_.Get();
     case IDC_STATUS:
     case IDC_WELCOME:
     case IDC_INTRODUCTION:

@@ -37,6 +37,7 @@ protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void TakeFooterColour();
     void FillUnits();
     void EnableUserSize(bool enable);
 
@@ -49,8 +50,7 @@ private:
     void EnableRunControls(bool enable);
 
     std::unique_ptr<WindowSliceHost> host_;
-    COLORREF footerColour_ = 0;
-    Brush footerBrush_;
+    SolidBrush footer_{0};   // the footer art's colour behind the progress line
     int pendingClose_ = 0;   // IDOK or IDCANCEL asked for during a run
     int runButton_ = 0;      // the button that started the run, for the focus after it
 };
