@@ -1,15 +1,14 @@
 #include "framework/Dpi.h"
+#include "framework/SystemFunction.h"
 
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
-// A user32 function of a later Windows, or nullptr.
 template <class Function>
 Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandle(TEXT("user32.dll")), name)));
+    return SystemFunction<Function>(TEXT("user32.dll"), name);
 }
 
 int ScreenDpi() {

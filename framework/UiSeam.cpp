@@ -1,5 +1,6 @@
 #include "framework/UiSeam.h"
 #include "framework/Pickers.h"
+#include "framework/SystemFunction.h"
 #include <shellapi.h>
 
 namespace {
@@ -55,8 +56,7 @@ public:
 private:
     template <class Function>
     static Function User32(const char* name) {
-        return reinterpret_cast<Function>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandle(_T("user32.dll")), name)));
+        return SystemFunction<Function>(_T("user32.dll"), name);
     }
     // The reason is wide whatever the program's width.
     static std::wstring ToWide(const tstring& text) {

@@ -1,4 +1,5 @@
 #include "verbsmith/core/ProgramLookup.h"
+#include "framework/SystemFunction.h"
 
 namespace {
 
@@ -15,14 +16,9 @@ public:
 private:
     static bool AskWow64() {
         using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
-        const FARPROC address =
-            GetProcAddress(GetModuleHandle(_T("kernel32.dll")), "IsWow64Process");
-        if (!address)
+        const auto isWow64 = SystemFunction<IsWow64Function>(_T("kernel32.dll"), "IsWow64Process");
+        if (!isWow64)
             return false;
-        // Through a pointer to a function without parameters, which GCC
-        // accepts as a generic function pointer.
-        const auto isWow64 =
-            reinterpret_cast<IsWow64Function>(reinterpret_cast<void (*)()>(address));
         BOOL wow64 = FALSE;
         return isWow64(GetCurrentProcess(), &wow64) && wow64;
     }
