@@ -93,6 +93,11 @@ void MainWindow::AddAboutItemOnce() {
 }
 
 void MainWindow::SetIcons() {
+    // A window that opens on a monitor of another DPI than the system's.
+    if (Dpi() != WindowDpi(nullptr)) {
+        SetIconsForDpi(Dpi());
+        return;
+    }
     const HICON big = LoadIcon(Program(), MAKEINTRESOURCE(tables_.icon));
     const HICON small = static_cast<HICON>(
         LoadImage(Program(), MAKEINTRESOURCE(tables_.icon), IMAGE_ICON,
