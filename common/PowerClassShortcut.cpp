@@ -2,6 +2,7 @@
 #include "common/WideText.h"
 #include "common/WriteFailures.h"
 #include "framework/ComScope.h"
+#include "framework/Handles.h"
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -11,21 +12,16 @@ class LinkObject {
 public:
     LinkObject() {
         failure = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_ALL, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link));
+                                   reinterpret_cast<void**>(link.Receive()));
         if (SUCCEEDED(failure))
-            failure = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+            failure = link.Get()->QueryInterface(IID_IPersistFile,
+                                                 reinterpret_cast<void**>(file.Receive()));
     }
-    ~LinkObject() {
-        if (file) file->Release();
-        if (link) link->Release();
-    }
-    LinkObject(const LinkObject&) = delete;
-    LinkObject& operator=(const LinkObject&) = delete;
 
     bool Usable() const { return link && file; }
 
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
+    ComPointer<IShellLinkW> link;
+    ComPointer<IPersistFile> file;
     HRESULT failure = S_OK;   // why the object or its file interface is missing
 };
 
@@ -43,9 +39,9 @@ WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& lin
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
-    HRESULT hr = shortcut.link->SetPath(widetext::ToWide(target).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.link->SetDescription(widetext::ToWide(description).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(linkPath).c_str(), TRUE);
+    HRESULT hr = shortcut.link.Get()->SetPath(widetext::ToWide(target).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.link.Get()->SetDescription(widetext::ToWide(description).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.file.Get()->Save(widetext::ToWide(linkPath).c_str(), TRUE);
     return {SUCCEEDED(hr) ? ERROR_SUCCESS : ErrorOf(hr)};
 }
 
@@ -57,10 +53,10 @@ WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& lin
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
     const tstring temp = linkPath + _T(".new");
     HRESULT hr = S_OK;
-    if (FAILED(shortcut.file->Load(widetext::ToWide(from).c_str(), STGM_READ)))
-        hr = shortcut.link->SetDescription(widetext::ToWide(description).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.link->SetPath(widetext::ToWide(target).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.file->Save(widetext::ToWide(temp).c_str(), FALSE);
+    if (FAILED(shortcut.file.Get()->Load(widetext::ToWide(from).c_str(), STGM_READ)))
+        hr = shortcut.link.Get()->SetDescription(widetext::ToWide(description).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.link.Get()->SetPath(widetext::ToWide(target).c_str());
+    if (SUCCEEDED(hr)) hr = shortcut.file.Get()->Save(widetext::ToWide(temp).c_str(), FALSE);
     if (FAILED(hr)) {
         DeleteFile(temp.c_str());
         return {ErrorOf(hr)};
@@ -79,13 +75,13 @@ tstring PowerClass::ReadShortcut(const tstring& linkPath) {
     if (!shortcut.Usable()) return tstring();
     // A link that does not load leaves the object empty: both queries then
     // answer with empty texts.
-    shortcut.file->Load(widetext::ToWide(linkPath).c_str(),
+    shortcut.file.Get()->Load(widetext::ToWide(linkPath).c_str(),
                         STGM_READWRITE | STGM_SHARE_EXCLUSIVE);
     WCHAR text[MAX_PATH] = {};
-    if (SUCCEEDED(shortcut.link->GetDescription(text, MAX_PATH)))
+    if (SUCCEEDED(shortcut.link.Get()->GetDescription(text, MAX_PATH)))
         subKey = widetext::FromWide(text);
     WCHAR target[MAX_PATH] = {};
-    if (SUCCEEDED(shortcut.link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)))
+    if (SUCCEEDED(shortcut.link.Get()->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)))
         return widetext::FromWide(target);
     return tstring();
 }

@@ -21,24 +21,6 @@ struct Pixels {
     BYTE* At(int x, int y) { return bytes.data() + static_cast<size_t>(y) * Stride(width) + x * 3; }
 };
 
-template <class Interface>
-class ComOwner {
-public:
-    ComOwner() = default;
-    ComOwner(const ComOwner&) = delete;
-    ComOwner& operator=(const ComOwner&) = delete;
-    ~ComOwner() {
-        if (object_)
-            object_->Release();
-    }
-    Interface* operator->() const { return object_; }
-    Interface* Get() const { return object_; }
-    Interface** Receive() { return &object_; }
-
-private:
-    Interface* object_ = nullptr;
-};
-
 BITMAPINFO TopDown24(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -59,28 +41,28 @@ bool DecodePng(HINSTANCE instance, UINT id, Pixels& pixels) {
     if (!data)
         return false;
     const ComScope com;
-    ComOwner<IWICImagingFactory> factory;
-    ComOwner<IWICStream> stream;
-    ComOwner<IWICBitmapDecoder> decoder;
-    ComOwner<IWICBitmapFrameDecode> frame;
-    ComOwner<IWICFormatConverter> converter;
+    ComPointer<IWICImagingFactory> factory;
+    ComPointer<IWICStream> stream;
+    ComPointer<IWICBitmapDecoder> decoder;
+    ComPointer<IWICBitmapFrameDecode> frame;
+    ComPointer<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory,
                                 reinterpret_cast<void**>(factory.Receive()))) ||
-        FAILED(factory->CreateStream(stream.Receive())) ||
-        FAILED(stream->InitializeFromMemory(data, SizeofResource(instance, found))) ||
-        FAILED(factory->CreateDecoderFromStream(
+        FAILED(factory.Get()->CreateStream(stream.Receive())) ||
+        FAILED(stream.Get()->InitializeFromMemory(data, SizeofResource(instance, found))) ||
+        FAILED(factory.Get()->CreateDecoderFromStream(
             stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Receive())) ||
-        FAILED(decoder->GetFrame(0, frame.Receive())) ||
-        FAILED(factory->CreateFormatConverter(converter.Receive())) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
+        FAILED(decoder.Get()->GetFrame(0, frame.Receive())) ||
+        FAILED(factory.Get()->CreateFormatConverter(converter.Receive())) ||
+        FAILED(converter.Get()->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0)
+        FAILED(converter.Get()->GetSize(&width, &height)) || width == 0 || height == 0)
         return false;
     pixels.Resize(static_cast<int>(width), static_cast<int>(height));
-    return SUCCEEDED(converter->CopyPixels(nullptr, Pixels::Stride(pixels.width),
+    return SUCCEEDED(converter.Get()->CopyPixels(nullptr, Pixels::Stride(pixels.width),
                                            static_cast<UINT>(pixels.bytes.size()),
                                            pixels.bytes.data()));
 }

@@ -98,6 +98,13 @@ struct Gdi {
     static Object Invalid() { return nullptr; }
     static void Close(Object object) { DeleteObject(object); }
 };
+// A COM interface pointer: its reference goes with its owner.
+template <class Interface>
+struct Com {
+    using Handle = Interface*;
+    static Interface* Invalid() { return nullptr; }
+    static void Close(Interface* object) { object->Release(); }
+};
 }  // namespace handletraits
 
 using RegKey = UniqueHandle<handletraits::RegKey>;
@@ -109,3 +116,5 @@ using ImageListHandle = UniqueHandle<handletraits::ImageList>;
 using IconHandle = UniqueHandle<handletraits::Icon>;
 template <class Object>
 using GdiObject = UniqueHandle<handletraits::Gdi<Object>>;
+template <class Interface>
+using ComPointer = UniqueHandle<handletraits::Com<Interface>>;
