@@ -74,20 +74,11 @@ LONG QueryValue(HKEY key, const tstring& name, std::vector<BYTE>& buffer, DWORD&
 }
 
 tstring PowerClass::ReadRegistryText(int kind, const tstring& valueName) const {
-    Place place = ReadPlace(kind, subKey);
-    if (!CanRead(place, kind)) return kKeyNotFound;
-    RegKey key;
-    if (RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
-        ERROR_SUCCESS)
-        return tstring();
-    std::vector<BYTE> buffer(kTextBufferChars * sizeof(TCHAR), 0);
-    DWORD type = 0, size = 0;
-    if (QueryValue(key.Get(), valueName, buffer, type, size) != ERROR_SUCCESS) return tstring();
-    if (type != REG_SZ) return kNoRegSz;
-    const TCHAR* text = reinterpret_cast<const TCHAR*>(buffer.data());
-    tstring value(text, size / sizeof(TCHAR));
-    // The text ends at its terminating NUL (stored values need not have one).
-    return value.substr(0, value.find(_T('\0')));
+    if (!CanRead(ReadPlace(kind, subKey), kind)) return kKeyNotFound;
+    DWORD type = 0;
+    tstring text;
+    if (!ReadRegistryValue(kind, valueName, type, text)) return tstring();
+    return type == REG_SZ ? text : kNoRegSz;
 }
 
 bool PowerClass::ReadRegistryValue(int kind, const tstring& valueName, DWORD& type,
@@ -98,12 +89,13 @@ bool PowerClass::ReadRegistryValue(int kind, const tstring& valueName, DWORD& ty
         RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
             ERROR_SUCCESS)
         return false;
-    std::vector<BYTE> buffer(256 * sizeof(TCHAR), 0);
+    std::vector<BYTE> buffer(kTextBufferChars * sizeof(TCHAR), 0);
     DWORD size = 0;
     if (QueryValue(key.Get(), valueName, buffer, type, size) != ERROR_SUCCESS) return false;
     text.clear();
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
         text.assign(reinterpret_cast<const TCHAR*>(buffer.data()), size / sizeof(TCHAR));
+        // The text ends at its terminating NUL (stored values need not have one).
         text.erase(std::min(text.find(_T('\0')), text.size()));
     }
     return true;

@@ -2,27 +2,17 @@
 
 namespace {
 int countdown = 0;      // calls until the failing one; 0: none armed
-bool failAll = false;
 DWORD failure = ERROR_SUCCESS;
 }  // namespace
 
 void WriteFailures::FailCall(int call, DWORD error) {
     countdown = call;
-    failAll = false;
-    failure = error;
-}
-
-void WriteFailures::FailAll(DWORD error) {
-    countdown = 0;
-    failAll = true;
     failure = error;
 }
 
 void WriteFailures::Reset() { FailCall(0, ERROR_SUCCESS); }
 
 DWORD WriteFailures::Next() {
-    if (failAll)
-        return failure;
     if (countdown == 0 || --countdown != 0)
         return ERROR_SUCCESS;
     return failure;

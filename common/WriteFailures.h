@@ -14,8 +14,6 @@ public:
     // The call-th writing operation from now (1: the next one) fails with
     // error and writes nothing; the ones after it work again.
     static void FailCall(int call, DWORD error);
-    // Every writing operation from now fails with error.
-    static void FailAll(DWORD error);
     static void Reset();
     // For the writers, once per call: the error this call is to fail with,
     // ERROR_SUCCESS when it is to go ahead.
