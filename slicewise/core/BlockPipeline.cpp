@@ -1,4 +1,5 @@
 #include "slicewise/core/BlockPipeline.h"
+#include "framework/Handles.h"
 #include <deque>
 #include <system_error>
 
@@ -7,7 +8,7 @@ struct BlockPipeline::Lane {
     BlockWorker* worker = nullptr;
     std::deque<CopyBlock*> queue;
     size_t pending = 0;   // queued or being taken
-    HANDLE thread = nullptr;
+    KernelHandle thread;
 };
 
 class BlockPipeline::Guard {
@@ -34,7 +35,7 @@ BlockPipeline::BlockPipeline(const std::vector<BlockWorker*>& workers, size_t bl
             Lane& lane = *lanes_.back();
             lane.owner = this;
             lane.worker = worker;
-            lane.thread = CreateThread(nullptr, 0, LaneMain, &lane, 0, nullptr);
+            lane.thread.Reset(CreateThread(nullptr, 0, LaneMain, &lane, 0, nullptr));
             if (!lane.thread)
                 throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
         }
@@ -132,9 +133,8 @@ void BlockPipeline::Stop() noexcept {
     }
     for (auto& lane : lanes_) {
         if (lane->thread) {
-            WaitForSingleObject(lane->thread, INFINITE);
-            CloseHandle(lane->thread);
-            lane->thread = nullptr;
+            WaitForSingleObject(lane->thread.Get(), INFINITE);
+            lane->thread.Reset();
         }
     }
 }
