@@ -23,15 +23,6 @@ bool StartsWith(const std::string& bytes, const std::string& mark) {
     return bytes.compare(0, mark.size(), mark) == 0;
 }
 
-std::wstring FromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, &text[0], n);
-    return text;
-}
-
 std::wstring FromUtf16(const std::string& bytes) {
     std::wstring text(bytes.size() / 2, L'\0');   // an odd last byte is no character
     for (size_t i = 0; i < text.size(); ++i)
@@ -45,8 +36,10 @@ std::wstring FromUtf16(const std::string& bytes) {
 tstring DecodeText(const std::string& bytes) {
     if (StartsWith(bytes, kUtf16Mark))
         return widetext::FromWide(FromUtf16(bytes.substr(sizeof kUtf16Mark - 1)));
-    if (StartsWith(bytes, kUtf8Mark))
-        return widetext::FromWide(FromUtf8(bytes.substr(sizeof kUtf8Mark - 1)));
+    std::wstring text;
+    if (StartsWith(bytes, kUtf8Mark) &&
+        widetext::FromUtf8(bytes.substr(sizeof kUtf8Mark - 1), text, false))
+        return widetext::FromWide(text);
     return widetext::FromBytes(bytes);
 }
 

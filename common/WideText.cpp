@@ -60,4 +60,25 @@ tstring FromBytes(const std::string& bytes) {
     return bytes;
 #endif
 }
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &bytes[0], n, nullptr, nullptr);
+    return bytes;
+}
+
+bool FromUtf8(const std::string& bytes, std::wstring& text, bool strict) {
+    text.clear();
+    if (bytes.empty()) return true;
+    const int size = static_cast<int>(bytes.size());
+    const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
+    const int n = MultiByteToWideChar(CP_UTF8, flags, bytes.data(), size, nullptr, 0);
+    if (n <= 0) return false;
+    text.assign(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, flags, bytes.data(), size, &text[0], n);
+    return true;
+}
 }

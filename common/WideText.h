@@ -14,4 +14,8 @@ tstring FromWide(const std::wstring& text);
 std::string ToBytes(const tstring& text);
 // One character per byte, of the same code.
 tstring FromBytes(const std::string& bytes);
+// UTF-16 to UTF-8 and back. strict refuses bytes that are not UTF-8
+// (false); otherwise they become U+FFFD.
+std::string ToUtf8(const std::wstring& text);
+bool FromUtf8(const std::string& bytes, std::wstring& text, bool strict);
 }

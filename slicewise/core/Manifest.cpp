@@ -1,28 +1,8 @@
 #include "slicewise/core/Manifest.h"
+#include "common/WideText.h"
 
 namespace {
 const size_t kHexDigits = 64;
-
-std::string Utf8(const tstring& text) {
-    if (text.empty())
-        return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size,
-                        nullptr, nullptr);
-    return out;
-}
-
-bool FromUtf8(const std::string& text, tstring& out) {
-    const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                         static_cast<int>(text.size()), nullptr, 0);
-    if (size <= 0)
-        return false;
-    out.assign(size, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
-    return true;
-}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -41,7 +21,11 @@ bool ParseLine(const std::string& line, tstring& name, Sha256Digest& digest) {
             return false;
         digest[i] = static_cast<BYTE>(high * 16 + low);
     }
-    return FromUtf8(line.substr(kHexDigits + 2), name);
+    std::wstring wide;
+    if (!widetext::FromUtf8(line.substr(kHexDigits + 2), wide, true) || wide.empty())
+        return false;
+    name = widetext::FromWide(wide);
+    return true;
 }
 }  // namespace
 
@@ -50,7 +34,7 @@ tstring ManifestPath(const tstring& stem) { return stem + _T(".sha256"); }
 std::string ManifestText(const ManifestLines& lines) {
     std::string text;
     for (const auto& line : lines)
-        text += HexDigest(line.second) + "  " + Utf8(line.first) + "\n";
+        text += HexDigest(line.second) + "  " + widetext::ToUtf8(widetext::ToWide(line.first)) + "\n";
     return text;
 }
 

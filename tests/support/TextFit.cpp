@@ -1,5 +1,6 @@
 #include "tests/support/TextFit.h"
 #include "common/LanguageSelection.h"
+#include "common/WideText.h"
 #include "tests/support/ProgramWindows.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -14,19 +15,7 @@ const int kGroupInset = 8;       // the caption's distance from each end of the 
 const int kHeadingPadding = 12;  // a list heading's text inset, both sides together
 
 // For the failure messages.
-std::string Utf8(const tstring& text) {
-#ifdef UNICODE
-    const std::wstring wide = text;
-#else
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                    &wide[0], static_cast<int>(wide.size())));
-#endif
-    std::string bytes(wide.size() * 3, '\0');
-    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                     &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr));
-    return bytes;
-}
+std::string Utf8(const tstring& text) { return widetext::ToUtf8(widetext::ToWide(text)); }
 
 // A screen DC of the control with the control's font selected.
 class FontDc {
