@@ -8,10 +8,14 @@ tstring Control::Text() const {
     return text.data();
 }
 
+bool HasClass(HWND window, const TCHAR* name) {
+    TCHAR found[64] = {};
+    GetClassName(window, found, 64);
+    return lstrcmpi(found, name) == 0;
+}
+
 tstring CaptionFor(HWND control, const tstring& text) {
-    TCHAR kind[16] = {};
-    GetClassName(control, kind, 16);
-    const bool group = lstrcmpi(kind, _T("Button")) == 0 &&
+    const bool group = HasClass(control, _T("Button")) &&
                        (GetWindowLongPtr(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
     return group && !text.empty() ? text + _T("  ") : text;
 }

@@ -57,6 +57,9 @@ private:
 // little short and clip its end, clip blanks instead of letters.
 tstring CaptionFor(HWND control, const tstring& text);
 
+// Whether the window is of that class ("Button", "#32770"), in any case.
+bool HasClass(HWND window, const TCHAR* name);
+
 class Button : public Control {
 public:
     using Control::Control;

@@ -1,4 +1,5 @@
 #include "framework/DataExchange.h"
+#include "framework/Controls.h"
 #include "framework/ProgramName.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
@@ -112,8 +113,6 @@ void DataExchange::Fail(int id) {
     if (!control)
         return;
     SetFocus(control);
-    TCHAR className[16] = {};
-    GetClassName(control, className, 16);
-    if (lstrcmpi(className, _T("Edit")) == 0)
+    if (HasClass(control, _T("Edit")))
         SendMessage(control, EM_SETSEL, 0, -1);
 }

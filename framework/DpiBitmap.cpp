@@ -1,4 +1,5 @@
 #include "framework/DpiBitmap.h"
+#include "framework/Controls.h"
 #include "framework/ComScope.h"
 #include "framework/Dpi.h"
 #include <algorithm>
@@ -137,9 +138,8 @@ HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale) {
 
 std::vector<HWND> PictureControls(HWND dialog) {
     std::vector<HWND> pictures;
-    TCHAR className[16];
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetClassName(child, className, 16) && lstrcmpi(className, TEXT("Static")) == 0 &&
+        if (HasClass(child, TEXT("Static")) &&
             (GetWindowLongPtr(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
             pictures.push_back(child);
     return pictures;

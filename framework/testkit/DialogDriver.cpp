@@ -1,6 +1,7 @@
 #include "framework/testkit/DialogDriver.h"
 #include "framework/Controls.h"
 #include "framework/MessagePump.h"
+#include "framework/SafeFormat.h"
 #include <algorithm>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -173,20 +174,12 @@ tstring DialogDriver::Cell(int id, int row, int column) const {
 int DialogDriver::SelectedRow(int id) const { return ListView(Item(id)).Selected(); }
 
 namespace {
-tstring Number(int number) {
-    TCHAR text[16];
-    wsprintf(text, _T("%d"), number);
-    return text;
-}
-
 // A button of any kind, or a static that shows its text (not a picture).
 bool ShowsText(HWND control) {
-    TCHAR name[16] = {};
-    GetClassName(control, name, 16);
     const LONG style = GetWindowLong(control, GWL_STYLE);
-    if (lstrcmpi(name, _T("Button")) == 0)
+    if (HasClass(control, _T("Button")))
         return (style & BS_TYPEMASK) != BS_OWNERDRAW;
-    if (lstrcmpi(name, _T("Static")) != 0)
+    if (!HasClass(control, _T("Static")))
         return false;
     switch (style & SS_TYPEMASK) {
     case SS_LEFT: case SS_CENTER: case SS_RIGHT: case SS_SIMPLE: case SS_LEFTNOWORDWRAP:
@@ -202,7 +195,7 @@ void AddBlankMenuItems(HMENU menu, const tstring& path, tstrings& blank) {
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_SUBMENU;
         GetMenuItemInfo(menu, static_cast<UINT>(i), TRUE, &item);
-        const tstring where = path + _T("/") + Number(i);
+        const tstring where = path + _T("/") + FormatText(_T("%d"), {i});
         if (item.fType & MFT_SEPARATOR)
             continue;
         if (GetMenuString(menu, static_cast<UINT>(i), nullptr, 0, MF_BYPOSITION) <= 0)
@@ -220,7 +213,7 @@ tstrings DialogDriver::BlankTexts(const std::vector<int>& emptyByDesign) const {
         if (IsWindowVisible(control) && ShowsText(control) &&
             std::find(emptyByDesign.begin(), emptyByDesign.end(), id) == emptyByDesign.end() &&
             GetWindowTextLength(control) == 0)
-            blank.push_back(_T("control ") + Number(id));
+            blank.push_back(_T("control ") + FormatText(_T("%d"), {id}));
     }
     AddBlankMenuItems(Menu(), tstring(), blank);
     return blank;

@@ -1,4 +1,5 @@
 #include "framework/testkit/ModalDialogHandler.h"
+#include "framework/Controls.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -6,11 +7,7 @@ namespace {
 // Hook and timer procedures carry no context: the one live handler.
 ModalDialogHandler* active = nullptr;
 
-bool IsDialogWindow(HWND window) {
-    TCHAR className[16] = {};
-    GetClassName(window, className, 16);
-    return lstrcmp(className, _T("#32770")) == 0;
-}
+bool IsDialogWindow(HWND window) { return HasClass(window, _T("#32770")); }
 
 tstring CaptionOf(HWND window) {
     std::vector<TCHAR> text(GetWindowTextLength(window) + 1, _T('\0'));

@@ -1,4 +1,5 @@
 #include "tests/support/ProgramWindows.h"
+#include "framework/Controls.h"
 
 namespace program {
 namespace {
@@ -8,12 +9,6 @@ struct Search {
     HWND except;
     HWND result;
 };
-
-bool HasClass(HWND window, const TCHAR* name) {
-    TCHAR className[32] = {};
-    GetClassName(window, className, 32);
-    return lstrcmp(className, name) == 0;
-}
 
 BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
     Search& search = *reinterpret_cast<Search*>(context);

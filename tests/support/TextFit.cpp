@@ -1,4 +1,5 @@
 #include "tests/support/TextFit.h"
+#include "framework/Controls.h"
 #include "common/LanguageSelection.h"
 #include "common/WideText.h"
 #include "tests/support/ProgramWindows.h"
@@ -55,12 +56,6 @@ struct Room {
     int height = 0;       // several lines fit when it holds them; else one line
     UINT format = 0;      // DrawText flags the control draws with
 };
-
-bool HasClass(HWND control, const TCHAR* name) {
-    TCHAR found[64] = {};
-    GetClassName(control, found, 64);
-    return lstrcmpi(found, name) == 0;
-}
 
 // False for controls whose text is not a caption: edit fields, pictures,
 // combo boxes, owner-drawn buttons.
