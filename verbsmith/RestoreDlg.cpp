@@ -1,4 +1,5 @@
 #include "RestoreDlg.h"
+#include "verbsmith/ListColumns.h"
 #include "RestoreDlgIds.h"
 #include "common/HelpFile.h"
 #include "common/TextTables.h"
@@ -23,11 +24,7 @@ enum : int {
 
 const std::vector<ControlText> kControlTexts = {{IDC_RESTORE_BACKUP, 658}, {IDCANCEL, 659}};
 
-struct ColumnSpec {
-    int text;
-    int width;
-};
-const ColumnSpec kColumns[] = {{654, 130}, {655, 80}, {656, 140}, {657, 290}};
+const ListColumns kColumns = {{654, 130}, {655, 80}, {656, 140}, {657, 290}};
 
 }  // namespace
 
@@ -41,17 +38,13 @@ BOOL RestoreDlg::OnInitDialog() {
     ApplyControlTexts(Handle(), translation_, kControlTexts);
     ListView list(Item(IDC_BACKUP_LIST));
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        list.InsertColumn(i, translation_.GetText(kColumns[i].text),
-                          ScaleToDpi(kColumns[i].width, Dpi()));
+    InsertListColumns(list, kColumns, translation_, Dpi());
     FillList();
     return TRUE;
 }
 
 void RestoreDlg::OnDpiChanged(int dpi) {
-    ListView list(Item(IDC_BACKUP_LIST));
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        list.SetColumnWidth(i, ScaleToDpi(kColumns[i].width, dpi));
+    ScaleListColumns(ListView(Item(IDC_BACKUP_LIST)), kColumns, dpi);
 }
 
 void RestoreDlg::FillList() {

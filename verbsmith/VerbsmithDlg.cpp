@@ -1,4 +1,5 @@
 #include "VerbsmithDlg.h"
+#include "verbsmith/ListColumns.h"
 #include "AddEditDlg.h"
 #include "framework/Dpi.h"
 #include "RestoreDlg.h"
@@ -23,13 +24,8 @@ const COLORREF kCountLineColour = RGB(33, 93, 198);
 // The row images, in image-list order.
 const int kRowIcons[] = {133, 134, 135, 136, 137, 138, 139, 150};
 
-struct ColumnSpec {
-    int text;
-    int width;
-};
-const ColumnSpec kColumns[] = {{texts::kColumnName, 130},
-                               {texts::kColumnCategory, 120},
-                               {texts::kColumnValue, 300}};
+const ListColumns kColumns = {
+    {texts::kColumnName, 130}, {texts::kColumnCategory, 120}, {texts::kColumnValue, 300}};
 
 MainWindowTables EditorTables() {
     MainWindowTables tables;
@@ -95,8 +91,7 @@ void CVerbsmithDlg::CreateImageList() {
 void CVerbsmithDlg::OnDpiChanged(int dpi) {
     MainWindow::OnDpiChanged(dpi);
     CreateImageList();
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        List().SetColumnWidth(i, ScaleToDpi(kColumns[i].width, dpi));
+    ScaleListColumns(List(), kColumns, dpi);
 }
 
 void CVerbsmithDlg::OnTextsApplied() { RefreshEntryList(); }
@@ -106,9 +101,7 @@ void CVerbsmithDlg::RefreshEntryList() {
     // Three times column 0: the columns of the last run go, whatever they were.
     for (int i = 0; i < 3; ++i)
         list.DeleteColumn(0);
-    for (int i = 0; i < 3; ++i)
-        list.InsertColumn(i, Texts().GetText(kColumns[i].text),
-                          ScaleToDpi(kColumns[i].width, Dpi()));
+    InsertListColumns(list, kColumns, Texts(), Dpi());
     EntryList scanned = ScanEntryList(Power(), Texts());
     const RedrawPause pause(list);
     list.DeleteAll();
