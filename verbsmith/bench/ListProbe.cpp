@@ -85,14 +85,17 @@ int MeasureRun(const wchar_t* command) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     const HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                    &inherit, OPEN_EXISTING, 0, nullptr);
+    if (nul == INVALID_HANDLE_VALUE)
+        return 1;
     PROCESS_INFORMATION process = {};
     const double start = probe::Now();
-    if (!Start(command, process, nul))
+    const bool started = Start(command, process, nul);
+    CloseHandle(nul);   // the child holds its own copy
+    if (!started)
         return 1;
     WaitForSingleObject(process.hProcess, INFINITE);
     const double end = probe::Now();
     Finish(process);
-    CloseHandle(nul);
     std::printf("run seconds=%.4f\n", end - start);
     return 0;
 }
