@@ -22,10 +22,8 @@ wine=$(wine_bin)
 work=$(mktemp -d "$shm/slicewise-window-bench.XXXXXX")
 cleanup() { rm -rf "$work"; _wine_session_stop; }
 trap cleanup EXIT
-win() { echo "Z:${1//\//\\}"; }
-now() { date +%s.%N; }
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-field() { tr -d '\r' | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+# shellcheck source=scripts/bench-lib.sh
+source "$root/scripts/bench-lib.sh"
 
 app=$work/app
 mkdir -p "$app" "$work/ours" "$work/split"

@@ -29,12 +29,9 @@ bench=$build/slicewise/core/slicebench.exe
 work=$(mktemp -d "$shm/slicewise-bench.XXXXXX")
 cleanup() { rm -rf "$work"; _wine_session_stop; }
 trap cleanup EXIT
-win() { echo "Z:${1//\//\\}"; }   # Windows path of a Unix path, through drive Z:
+# shellcheck source=scripts/bench-lib.sh
+source "$root/scripts/bench-lib.sh"
 
-now() { date +%s.%N; }
-elapsed() { echo "$2 - $1" | bc -l; }
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-field() { tr -d '\r' | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
 
 # Runs the driver; prints its wall time and keeps its own line in $work/last.
 run_ours() {

@@ -33,9 +33,8 @@ cleanup() {
   _wine_session_stop
 }
 trap cleanup EXIT
-win() { echo "Z:${1//\//\\}"; }
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-field() { tr -d '\r' | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+# shellcheck source=scripts/bench-lib.sh
+source "$root/scripts/bench-lib.sh"
 probe() { "$wine" "$build/verbsmith/listprobe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 app=$work/app
