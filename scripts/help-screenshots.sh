@@ -55,14 +55,10 @@ cmake --build "$build" --target Verbsmith Slicewise Toolcrate helpshot
 source "$root/scripts/wine-session.sh"
 wine_session_start "$work" own-display
 wine=$(wine_bin)
-# Wine takes the DPI from the user's LogPixels, else from the machine's; a
-# running wineserver and desktop keep the one they started with.
+# The wineserver started with the prefix's old DPI goes.
 if [ "$("$wine" reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
         tr -d '\r' | awk '/LogPixels/ { print $3 }')" != "$(printf '0x%x' "$dpi")" ]; then
-  for key in 'HKCU\Control Panel\Desktop' \
-             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  done
+  wine_set_dpi "$dpi"
   wineserver -k; wineserver -w
   wineserver -p >/dev/null 2>&1 </dev/null
 fi

@@ -43,13 +43,23 @@ _wine_make_prefix() {
   [ -f "$WINEPREFIX/.vt-ready" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i >/dev/null 2>&1 </dev/null
+  WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}" "$wine" wineboot -i >/dev/null 2>&1 </dev/null
   wineserver -w
   "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${VT_SCREEN:-1280x1024}" \
     /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.vt-ready"
+}
+
+# The prefix's DPI. Wine takes it from the user's LogPixels, else from the
+# machine's; a running wineserver and desktop keep the one they started with.
+wine_set_dpi() {
+  local wine key; wine=$(wine_bin)
+  for key in 'HKCU\Control Panel\Desktop' \
+             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  done
 }
 
 # Wine draws the caption buttons with Marlett, which it does not find in its

@@ -16,25 +16,12 @@ export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
 # winemenubuilder would put the installed shortcuts into the desktop's menus
 # of the user running the tests.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wine=$(command -v wine || echo /usr/lib/wine/wine)
-
-stop() {
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-}
-trap stop EXIT
+# shellcheck source=scripts/wine-session.sh
+source "$root/scripts/wine-session.sh"
+trap _wine_session_stop EXIT
 rm -rf "$prefix"
-mkdir -p "$prefix"
-"$wine" wineboot -i >/dev/null 2>&1 </dev/null
-wineserver -w
-"$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
-if [ -n "${VT_LOGPIXELS:-}" ]; then
-  for key in 'HKCU\Control Panel\Desktop' \
-             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$VT_LOGPIXELS" /f >/dev/null 2>&1
-  done
-fi
+_wine_make_prefix
+[ -z "${VT_LOGPIXELS:-}" ] || wine_set_dpi "$VT_LOGPIXELS"
 wineserver -w
 wineserver -p >/dev/null 2>&1 </dev/null
 "$root/scripts/wine-run" "$@"
