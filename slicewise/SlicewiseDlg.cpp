@@ -51,8 +51,6 @@ const int kUnitTexts[] = {105, 110, 115, 120};
 
 // Texts of the window's own run handling.
 enum : int {
-    kMergeButton = 45,
-    kDivideButton = 50,
     kCloseQuestion = 340,   // a run goes on: stop it and close?
     kStopButton = 341,      // the running command's button during the run
     kShutdownReason = 342,  // why the session should wait
@@ -275,9 +273,10 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
     }
     for (int id : kRunLockedControls)
         EnableItem(id, enable || id == runButton_);
-    SetItemText(runButton_, Texts().GetText(enable ? (runButton_ == IDC_DIVIDE ? kDivideButton
-                                                                               : kMergeButton)
-                                                   : kStopButton));
+    // The button gets its own text back afterwards, whatever gave it that.
+    if (!enable)
+        runButtonText_ = ItemText(runButton_);
+    SetItemText(runButton_, enable ? runButtonText_ : Texts().GetText(kStopButton));
     EnableUserSize(enable && Button(Item(IDC_SIZE_USER)).IsChecked());
     if (const HMENU bar = GetMenu(Handle()))
         EnableMenuItem(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));

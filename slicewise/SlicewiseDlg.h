@@ -53,4 +53,5 @@ private:
     SolidBrush footer_{0};   // the footer art's colour behind the progress line
     int pendingClose_ = 0;   // IDOK or IDCANCEL asked for during a run
     int runButton_ = 0;      // the button that started the run, for the focus after it
+    tstring runButtonText_;  // its text, while it says Stop
 };
