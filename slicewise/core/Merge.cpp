@@ -1,4 +1,5 @@
 #include "slicewise/core/Merge.h"
+#include "common/PowerClass.h"
 #include "framework/BufferedFile.h"
 #include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
@@ -107,7 +108,7 @@ private:
     // names neither is another one's and is not used.
     void ReadManifest() {
         const tstring path = ManifestPath(stem_);
-        if (GetFileAttributes(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        if (!PowerClass::FileExists(path))
             return;
         BufferedFile file;
         file.Open(path, BufferedFile::kRead);
@@ -136,10 +137,7 @@ private:
     ULONGLONG PartsTotal() const {
         ULONGLONG total = partSize_;
         for (ULONGLONG n = 2; partSize_ > 0; ++n) {
-            WIN32_FILE_ATTRIBUTE_DATA data;
-            if (!GetFileAttributesEx(PartName(stem_, n).c_str(), GetFileExInfoStandard, &data))
-                break;
-            const ULONGLONG size = (ULONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+            const ULONGLONG size = PowerClass::FileSize(PartName(stem_, n));   // 0: none
             total += size;
             if (size < partSize_)
                 break;
