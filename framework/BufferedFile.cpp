@@ -21,22 +21,7 @@ tstring ReplaceName(const TCHAR* pattern, const tstring& fileName) {
     return text;
 }
 
-class Win32Writes : public FileWriteSeam {
-public:
-    BOOL Write(HANDLE file, const tstring&, const void* data, DWORD count,
-               DWORD* written) override {
-        return WriteFile(file, data, count, written, nullptr);
-    }
-};
-
-Win32Writes realWrites;
-FileWriteSeam* currentWrites = &realWrites;
-
 }  // namespace
-
-FileWriteSeam& FileWrites() { return *currentWrites; }
-
-void SetFileWrites(FileWriteSeam* seam) { currentWrites = seam ? seam : &realWrites; }
 
 FileError FileError::FromLastError(DWORD osError, const tstring& fileName) {
     Cause cause = kGeneric;
@@ -103,7 +88,10 @@ bool BufferedFile::OpenHandle(const tstring& path, Mode mode, const tstring& rep
     const bool reading = mode == kRead;
     const DWORD disposition =
         reading ? OPEN_EXISTING : mode == kCreateNew ? CREATE_NEW : CREATE_ALWAYS;
-    handle_ = CreateFile(path.c_str(), reading ? GENERIC_READ : GENERIC_WRITE, 0, nullptr,
+    // A temporary file can be deleted by whoever cleans up at a session's end
+    // while a blocked write still holds it: the name goes when it closes.
+    const DWORD share = mode == kCreateNew ? FILE_SHARE_DELETE : 0;
+    handle_ = CreateFile(path.c_str(), reading ? GENERIC_READ : GENERIC_WRITE, share, nullptr,
                          disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     return handle_ != INVALID_HANDLE_VALUE;
 }
@@ -247,6 +235,18 @@ void BufferedFile::Close() {
     CloseHandleOnly();
     if (!written)
         Raise(IsDiskFull(osError) ? FileError::kDiskFull : FileError::kGeneric, osError);
+}
+
+void BufferedFile::CloseDurably() {
+    if (!IsOpen())
+        return;
+    Flush();
+    if (mode_ != kRead && !FileWrites().Flush(handle_, path_)) {
+        const DWORD osError = GetLastError();
+        CloseHandleOnly();
+        Raise(IsDiskFull(osError) ? FileError::kDiskFull : FileError::kGeneric, osError);
+    }
+    CloseHandleOnly();
 }
 
 void BufferedFile::Abort() noexcept {

@@ -2,10 +2,9 @@
 // A file with a buffer of its own, for the byte and block copies of the
 // splitter. Failures raise FileError, which carries the cause and the file
 // name; the command that catches it reports it with ReportFileError.
-// Every write reaches the disk through FileWrites(), which tests replace to
-// make a chosen write fail with its real error code (a full disk cannot be
-// had on demand).
-#include "framework/TString.h"
+// Every write and flush reaches the disk through FileWrites()
+// (framework/FileWrites.h).
+#include "framework/FileWrites.h"
 
 class FileError {
 public:
@@ -30,7 +29,8 @@ public:
     enum Mode {
         kRead,          // read, no sharing; raises on failure
         kCreateWrite,   // create or truncate for writing, no sharing; raises on failure
-        kCreateNew,     // as kCreateWrite, but an existing file is an error (ERROR_FILE_EXISTS)
+        kCreateNew,     // as kCreateWrite, but an existing file is an error (ERROR_FILE_EXISTS);
+                        // a temporary file: it may be deleted while open (FILE_SHARE_DELETE)
     };
     BufferedFile() = default;
     ~BufferedFile();   // closes without raising
@@ -56,6 +56,9 @@ public:
     ULONGLONG Length() const;
     // Flushes and closes; raises when the flush fails.
     void Close();
+    // As Close, and the bytes are on the disk (FlushFileBuffers) before the
+    // file closes: for a file that is renamed into place afterwards.
+    void CloseDurably();
     // Closes without raising (after an error, or on a stop request); bytes
     // still buffered are written as far as the file takes them.
     void Abort() noexcept;
@@ -78,19 +81,3 @@ private:
     size_t begin_ = 0;   // reading: next unread byte in buffer_
     size_t end_ = 0;     // reading: end of the valid bytes; writing: bytes pending
 };
-
-// The one call through which BufferedFile writes. It may be called on any
-// thread that writes a file.
-class FileWriteSeam {
-public:
-    virtual ~FileWriteSeam() = default;
-    // WriteFile of count bytes to file, which was opened as path.
-    virtual BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
-                       DWORD* written) = 0;
-};
-
-// The seam in force; never null.
-FileWriteSeam& FileWrites();
-// Installs a replacement (tests; not while a file is being written);
-// nullptr restores WriteFile.
-void SetFileWrites(FileWriteSeam* seam);

@@ -1,0 +1,47 @@
+#pragma once
+// The file-write seam of the tests: notes every flush and rename by file
+// name ("flush a.new", "replace a.new a") and makes a chosen call fail with
+// its real error code: the failCall-th call of any kind, writes counted too
+// (a write or flush as a full disk, a rename as access denied), or every
+// flush or rename with flushError or replaceError. Installed while it lives.
+#include "framework/FileWrites.h"
+#include <atomic>
+
+class RecordingWrites : public FileWriteSeam {
+public:
+    RecordingWrites() { SetFileWrites(this); }
+    ~RecordingWrites() override { SetFileWrites(nullptr); }
+    RecordingWrites(const RecordingWrites&) = delete;
+    RecordingWrites& operator=(const RecordingWrites&) = delete;
+
+    // Writes come from the copy's writer threads: counted, not noted.
+    BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
+               DWORD* written) override {
+        return !Fails(ERROR_DISK_FULL, ERROR_SUCCESS) &&
+               FileWriteSeam::Write(file, path, data, count, written);
+    }
+    BOOL Flush(HANDLE file, const tstring& path) override {
+        calls.push_back(_T("flush ") + NameOf(path));
+        return !Fails(ERROR_DISK_FULL, flushError) && FileWriteSeam::Flush(file, path);
+    }
+    BOOL Replace(const tstring& from, const tstring& to) override {
+        calls.push_back(_T("replace ") + NameOf(from) + _T(" ") + NameOf(to));
+        return !Fails(ERROR_ACCESS_DENIED, replaceError) && FileWriteSeam::Replace(from, to);
+    }
+    int Calls() const { return count_; }
+
+    int failCall = 0;
+    DWORD flushError = ERROR_SUCCESS;
+    DWORD replaceError = ERROR_SUCCESS;
+    tstrings calls;
+
+private:
+    static tstring NameOf(const tstring& path) { return path.substr(path.rfind(_T('\\')) + 1); }
+    bool Fails(DWORD errorOfTheCall, DWORD errorOfTheKind) {
+        const DWORD error = ++count_ == failCall ? errorOfTheCall : errorOfTheKind;
+        SetLastError(error);
+        return error != ERROR_SUCCESS;
+    }
+
+    std::atomic<int> count_{0};
+};
