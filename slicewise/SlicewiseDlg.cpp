@@ -5,6 +5,7 @@
 #include "framework/UiSeam.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
+#include "slicewise/core/StagedFile.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
 #include <functional>
@@ -306,13 +307,16 @@ bool CSlicewiseDlg::MayClose(int how) {
 }
 
 // During a run the session is asked to wait; when it ends anyway, the run
-// stops as a stop does.
+// stops as a stop does, and its temporary files go before this message
+// returns: the process may end then, before the run gets to clean up.
 INT_PTR CSlicewiseDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_QUERYENDSESSION && Running()) {
         SetWindowLongPtr(Handle(), DWLP_MSGRESULT, FALSE);
         return TRUE;
     }
-    if (message == WM_ENDSESSION && wParam && Running())
+    if (message == WM_ENDSESSION && wParam && Running()) {
         host_->RequestStop();
+        RemoveAllStaged();
+    }
     return MainWindow::HandleMessage(message, wParam, lParam);
 }

@@ -9,6 +9,8 @@ struct BlockPipeline::Lane {
     std::deque<CopyBlock*> queue;
     size_t pending = 0;   // queued or being taken
     KernelHandle thread;
+    bool givenUp = false;              // blocked beyond Stop's wait
+    std::shared_ptr<void> keepAlive;   // moved to the thread when it starts
 };
 
 class BlockPipeline::Guard {
@@ -23,8 +25,10 @@ private:
 };
 
 BlockPipeline::BlockPipeline(const std::vector<BlockWorker*>& workers, size_t blocks,
-                             size_t blockSize)
-    : blocks_(blocks), users_(blocks, 0) {
+                             size_t blockSize, WaitHook whileWaiting,
+                             std::shared_ptr<void> keepAlive)
+    : blocks_(blocks), users_(blocks, 0), whileWaiting_(std::move(whileWaiting)),
+      detachable_(keepAlive != nullptr) {
     for (CopyBlock& block : blocks_) {
         block.bytes.resize(blockSize);
         free_.push_back(&block);
@@ -35,20 +39,33 @@ BlockPipeline::BlockPipeline(const std::vector<BlockWorker*>& workers, size_t bl
             Lane& lane = *lanes_.back();
             lane.owner = this;
             lane.worker = worker;
+            lane.keepAlive = keepAlive;
             lane.thread.Reset(CreateThread(nullptr, 0, LaneMain, &lane, 0, nullptr));
             if (!lane.thread)
                 throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
         }
     } catch (...) {
-        Stop();
+        (void)Stop();   // no worker has a block yet: each ends at once
         throw;
     }
 }
 
-BlockPipeline::~BlockPipeline() { Stop(); }
+// With a keepAlive, the owner (and so this) goes only once every thread has
+// let it go, that is when every thread is done with the pipeline.
+BlockPipeline::~BlockPipeline() {
+    if (!detachable_)
+        (void)Stop();   // waits until every thread has ended
+}
 
+// The owner can go as soon as keepAlive is let go, on this very thread,
+// which touches nothing of the pipeline after that.
 DWORD WINAPI BlockPipeline::LaneMain(void* context) {
     Lane& lane = *static_cast<Lane*>(context);
+    std::shared_ptr<void> keepAlive;
+    {
+        Guard guard(lane.owner->lock_);
+        keepAlive.swap(lane.keepAlive);
+    }
     lane.owner->Work(lane);
     return 0;
 }
@@ -93,10 +110,31 @@ void BlockPipeline::RaiseFailure() {
         std::rethrow_exception(failure_);
 }
 
+// Waits for done_ until done() holds or a worker failed; between slices the
+// hook runs without the lock.
+template <class Done>
+void BlockPipeline::Await(Done done) {
+    while (!done() && !failure_) {
+        if (SleepConditionVariableSRW(&done_, &lock_, whileWaiting_ ? kWaitSliceMs : INFINITE, 0) ||
+            !whileWaiting_)
+            continue;
+        ReleaseSRWLockExclusive(&lock_);
+        bool goOn = false;
+        try {
+            goOn = whileWaiting_();
+        } catch (...) {
+            AcquireSRWLockExclusive(&lock_);
+            throw;
+        }
+        AcquireSRWLockExclusive(&lock_);
+        if (!goOn)
+            throw CopyStopped();
+    }
+}
+
 CopyBlock& BlockPipeline::Next() {
     Guard guard(lock_);
-    while (free_.empty() && !failure_)
-        SleepConditionVariableSRW(&done_, &lock_, INFINITE, 0);
+    Await([this] { return !free_.empty(); });
     RaiseFailure();
     CopyBlock* block = free_.back();
     free_.pop_back();
@@ -120,21 +158,43 @@ void BlockPipeline::Drain(const BlockWorker* worker) {
     Guard guard(lock_);
     for (auto& lane : lanes_)
         if (!worker || lane->worker == worker)
-            while (lane->pending > 0 && !failure_)
-                SleepConditionVariableSRW(&done_, &lock_, INFINITE, 0);
+            Await([&lane] { return lane->pending == 0; });
     RaiseFailure();
 }
 
-void BlockPipeline::Stop() noexcept {
+bool BlockPipeline::Stop() noexcept {
     {
         Guard guard(lock_);
         stopping_ = true;
         WakeAllConditionVariable(&work_);
     }
+    return EndLanes();
+}
+
+// A lane given up once is not waited for again.
+bool BlockPipeline::EndLanes() noexcept {
+    bool allEnded = true;
     for (auto& lane : lanes_) {
-        if (lane->thread) {
-            WaitForSingleObject(lane->thread.Get(), INFINITE);
+        if (!lane->thread)
+            continue;
+        if (!lane->givenUp && AwaitThread(lane->thread.Get()))
             lane->thread.Reset();
-        }
+        else
+            lane->givenUp = true;
+        allEnded = allEnded && !lane->givenUp;
     }
+    return allEnded;
+}
+
+// true once the thread has ended. Without a keepAlive what the worker uses
+// goes when Stop returns, so it is waited for as long as it takes.
+bool BlockPipeline::AwaitThread(HANDLE thread) const noexcept {
+    const DWORD slice = 10;
+    for (DWORD waited = 0; WaitForSingleObject(thread, slice) == WAIT_TIMEOUT; waited += slice) {
+        // The call may only now have begun: cancelled again at every slice.
+        CancelSynchronousIo(thread);
+        if (detachable_ && waited >= kStopWaitMs)
+            return false;
+    }
+    return true;
 }

@@ -6,8 +6,15 @@
 // pool at most, and each worker sees the blocks in the order they were read.
 // An exception thrown by a worker is raised again on the reading thread by
 // the next Next, Submit or Drain; the workers skip the blocks after it.
+//
+// A write can stall for as long as a hung network share or a pulled drive
+// takes to answer. The reading thread is the window's: while it waits for
+// the workers it runs the wait hook (the window answers, and the user can
+// stop), and a stop gives up on a worker that stays blocked instead of
+// waiting for it.
 #include <windows.h>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,10 +31,25 @@ public:
     virtual void Take(const CopyBlock& block) = 0;
 };
 
+// Raised by a wait that its hook gave up.
+struct CopyStopped {};
+
 class BlockPipeline {
 public:
-    // One thread per worker; the workers must outlive the pipeline.
-    BlockPipeline(const std::vector<BlockWorker*>& workers, size_t blocks, size_t blockSize);
+    // Runs on the reading thread about every kWaitSliceMs while it waits for
+    // the workers; false gives up the wait and raises CopyStopped.
+    using WaitHook = std::function<bool()>;
+    static const DWORD kWaitSliceMs = 100;
+    // How long Stop waits for a worker that is blocked in a call.
+    static const DWORD kStopWaitMs = 500;
+
+    // One thread per worker; the workers must outlive the pipeline. With
+    // keepAlive (the owner of the pipeline and the workers), every thread
+    // holds it until it ends, so that a worker blocked beyond Stop keeps
+    // what it uses until its call returns: the owner must call Stop before
+    // letting go of it. Without keepAlive, Stop waits as long as it takes.
+    BlockPipeline(const std::vector<BlockWorker*>& workers, size_t blocks, size_t blockSize,
+                  WaitHook whileWaiting = nullptr, std::shared_ptr<void> keepAlive = nullptr);
     ~BlockPipeline();
     BlockPipeline(const BlockPipeline&) = delete;
     BlockPipeline& operator=(const BlockPipeline&) = delete;
@@ -40,14 +62,21 @@ public:
     // submitted so far; afterwards the caller may touch what it works on.
     void Drain(const BlockWorker* worker = nullptr);
     // Ends the workers without waiting for the blocks still queued; never
-    // raises. The destructor does it too.
-    void Stop() noexcept;
+    // raises. A worker blocked in a call has it cancelled (CancelSynchronousIo)
+    // and is waited for kStopWaitMs; false when one is still blocked then:
+    // it ends on its own when its call returns, and the owner must not touch
+    // what that worker works on. Without keepAlive the destructor stops too.
+    [[nodiscard]] bool Stop() noexcept;
 
 private:
     struct Lane;
     class Guard;
     static DWORD WINAPI LaneMain(void* context);
     void Work(Lane& lane);
+    template <class Done>
+    void Await(Done done);   // under the lock
+    bool EndLanes() noexcept;
+    bool AwaitThread(HANDLE thread) const noexcept;
     void RaiseFailure();   // under the lock
     void Release(CopyBlock* block);
 
@@ -60,4 +89,13 @@ private:
     std::vector<std::unique_ptr<Lane>> lanes_;
     std::exception_ptr failure_;
     bool stopping_ = false;
+    WaitHook whileWaiting_;
+    const bool detachable_;
 };
+
+// Ends the workers of a run's pipeline, if it has one, once the run is over:
+// given the run as keepAlive, they hold it until they end.
+inline void EndWorkers(const std::unique_ptr<BlockPipeline>& pipeline) {
+    if (pipeline)
+        (void)pipeline->Stop();
+}

@@ -1,4 +1,5 @@
 #include "slicewise/core/Divide.h"
+#include "common/PowerClass.h"
 #include "framework/BufferedFile.h"
 #include "slicewise/core/Hashers.h"
 #include "slicewise/core/Manifest.h"
@@ -7,6 +8,7 @@
 #include "slicewise/core/ProgressSteps.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/core/StagedFile.h"
+#include "slicewise/core/StagedSet.h"
 #include "slicewise/core/Volume.h"
 #include <algorithm>
 #include <new>
@@ -30,8 +32,9 @@ PartHashes PartHashesFor(ULONGLONG partSize) {
     return PartHashes();
 }
 
-// One run of the command: its files and counters live only while it runs.
-class DivideRun {
+// One run of the command: its files and counters live only while it runs,
+// or until a write that a stop could not wait for returns (BlockPipeline).
+class DivideRun : public std::enable_shared_from_this<DivideRun> {
 public:
     DivideRun(const DivideValues& values, ULONGLONG partSize, SliceHost& host)
         : host_(host), partSize_(partSize), withManifest_(values.WriteManifest),
@@ -39,51 +42,61 @@ public:
           sourcePath_(values.SourcePath) {}
 
     SliceOutcome Run() {
+        const SliceOutcome outcome = Attempt();
+        EndWorkers(pipeline_);
+        return outcome;
+    }
+
+private:
+    SliceOutcome Attempt() {
         try {
             return Copy();
+        } catch (const CopyStopped&) {
+            return Stopped();
         } catch (const FileError& error) {
-            // The complete parts stay; the status line keeps its last text.
-            Abandon(false);
+            // The status line keeps its last text.
+            Abandon();
             ReportFileError(host_.Owner(), error, kSlicewiseName);
         } catch (const std::bad_alloc&) {
-            Abandon(false);
+            Abandon();
             Say(slicetext::kOutOfMemory, host_.Text(slicetext::kCaption));
         } catch (...) {
-            Abandon(false);
+            Abandon();
             Say(slicetext::kUnexpected, host_.Text(slicetext::kCaption));
         }
         return SliceOutcome::kFailed;
     }
 
-private:
+    // Until every new file is complete, a set of this name that lies there
+    // already stays as it was; a refused divide touches no file at all.
     SliceOutcome Copy() {
         source_.Open(sourcePath_, BufferedFile::kRead);
         const ULONGLONG size = source_.Length();
-        if (size > partSize_ && !RoomForSet(host_, FolderOf(stem_), SetSizeFor(size))) {
-            source_.Close();
-            return SliceOutcome::kRefused;
-        }
-        // Whatever set lay here before is being replaced: its checksums no
-        // longer hold.
-        DeleteFile(ManifestPath(stem_).c_str());
-        StartPart();
-        host_.Status(SliceStep{slicetext::kDividing});
         if (size <= partSize_) {
-            // The empty part 1 stays behind. The refusal shows while the
-            // status line still says that dividing began; it is cleared after.
-            part_.Commit();
+            // The refusal shows while the status line says that dividing
+            // began, and is cleared after.
             source_.Close();
+            host_.Status(SliceStep{slicetext::kDividing});
             Say(slicetext::kNothingToDivide, host_.Text(slicetext::kCaption));
             host_.Status(SliceStep{slicetext::kEmpty});
             return SliceOutcome::kRefused;
         }
+        if (!RoomForSet(host_, FolderOf(stem_), SetSizeFor(size))) {
+            source_.Close();
+            return SliceOutcome::kRefused;
+        }
+        RemoveStagedLeftovers(stem_, [this](const tstring& name) { return IsOfTheSet(name); });
+        StartPart();
+        host_.Status(SliceStep{slicetext::kDividing});
         std::vector<BlockWorker*> workers = {&writer_};
         if (withManifest_)
             workers.push_back(&hashes_);
         if (withManifest_ && !hashes_.HashesWhole())
             workers.push_back(&wholeHash_);
-        pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
-        writer_.SetFile(&part_.File());
+        pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock,
+                                          [this] { return host_.KeepWaiting(); },
+                                          shared_from_this()));
+        writer_.SetFile(&parts_.File());
         for (ULONGLONG done = 0;;) {
             CopyBlock& block = pipeline_->Next();
             const size_t want =
@@ -100,23 +113,46 @@ private:
             if (counter_ == partSize_)
                 NextPart();
             host_.Progress(done, size);
-            if (!host_.KeepGoing()) {
-                Abandon(true);
-                host_.Status(SliceStep{slicetext::kEmpty});
-                Say(slicetext::kDivideStopped, host_.Text(slicetext::kCaption));
-                return SliceOutcome::kStopped;
-            }
+            if (!host_.KeepGoing())
+                return Stopped();
         }
         // Every part is complete and named before the message: a failing
         // last write must not follow a success.
         pipeline_->Drain();
-        part_.Commit();
+        parts_.Finish();
         source_.Close();
-        if (withManifest_)
-            WriteManifest();
+        ReplaceSet();
         host_.Status(SliceStep{slicetext::kEmpty});
         Say(slicetext::kDivided, kSlicewiseName);
         return SliceOutcome::kDone;
+    }
+
+    SliceOutcome Stopped() {
+        Abandon();
+        host_.Status(SliceStep{slicetext::kEmpty});
+        Say(slicetext::kDivideStopped, host_.Text(slicetext::kCaption));
+        return SliceOutcome::kStopped;
+    }
+
+    // The new checksum file takes the old one's place in one rename before
+    // any part does: from then on a mix of new and old parts, which a crash
+    // during the renames leaves, fails the check of the merge. What is left
+    // of the old set after the new one's last part goes last.
+    void ReplaceSet() {
+        if (withManifest_)
+            WriteManifest();
+        else
+            RemoveFile(ManifestPath(stem_));   // its checksums no longer hold
+        parts_.Commit();
+        for (ULONGLONG n = partNumber_ + 1; PowerClass::FileExists(PartName(stem_, n)); ++n)
+            RemoveFile(PartName(stem_, n));
+    }
+
+    // The names of this set's parts and checksum file, without folder.
+    bool IsOfTheSet(const tstring& name) const {
+        tstring stem;
+        return name == FileNameOf(ManifestPath(stem_)) ||
+               (StemOfPart(name, stem) && stem == FileNameOf(stem_));
     }
 
     // A part is created as soon as the previous one is full, so a source of
@@ -124,21 +160,19 @@ private:
     void NextPart() {
         pipeline_->Drain(&writer_);
         counter_ = 0;
-        part_.Commit();
+        parts_.Finish();
         ++partNumber_;
         StartPart();
         host_.Status(SliceStep{slicetext::kDividePart, partNumber_});
     }
 
-    // A file of an older set under this part's name goes first, so that a
-    // run that fails in this part leaves nothing under its name.
-    void StartPart() {
-        const tstring name = PartName(stem_, partNumber_);
-        if (!DeleteFile(name.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    void StartPart() { parts_.Create(PartName(stem_, partNumber_)); }
+
+    static void RemoveFile(const tstring& path) {
+        if (!DeleteFile(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
             const DWORD osError = GetLastError();
-            throw FileError::FromLastError(osError, name);
+            throw FileError::FromLastError(osError, path);
         }
-        part_.Create(name);
     }
 
     void WriteManifest() {
@@ -164,16 +198,17 @@ private:
     }
 
     // After a failure or a stop: the workers end first, then the files
-    // close; the part being written goes. A stop removes the complete parts too.
-    void Abandon(bool removeParts) noexcept {
-        if (pipeline_)
-            pipeline_->Stop();
-        part_.Discard();
+    // close; every file of this run not yet named goes. A worker still
+    // blocked in a write keeps its file: it goes with the run when the
+    // write returns.
+    void Abandon() noexcept {
+        if (pipeline_ && !pipeline_->Stop()) {
+            source_.Abort();
+            return;
+        }
+        parts_.Discard();
         manifest_.Discard();
         source_.Abort();
-        if (removeParts)
-            for (ULONGLONG n = 1; n < partNumber_; ++n)
-                DeleteFile(PartName(stem_, n).c_str());
     }
 
     void Say(int text, const tstring& caption) {
@@ -186,7 +221,7 @@ private:
     const tstring stem_;
     const tstring sourcePath_;
     BufferedFile source_;
-    StagedFile part_;
+    StagedSet parts_;
     StagedFile manifest_;
     BlockWriter writer_;
     PartHashes hashes_ = PartHashesFor(partSize_);
@@ -211,7 +246,7 @@ SliceOutcome Divide(const DivideValues& values, SliceHost& host) {
             ShowSliceMessage(host, host.Text(slicetext::kZeroPartSize), caption);
             return SliceOutcome::kRefused;
         }
-        return DivideRun(values, partSize, host).Run();
+        return std::make_shared<DivideRun>(values, partSize, host)->Run();
     } catch (...) {
         // Even the report failed (no memory left): the run has cleaned up.
         return SliceOutcome::kFailed;

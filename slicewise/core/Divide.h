@@ -1,9 +1,11 @@
 #pragma once
 // The Divide command: cuts the source file into part files of PartSize
 // bytes in the output folder, with a checksum file of the set beside them
-// (Manifest.h). Each part is written under a temporary name and named when
-// it is complete: a divide that fails keeps the complete parts only, and one
-// that is stopped removes the parts it made.
+// (Manifest.h). The parts and the checksum file are written under temporary
+// names and named only when the last is complete (the checksum file first),
+// so a set of the same name is replaced whole: a divide that is refused,
+// fails or is stopped leaves it as it was, and a crash while the names
+// change leaves a mix that the checksum file refuses.
 #include "slicewise/core/SliceHost.h"
 
 // The window's values that Divide reads.

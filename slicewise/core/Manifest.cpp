@@ -1,8 +1,12 @@
 #include "slicewise/core/Manifest.h"
 #include "common/WideText.h"
+#include "framework/BufferedFile.h"
+#include <cstring>
 
 namespace {
 const size_t kHexDigits = 64;
+const char kByteOrderMark[] = "\xEF\xBB\xBF";   // from an editor
+const size_t kReadPiece = 64 * 1024;
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -38,21 +42,53 @@ std::string ManifestText(const ManifestLines& lines) {
     return text;
 }
 
-ManifestDigests ParseManifest(const std::string& text) {
-    ManifestDigests digests;
-    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;   // from an editor
-    while (at < text.size()) {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+void ManifestReader::Take(const char* bytes, size_t count) {
+    while (count > 0) {
+        const char* end = static_cast<const char*>(std::memchr(bytes, '\n', count));
+        const size_t length = end ? static_cast<size_t>(end - bytes) : count;
+        if (!tooLong_ && line_.size() + length > kLongestManifestLine) {
+            tooLong_ = true;
+            std::string().swap(line_);
+        }
+        if (!tooLong_)
+            line_.append(bytes, length);
+        if (!end)
+            return;
+        EndLine();
+        bytes = end + 1;
+        count -= length + 1;
+    }
+}
+
+ManifestDigests ManifestReader::Finish() {
+    if (!line_.empty())
+        EndLine();
+    return std::move(digests_);
+}
+
+void ManifestReader::EndLine() {
+    if (!tooLong_) {
+        if (!line_.empty() && line_.back() == '\r')
+            line_.pop_back();
+        if (firstLine_ && line_.compare(0, 3, kByteOrderMark) == 0)
+            line_.erase(0, 3);
         tstring name;
         Sha256Digest digest;
-        if (ParseLine(line, name, digest))
-            digests[name] = digest;
-        at = end + 1;
+        if (ParseLine(line_, name, digest) && keep_(name))
+            digests_[name] = digest;
     }
-    return digests;
+    firstLine_ = false;
+    tooLong_ = false;
+    line_.clear();
+}
+
+ManifestDigests ReadManifest(const tstring& path, const ManifestFilter& keep) {
+    BufferedFile file;
+    file.Open(path, BufferedFile::kRead);
+    ManifestReader reader(keep);
+    std::vector<char> piece(kReadPiece);
+    while (const size_t count = file.Read(piece.data(), piece.size()))
+        reader.Take(piece.data(), count);
+    file.Close();
+    return reader.Finish();
 }

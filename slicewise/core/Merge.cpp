@@ -22,15 +22,25 @@ const DWORD kFlashMilliseconds = 50;
 // The joined bytes differ from the checksum of the whole.
 struct JoinedMismatch {};
 
-// One run of the command: its files and counters live only while it runs.
-class MergeRun {
+// One run of the command: its files and counters live only while it runs,
+// or until a write that a stop could not wait for returns (BlockPipeline).
+class MergeRun : public std::enable_shared_from_this<MergeRun> {
 public:
     MergeRun(const tstring& stem, SliceHost& host)
         : host_(host), stem_(stem), caption_(host.Text(slicetext::kCaption)) {}
 
     SliceOutcome Run() {
+        const SliceOutcome outcome = Attempt();
+        EndWorkers(pipeline_);
+        return outcome;
+    }
+
+private:
+    SliceOutcome Attempt() {
         try {
             return Copy();
+        } catch (const CopyStopped&) {
+            return EndEarly(host_.Text(slicetext::kMergeStopped), SliceOutcome::kStopped);
         } catch (const FileError& error) {
             // The status line keeps its last text.
             Abandon();
@@ -51,12 +61,18 @@ public:
         }
     }
 
-private:
     SliceOutcome Copy() {
         part_.Open(PartName(stem_, partNumber_), BufferedFile::kRead);
         partSize_ = part_.Length();
-        ReadManifest();
-        const ULONGLONG total = PartsTotal();
+        ULONGLONG total = 0;
+        const tstring refusal = Refusal(total);
+        if (!refusal.empty()) {
+            part_.Close();
+            ShowSliceMessage(host_, refusal, caption_);
+            return SliceOutcome::kRefused;
+        }
+        const tstring joinedName = FileNameOf(stem_);
+        RemoveStagedLeftovers(stem_, [&joinedName](const tstring& name) { return name == joinedName; });
         joined_.Create(stem_);
         host_.Status(SliceStep{slicetext::kMerging});
         FlashFolderBox();
@@ -65,15 +81,16 @@ private:
             workers.push_back(checks.get());
         if (wholeCheck_)
             workers.push_back(&wholeHash_);
-        pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock));
+        pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock,
+                                          [this] { return host_.KeepWaiting(); },
+                                          shared_from_this()));
         writer_.SetFile(&joined_.File());
         for (ULONGLONG done = 0;;) {
-            // A part ends the set when it runs out before partSize bytes;
-            // an empty part 1 (partSize 0) ends it at once.
+            // A part ends the set when it runs out before partSize bytes.
             CopyBlock& block = pipeline_->Next();
             const size_t want =
                 static_cast<size_t>(std::min<ULONGLONG>(block.bytes.size(), partSize_ - counter_));
-            block.size = want == 0 ? 0 : part_.Read(block.bytes.data(), want);
+            block.size = part_.Read(block.bytes.data(), want);
             if (block.size == 0)
                 break;
             block.part = partNumber_;
@@ -103,19 +120,50 @@ private:
         return SliceOutcome::kDone;
     }
 
+    // Why the set cannot be joined right, found before anything is written;
+    // empty when nothing is wrong. total gets the bytes of the parts there
+    // are, for the progress of the whole.
+    tstring Refusal(ULONGLONG& total) {
+        // A divide never makes an empty part 1: it refuses a source that small.
+        if (partSize_ == 0)
+            return FormatText(host_.Text(slicetext::kEmptyFirstPart), {PartName(stem_, 1)});
+        const ULONGLONG shortPart = MeasureParts(total);
+        if (shortPart != 0)
+            return FormatText(host_.Text(slicetext::kShortPart), {PartName(stem_, shortPart)});
+        if (!LoadChecksums())
+            return FormatText(host_.Text(slicetext::kForeignChecksums), {ManifestPath(stem_)});
+        return tstring();
+    }
+
+    // Adds up the parts from part 1 to the first shorter one (or the last
+    // there is). Returns the number of a shorter part that another part
+    // follows, which only a mix of sets or a lost part gives; else 0.
+    ULONGLONG MeasureParts(ULONGLONG& total) const {
+        total = partSize_;
+        for (ULONGLONG n = 2;; ++n) {
+            const tstring name = PartName(stem_, n);
+            if (!PowerClass::FileExists(name))
+                return 0;
+            const ULONGLONG size = PowerClass::FileSize(name);
+            total += size;
+            if (size < partSize_)
+                return PowerClass::FileExists(PartName(stem_, n + 1)) ? n : 0;
+        }
+    }
+
     // The set's checksum file, when there is one: the digests of its parts
-    // from part 1 on, or else the digest of the joined file. A file that
-    // names neither is another one's and is not used.
-    void ReadManifest() {
+    // from part 1 on, or else the digest of the joined file (a user's own
+    // sha256sum of it). false when it names neither: it is another file's,
+    // or damaged, and cannot vouch for the set.
+    bool LoadChecksums() {
         const tstring path = ManifestPath(stem_);
         if (!PowerClass::FileExists(path))
-            return;
-        BufferedFile file;
-        file.Open(path, BufferedFile::kRead);
-        std::string text(static_cast<size_t>(file.Length()), '\0');
-        text.resize(file.Read(&text[0], text.size()));
-        file.Close();
-        const ManifestDigests digests = ParseManifest(text);
+            return true;
+        const tstring joinedName = FileNameOf(stem_);
+        const ManifestDigests digests = ReadManifest(path, [&joinedName](const tstring& name) {
+            tstring stem;
+            return name == joinedName || (StemOfPart(name, stem) && stem == joinedName);
+        });
         std::vector<Sha256Digest> parts;
         for (ULONGLONG n = 1;; ++n) {
             const auto line = digests.find(FileNameOf(PartName(stem_, n)));
@@ -123,26 +171,17 @@ private:
                 break;
             parts.push_back(line->second);
         }
-        const auto whole = digests.find(FileNameOf(stem_));
+        const auto whole = digests.find(joinedName);
         if (!parts.empty()) {
             // Every other part each, on two threads.
             for (ULONGLONG lane = 0; lane < 2; ++lane)
                 partChecks_.emplace_back(new PartChecks(parts, 2, lane));
         } else if (whole != digests.end()) {
             wholeCheck_.reset(new Sha256Digest(whole->second));
+        } else {
+            return false;
         }
-    }
-
-    // The bytes of the parts that are there, for the progress of the whole.
-    ULONGLONG PartsTotal() const {
-        ULONGLONG total = partSize_;
-        for (ULONGLONG n = 2; partSize_ > 0; ++n) {
-            const ULONGLONG size = PowerClass::FileSize(PartName(stem_, n));   // 0: none
-            total += size;
-            if (size < partSize_)
-                break;
-        }
-        return total;
+        return true;
     }
 
     // Raises a mismatch of parts 1 to lastPart, or of the whole.
@@ -185,10 +224,14 @@ private:
         return outcome;
     }
 
-    // The workers end first, then the files close; the joined file goes.
+    // The workers end first, then the files close; the joined file goes. A
+    // worker still blocked in a write keeps the joined file: it goes with
+    // the run when the write returns.
     void Abandon() noexcept {
-        if (pipeline_)
-            pipeline_->Stop();
+        if (pipeline_ && !pipeline_->Stop()) {
+            part_.Abort();
+            return;
+        }
         joined_.Discard();
         part_.Abort();
     }
@@ -223,7 +266,7 @@ SliceOutcome Merge(SliceHost& host) {
             ShowSliceMessage(host, host.Text(slicetext::kNotAPart), caption);
             return SliceOutcome::kRefused;
         }
-        return MergeRun(stem, host).Run();
+        return std::make_shared<MergeRun>(stem, host)->Run();
     } catch (...) {
         // Even the report failed (no memory left): the run has cleaned up.
         return SliceOutcome::kFailed;

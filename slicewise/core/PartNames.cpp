@@ -3,7 +3,8 @@
 #include "framework/SafeFormat.h"
 
 namespace {
-const size_t kFolderSuffix = 4;          // "\..."
+const TCHAR kFolderSuffix[] = _T("\\...");   // what the folder commands append
+const size_t kFolderSuffixLength = 4;
 const size_t kNumberWidth = 5;
 const TCHAR kExtension[] = _T(".vtrl");
 const size_t kExtensionLength = 5;
@@ -12,9 +13,14 @@ bool IsDigit(TCHAR c) { return c >= _T('0') && c <= _T('9'); }
 }  // namespace
 
 tstring FolderBase(const tstring& outputFolder) {
-    if (outputFolder.size() <= kFolderSuffix)
-        return tstring();
-    return outputFolder.substr(0, outputFolder.size() - kFolderSuffix);
+    const size_t size = outputFolder.size();
+    if (size >= kFolderSuffixLength &&
+        outputFolder.compare(size - kFolderSuffixLength, kFolderSuffixLength, kFolderSuffix) == 0)
+        return outputFolder.substr(0, size - kFolderSuffixLength);
+    // A folder typed by hand: the name tail brings the backslash.
+    if (size > 0 && outputFolder[size - 1] == _T('\\'))
+        return outputFolder.substr(0, size - 1);
+    return outputFolder;
 }
 
 tstring NameTail(const tstring& sourcePath) {

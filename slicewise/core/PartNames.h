@@ -3,7 +3,9 @@
 // the number padded with zeros to at least five digits.
 #include "framework/TString.h"
 
-// The output folder as shown without its last 4 characters (the "\...").
+// The output folder as shown without the "\..." that the folder commands
+// append; a folder typed without it is that folder (less a trailing
+// backslash, which the name tail brings).
 tstring FolderBase(const tstring& outputFolder);
 // The source path from its last backslash on (the whole path without one).
 tstring NameTail(const tstring& sourcePath);

@@ -42,6 +42,11 @@ public:
     // asks the command to stop: it then removes the files this run made
     // (a divide its parts, a merge its unfinished joined file) and says so.
     virtual bool KeepGoing() = 0;
+    // Called about every 100 ms while the copy waits for a slow write (a
+    // hung network share, a pulled drive): the window answers as in
+    // KeepGoing, and false stops the run at once, even while the write
+    // stays blocked.
+    virtual bool KeepWaiting() { return KeepGoing(); }
     // The progress of the whole run, after every copied block: bytes done
     // of the bytes the run copies in all (a merge counts the parts it found
     // at its start). Called just before KeepGoing, so it must be cheap.

@@ -21,6 +21,9 @@ enum : int {
     kMergeProgress = 161,    // status: part %d, %d percent
     kMerged = 165,           // merging is complete
     kMissingPart = 166,      // the next part (%s, its full name) is missing
+    kEmptyFirstPart = 167,   // part 1 (%s) is empty
+    kShortPart = 168,        // part %s is shorter than part 1 and another follows it
+    kForeignChecksums = 169, // checksum file %s names neither the parts nor the joined file
     kDivideStopped = 170,    // dividing was stopped; its parts were removed
     kMergeStopped = 171,     // merging was stopped; no joined file was written
     kOutOfMemory = 172,      // a run ended for want of memory

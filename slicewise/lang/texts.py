@@ -61,6 +61,22 @@ TEXTS = {
     166: ("The part %s is missing. Merging has stopped; no joined file was written.",
           "Der Teil %s fehlt. Das Zusammenfügen wurde abgebrochen; es wurde keine "
           "zusammengefügte Datei geschrieben."),
+    167: ("The first part %s is empty: a divided file never starts with an empty part, so the "
+          "parts cannot be merged. Nothing has been written.",
+          "Der erste Teil %s ist leer: Eine aufgeteilte Datei beginnt nie mit einem leeren Teil, "
+          "daher können die Teile nicht zusammengefügt werden. Es wurde nichts geschrieben."),
+    168: ("The part %s is shorter than the first part, but another part follows it: parts of "
+          "different sets are mixed or a part is damaged, so the parts cannot be merged. Nothing "
+          "has been written.",
+          "Der Teil %s ist kürzer als der erste Teil, aber ihm folgt noch ein Teil: Teile "
+          "verschiedener Sätze sind vermischt oder ein Teil ist beschädigt, daher können die "
+          "Teile nicht zusammengefügt werden. Es wurde nichts geschrieben."),
+    169: ("The checksum file %s names neither these parts nor the joined file: it is empty, "
+          "damaged or belongs to another file, so the parts cannot be checked and are not "
+          "merged. Nothing has been written.",
+          "Die Prüfsummendatei %s nennt weder diese Teile noch die zusammengefügte Datei: Sie ist "
+          "leer, beschädigt oder gehört zu einer anderen Datei, daher können die Teile nicht "
+          "geprüft werden und werden nicht zusammengefügt. Es wurde nichts geschrieben."),
     170: ("Dividing was stopped. The parts written by this run have been removed.",
           "Das Aufteilen wurde abgebrochen. Die bereits geschriebenen Teile wurden wieder "
           "entfernt."),
@@ -158,8 +174,15 @@ SPANISH = {
     160: "Abriendo la parte %d...",
     161: "Leyendo la parte %d: %d%%",
     165: "Las partes se han unido.",
-    166: "Falta la parte %s. La unión se ha detenido; el archivo unido contiene las partes "
-         "anteriores.",
+    166: "Falta la parte %s. La unión se ha detenido; no se ha escrito ningún archivo unido.",
+    167: "La primera parte %s está vacía: un archivo dividido nunca empieza con una parte "
+         "vacía, así que las partes no se pueden unir. No se ha escrito nada.",
+    168: "La parte %s es más corta que la primera, pero la sigue otra parte: se han mezclado "
+         "partes de distintos conjuntos o una parte está dañada, así que las partes no se "
+         "pueden unir. No se ha escrito nada.",
+    169: "El archivo de sumas de comprobación %s no nombra estas partes ni el archivo unido: "
+         "está vacío, dañado o pertenece a otro archivo, así que las partes no se pueden "
+         "comprobar y no se unen. No se ha escrito nada.",
     170: "Se ha detenido la división. Se han eliminado las partes escritas en esta operación.",
     171: "Se ha detenido la unión. No se ha escrito ningún archivo unido; un archivo con ese "
          "nombre que ya existía no se ha modificado.",
@@ -233,8 +256,16 @@ DUTCH = {
     160: "Deel %d openen...",
     161: "Deel %d lezen: %d%%",
     165: "De delen zijn samengevoegd.",
-    166: "Deel %s ontbreekt. Het samenvoegen is gestopt; het samengevoegde bestand bevat de "
-         "delen die ervoor komen.",
+    166: "Deel %s ontbreekt. Het samenvoegen is gestopt; er is geen samengevoegd bestand "
+         "geschreven.",
+    167: "Het eerste deel %s is leeg: een gesplitst bestand begint nooit met een leeg deel, dus "
+         "de delen kunnen niet worden samengevoegd. Er is niets geschreven.",
+    168: "Deel %s is korter dan het eerste deel, maar er volgt nog een deel op: delen van "
+         "verschillende sets zijn vermengd of een deel is beschadigd, dus de delen kunnen niet "
+         "worden samengevoegd. Er is niets geschreven.",
+    169: "Het controlesombestand %s noemt deze delen noch het samengevoegde bestand: het is "
+         "leeg, beschadigd of hoort bij een ander bestand, dus de delen kunnen niet worden "
+         "gecontroleerd en worden niet samengevoegd. Er is niets geschreven.",
     170: "Het splitsen is gestopt. De delen die deze bewerking had geschreven, zijn verwijderd.",
     171: "Het samenvoegen is gestopt. Er is geen samengevoegd bestand geschreven; een bestaand "
          "bestand met die naam is ongewijzigd.",
@@ -309,8 +340,16 @@ FRENCH = {
     160: "Ouverture de la partie %d...",
     161: "Lecture de la partie %d\xa0: %d%%",
     165: "Les parties ont été rassemblées.",
-    166: "La partie %s est manquante. Le rassemblement s'est arrêté\xa0; le fichier rassemblé "
-         "contient les parties qui la précèdent.",
+    166: "La partie %s est manquante. L'assemblage a été arrêté\xa0; aucun fichier assemblé "
+         "n'a été écrit.",
+    167: "La première partie %s est vide\xa0: un fichier divisé ne commence jamais par une "
+         "partie vide, les parties ne peuvent donc pas être assemblées. Rien n'a été écrit.",
+    168: "La partie %s est plus courte que la première, mais une autre partie la suit\xa0: des "
+         "parties de jeux différents sont mélangées ou une partie est endommagée, les parties "
+         "ne peuvent donc pas être assemblées. Rien n'a été écrit.",
+    169: "Le fichier de sommes de contrôle %s ne nomme ni ces parties ni le fichier "
+         "assemblé\xa0: il est vide, endommagé ou appartient à un autre fichier, les parties ne "
+         "peuvent donc pas être vérifiées et ne sont pas assemblées. Rien n'a été écrit.",
     170: "Le découpage a été arrêté. Les parties écrites par cette opération ont été supprimées.",
     171: "L'assemblage a été arrêté. Aucun fichier assemblé n'a été écrit\xa0; un fichier de ce "
          "nom qui existait déjà n'a pas été modifié.",

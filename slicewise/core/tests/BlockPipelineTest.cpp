@@ -1,5 +1,6 @@
 #include "FakeHost.h"
 #include "slicewise/core/BlockPipeline.h"
+#include "framework/Handles.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,4 +59,40 @@ TEST(BlockPipeline, AWorkersExceptionIsRaisedOnTheReadingThreadAndLaterBlocksAre
     EXPECT_THROW(Feed(pipeline, TestBytes(50000), {1000}), FileError);
     EXPECT_EQ(3000u, failing.bytes.size());
     EXPECT_THROW(pipeline.Drain(), FileError);   // and again, until the run gives up
+}
+
+// A worker stuck in a write to a hung share: the reading thread goes on
+// running its hook until that gives up, a stop leaves the worker behind, and
+// what the worker uses lives until its call returns.
+TEST(BlockPipeline, AStuckWorkerNeitherHoldsTheReaderNorOutlivesWhatItUses) {
+    class Stuck : public BlockWorker {
+    public:
+        explicit Stuck(HANDLE release) : release_(release) {}
+        void Take(const CopyBlock&) override { WaitForSingleObject(release_, INFINITE); }
+
+    private:
+        HANDLE release_;
+    };
+    struct Owner {
+        explicit Owner(HANDLE release) : worker(release) {}
+        Stuck worker;
+        std::unique_ptr<BlockPipeline> pipeline;
+    };
+    const KernelHandle release(CreateEvent(nullptr, TRUE, FALSE, nullptr));
+    auto owner = std::make_shared<Owner>(release.Get());
+    int hookCalls = 0;
+    owner->pipeline.reset(new BlockPipeline({&owner->worker}, 1, 16,
+                                            [&hookCalls] { return ++hookCalls < 3; }, owner));
+    BlockPipeline& pipeline = *owner->pipeline;
+    pipeline.Submit(pipeline.Next());
+    EXPECT_THROW(pipeline.Next(), CopyStopped);   // the one block is the stuck worker's
+    EXPECT_EQ(3, hookCalls);
+    EXPECT_FALSE(pipeline.Stop());
+    const std::weak_ptr<Owner> watch = owner;
+    owner.reset();
+    EXPECT_FALSE(watch.expired());
+    SetEvent(release.Get());
+    for (int i = 0; i < 1000 && !watch.expired(); ++i)
+        Sleep(10);
+    EXPECT_TRUE(watch.expired());
 }

@@ -1,10 +1,15 @@
 #include "FakeHost.h"
 #include "framework/testkit/RecordingUi.h"
+#include "framework/testkit/RecordingWrites.h"
 #include "slicewise/core/Divide.h"
+#include "slicewise/core/Merge.h"
 #include "slicewise/core/PartNames.h"
 #include "slicewise/core/PartSize.h"
+#include "slicewise/core/ProgressSteps.h"
+#include "slicewise/core/StagedSet.h"
 #include "tests/support/TempFolder.h"
 #include <algorithm>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +56,16 @@ protected:
 
     tstring Checksums() const { return OutFolder() + _T("\\src.bin.sha256"); }
 
+    // An older set of this name, made by the command. Returns its bytes.
+    std::string DivideOldSet() {
+        const std::string old = TestBytes(500, 99);
+        files::Write(Source(), old);
+        EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(100), host));
+        ui.messages.clear();
+        host = FakeHost();
+        return old;
+    }
+
     // Every part holds its slice of the source; the set ends with the first
     // part shorter than partSize, empty after an exact multiple. Beside the
     // parts lies their checksum file and nothing else.
@@ -94,7 +109,7 @@ TEST_P(DivideSizes, PartsHoldTheSourceAtEveryBoundary) {
     }
 }
 
-TEST_P(DivideSizes, SourceNotLargerThanThePartIsRefusedLeavingAnEmptyPartOne) {
+TEST_P(DivideSizes, SourceNotLargerThanThePartIsRefusedCreatingNothing) {
     const size_t ps = GetParam();
     for (size_t size : {size_t(0), size_t(1), ps - 1, ps}) {
         files::RemoveTree(OutFolder());
@@ -110,8 +125,7 @@ TEST_P(DivideSizes, SourceNotLargerThanThePartIsRefusedLeavingAnEmptyPartOne) {
         // The refusal comes while the status line still shows text 135.
         EXPECT_EQ(std::vector<SliceStep>{Step(135)}, atMessage.seen);
         EXPECT_EQ(_T("T5"), ui.messages[0].caption);
-        EXPECT_EQ(tstrings{_T("src.bin.00001.vtrl")}, files::List(OutFolder()));
-        EXPECT_TRUE(files::Read(Part(1)).empty());
+        EXPECT_TRUE(files::List(OutFolder()).empty());
         const std::vector<SliceStep> expected = {Step(135), Step(0)};
         EXPECT_EQ(expected, host.steps);
     }
@@ -212,7 +226,7 @@ TEST_F(DivideTest, NegativeUserSizeIsRefusedAsTooLarge) {
     files::Write(Source(), TestBytes(5000));
     EXPECT_EQ(SliceOutcome::kRefused, Divide(UserDefined(-5, 1), host));
     EXPECT_EQ(tstrings{_T("T140")}, Messages());
-    EXPECT_EQ(tstrings{_T("src.bin.00001.vtrl")}, files::List(OutFolder()));
+    EXPECT_TRUE(files::List(OutFolder()).empty());
 }
 
 TEST_F(DivideTest, MissingSourceIsAFileErrorAndCreatesNothing) {
@@ -250,7 +264,7 @@ TEST_F(DivideTest, PartsIntoAMissingFolderAreAFileError) {
     CloseHandle(again);
 }
 
-TEST_F(DivideTest, PartThatCannotBeCreatedStopsTheDivision) {
+TEST_F(DivideTest, PartThatCannotBeReplacedStopsTheDivision) {
     const std::string source = TestBytes(450);
     files::Write(Source(), source);
     files::Write(Part(3), "held");
@@ -258,31 +272,46 @@ TEST_F(DivideTest, PartThatCannotBeCreatedStopsTheDivision) {
     ASSERT_NE(INVALID_HANDLE_VALUE, other);
     EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
     CloseHandle(other);
-    EXPECT_EQ(tstrings{_T("A sharing violation occurred while accessing ") + Part(3) + _T(".")},
-              Messages());
-    // The parts written so far remain; nothing was written past the failure.
+    EXPECT_EQ(tstrings{_T("Access to ") + Part(3) + _T(" was denied.")}, Messages());
+    // The parts renamed before it stay; no temporary file is left.
     EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
     EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
     EXPECT_EQ("held", files::Read(Part(3)));
-    EXPECT_EQ(3u, files::List(OutFolder()).size());   // no other file, no checksums
-    EXPECT_EQ(Step(145, 2), host.steps.back());   // the status line keeps its last text
+    EXPECT_EQ(4u, files::List(OutFolder()).size());   // and the checksum file
+    EXPECT_EQ(Step(145, 5), host.steps.back());   // the status line keeps its last text
 }
 
 TEST_F(DivideTest, StopRemovesThePartsOfTheRunAndSaysSo) {
+    DivideOldSet();
+    const auto oldSet = FolderContents(OutFolder());
     files::Write(Source(), TestBytes(450));
-    files::Write(Checksums(), "of an older set");
     host.stopAtCall = 2;   // when part 2 is full and part 3 begun
     EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(100), host));
     EXPECT_EQ(tstrings{_T("T170")}, Messages());
     EXPECT_EQ(_T("T5"), ui.messages[0].caption);
     EXPECT_EQ(Step(145, 3), host.steps[host.steps.size() - 2]);
     EXPECT_EQ(Step(0), host.steps.back());
-    EXPECT_TRUE(files::List(OutFolder()).empty());
+    EXPECT_EQ(oldSet, FolderContents(OutFolder()));
     EXPECT_TRUE(DeleteFile(Source().c_str()));   // closed
 }
 
+// The window goes on answering while a write hangs, its stop ends the run
+// at once, and the run's files go when the write returns.
+TEST_F(DivideTest, AStalledWriteLetsTheWindowStopTheRun) {
+    files::Write(Source(), TestBytes(3 * kCopyBlock));
+    {
+        StalledWrites stall;
+        host.stopAtWait = 3;
+        EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(2 * kCopyBlock), host));
+        EXPECT_EQ(3, host.keepWaitingCalls);
+        EXPECT_EQ(tstrings{_T("T170")}, Messages());
+    }
+    for (int i = 0; i < 1000 && !files::List(OutFolder()).empty(); ++i)
+        Sleep(10);
+    EXPECT_EQ(tstrings{}, files::List(OutFolder()));
+}
 
-TEST_F(DivideTest, FailureKeepsTheCompletePartsAndNothingUnderTheFailedPartsName) {
+TEST_F(DivideTest, FailureLeavesAnExistingSetAsItWas) {
     const struct {
         ULONGLONG failingPart;
         DWORD error;
@@ -293,24 +322,105 @@ TEST_F(DivideTest, FailureKeepsTheCompletePartsAndNothingUnderTheFailedPartsName
         {2, 0, ThrowNoMemory, _T("T172")},
         {1, 0, ThrowOther, _T("T173")},
     };
-    const std::string source = TestBytes(1000000);
-    files::Write(Source(), source);
     for (const auto& failure : kFailures) {
         files::RemoveTree(OutFolder());
         CreateDirectory(OutFolder().c_str(), nullptr);
-        files::Write(Part(failure.failingPart), "of an older set");
-        files::Write(Checksums(), "of an older set");
-        ui.messages.clear();
+        DivideOldSet();
+        const auto oldSet = FolderContents(OutFolder());
+        files::Write(Source(), TestBytes(1000000));
         {
             FailingWrites writes(PartName(_T("src.bin"), failure.failingPart), 100000, failure.error,
                                  failure.raise);
             EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(400000), host));
         }
         EXPECT_EQ(tstrings{failure.message}, Messages());
-        EXPECT_EQ(failure.failingPart - 1, files::List(OutFolder()).size()) << failure.failingPart;
-        for (ULONGLONG n = 1; n < failure.failingPart; ++n)
-            EXPECT_EQ(source.substr((n - 1) * 400000, 400000), files::Read(Part(n)));
+        EXPECT_EQ(oldSet, FolderContents(OutFolder())) << failure.failingPart;
     }
+}
+
+// Whichever write, flush or rename of the replacement fails, what is left is
+// the old set, the new one, or a mix that merging refuses; no temporary file.
+TEST_F(DivideTest, FailureAtEachStepOfTheReplacementNeverLeavesAMixThatMerges) {
+    const std::string newBytes = TestBytes(250, 5);
+    std::set<std::string> seen;
+    bool failed = true;
+    for (int call = 1; failed; ++call) {
+        const std::string old = DivideOldSet();
+        files::Write(Source(), newBytes);
+        {
+            RecordingWrites writes;
+            writes.failCall = call;
+            const SliceOutcome outcome = Divide(UserDefined(100), host);
+            failed = writes.Calls() >= call;
+            EXPECT_EQ(failed ? SliceOutcome::kFailed : SliceOutcome::kDone, outcome) << call;
+            // Every file is on the disk before it takes its name.
+            for (auto at = writes.calls.begin(); at != writes.calls.end(); ++at)
+                if (at->compare(0, 8, _T("replace ")) == 0)
+                    EXPECT_NE(at, std::find(writes.calls.begin(), at,
+                                            _T("flush ") + at->substr(8, at->find(_T(' '), 8) - 8)));
+        }
+        for (const tstring& name : files::List(OutFolder()))
+            EXPECT_EQ(tstring::npos, name.find(_T(".partial"))) << call;
+        ui.QueueOpenFile(Part(1));
+        const bool merged = Merge(host) == SliceOutcome::kDone;
+        const std::string joined = files::Read(OutFolder() + _T("\\src.bin"));
+        seen.insert(!merged ? "refused" : joined == old ? "old" : joined == newBytes ? "new" : "mix");
+    }
+    EXPECT_EQ((std::set<std::string>{"new", "old", "refused"}), seen);
+}
+
+TEST_F(DivideTest, RefusedDivideLeavesAnExistingSetByteForByte) {
+    DivideOldSet();
+    const auto oldSet = FolderContents(OutFolder());
+    const struct {
+        const char* reason;
+        int sourceSize, userSize;   // source -1: none
+        ULONGLONG freeBytes;
+        tstring DivideValues::*cleared;   // a value left empty
+    } kRefusals[] = {
+        {"nothing to divide", 100, 100, ~0ULL, nullptr},
+        {"part size 0", 500, 0, ~0ULL, nullptr},
+        {"no room", 500, 100, 10, nullptr},
+        {"no source file", -1, 100, ~0ULL, nullptr},
+        {"no source given", 500, 100, ~0ULL, &DivideValues::SourcePath},
+        {"no folder given", 500, 100, ~0ULL, &DivideValues::OutputFolder},
+    };
+    for (const auto& refusal : kRefusals) {
+        DeleteFile(Source().c_str());
+        if (refusal.sourceSize >= 0) files::Write(Source(), TestBytes(refusal.sourceSize));
+        FakeVolume volume(true, refusal.freeBytes, _T("NTFS"));
+        DivideValues values = UserDefined(refusal.userSize);
+        if (refusal.cleared) (values.*refusal.cleared).clear();
+        EXPECT_NE(SliceOutcome::kDone, Divide(values, host)) << refusal.reason;
+        EXPECT_EQ(oldSet, FolderContents(OutFolder())) << refusal.reason;
+    }
+}
+
+TEST_F(DivideTest, TemporaryFilesThatAnEndedRunLeftGoWithTheNextRunOfThatName) {
+    // A divide removes its parts' and checksum file's, a merge the joined file's.
+    const tstrings names = {_T("src.bin.00001.vtrl.partial"), _T("src.bin.00009.vtrl.partial2"),
+                            _T("src.bin.sha256.partial"), _T("src.bin.partial12"),
+                            _T("b.bin.00001.vtrl.partial"), _T("src.bin.00001.vtrl.partial.txt")};
+    for (const tstring& name : names) files::Write(OutFolder() + _T("\\") + name, "left");
+    files::Write(Source(), TestBytes(250));
+    EXPECT_EQ(SliceOutcome::kDone, Divide(UserDefined(100), host));
+    ui.QueueOpenFile(Part(1));
+    EXPECT_EQ(SliceOutcome::kDone, Merge(host));
+    for (size_t i = 0; i < names.size(); ++i)   // the last two are not this set's
+        EXPECT_EQ(i >= 4, files::Exists(OutFolder() + _T("\\") + names[i])) << names[i].c_str();
+}
+
+// At a session's end the runs' temporaries go at once; one that is still
+// being written goes when the ending process closes it.
+TEST_F(DivideTest, ASessionsEndRemovesTheRunsTemporariesFinishedOrOpen) {
+    StagedSet set;
+    set.Create(Part(1));
+    set.Finish();
+    set.Create(Part(2));
+    set.File().Write("x", 1);
+    RemoveAllStaged();
+    set.File().Abort();
+    EXPECT_EQ(tstrings{}, files::List(OutFolder()));
 }
 
 TEST_F(DivideTest, VolumeWithoutRoomOrForTheSizeIsRefusedBeforeAnythingIsCreated) {

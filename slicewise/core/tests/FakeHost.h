@@ -3,12 +3,14 @@
 // progress and the folder box, answers texts as "T<number>" (with their
 // placeholders where they have some) and can ask for a stop.
 #include "framework/BufferedFile.h"
+#include "framework/Handles.h"
 #include "framework/SafeFormat.h"
 #include "slicewise/core/SliceHost.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/core/Sha256.h"
 #include "slicewise/core/Volume.h"
 #include "tests/support/TempFolder.h"
+#include <map>
 #include <new>
 #include <vector>
 
@@ -18,6 +20,9 @@ public:
     tstring Text(int number) override {
         switch (number) {
         case slicetext::kMissingPart: return _T("missing %s");
+        case slicetext::kEmptyFirstPart: return _T("empty %s");
+        case slicetext::kShortPart: return _T("short %s");
+        case slicetext::kForeignChecksums: return _T("foreign %s");
         case slicetext::kPartMismatch: return _T("mismatch %s in %s");
         case slicetext::kJoinedMismatch: return _T("joined %s differs from %s");
         case slicetext::kNoRoom: return _T("no room in %s: need %s, free %s");
@@ -30,6 +35,7 @@ public:
         progress.push_back({done, total});
     }
     bool KeepGoing() override { return ++keepGoingCalls != stopAtCall; }
+    bool KeepWaiting() override { return ++keepWaitingCalls != stopAtWait; }
     tstring FolderBox() override { return folder; }
     void SetFolderBox(const tstring& text) override {
         folder = text;
@@ -40,6 +46,8 @@ public:
     std::vector<std::pair<ULONGLONG, ULONGLONG>> progress;   // done, total
     int keepGoingCalls = 0;
     int stopAtCall = 0;   // KeepGoing answers false on this call (1 = the first)
+    int keepWaitingCalls = 0;
+    int stopAtWait = 0;   // the same for KeepWaiting
     tstring folder = _T("C:\\out\\...");
     tstrings folderShown;
 };
@@ -73,6 +81,25 @@ private:
     ULONGLONG after_;
     DWORD error_;
     void (*raise_)();
+};
+
+// Every write hangs until released, as one to a stalled network share
+// does; installed while it lives.
+class StalledWrites : public FileWriteSeam {
+public:
+    StalledWrites() { SetFileWrites(this); }
+    ~StalledWrites() override {
+        SetEvent(released_.Get());
+        SetFileWrites(nullptr);
+    }
+    BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
+               DWORD* written) override {
+        WaitForSingleObject(released_.Get(), INFINITE);
+        return FileWriteSeam::Write(file, path, data, count, written);
+    }
+
+private:
+    KernelHandle released_{CreateEvent(nullptr, TRUE, FALSE, nullptr)};
 };
 
 // What a failing call may throw besides file errors.
@@ -111,6 +138,13 @@ inline std::string TestBytes(size_t count, unsigned seed = 1) {
         bytes[i] = static_cast<char>(value >> 16);
     }
     return bytes;
+}
+
+// Every file of folder by name, with its bytes.
+inline std::map<tstring, std::string> FolderContents(const tstring& folder) {
+    std::map<tstring, std::string> contents;
+    for (const tstring& name : files::List(folder)) contents[name] = files::Read(folder + _T("\\") + name);
+    return contents;
 }
 
 inline SliceStep Step(int text, ULONGLONG part = 0, ULONGLONG percent = 0) {

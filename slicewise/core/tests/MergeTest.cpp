@@ -13,6 +13,7 @@ class MergeTest : public ::testing::Test {
 protected:
     tstring Joined() const { return temp / _T("a.bin"); }
     tstring Part(ULONGLONG number) const { return PartName(Joined(), number); }
+    tstring Checksums() const { return temp / _T("a.bin.sha256"); }
 
     // Writes the parts of source as Divide makes them.
     void WriteParts(const std::string& source, size_t partSize) {
@@ -158,14 +159,32 @@ TEST_F(MergeTest, SetWithoutItsClosingEmptyPartNamesTheMissingOne) {
     EXPECT_FALSE(files::Exists(Joined()));
 }
 
-TEST_F(MergeTest, EmptyPartOneGivesAnEmptyJoinedFile) {
-    files::Write(Part(1), "");
-    files::Write(Part(2), "never read");
-    ui.QueueOpenFile(Part(1));
-    EXPECT_EQ(SliceOutcome::kDone, Merge(host));
-    EXPECT_TRUE(files::Exists(Joined()));
-    EXPECT_TRUE(files::Read(Joined()).empty());
-    EXPECT_EQ((tstrings{_T("T152"), _T("T165")}), Messages());
+TEST_F(MergeTest, SetThatCannotBeRightIsRefusedWritingNothing) {
+    const std::string full = TestBytes(100), line = std::string(64, '0') + "  ";
+    const struct {
+        std::vector<std::string> parts;
+        const char* checksums;   // nullptr: no checksum file
+        tstring message;
+    } kSets[] = {
+        {{"", full, full, "1"}, nullptr, _T("empty ") + Part(1)},
+        {{full, "12", full, "1"}, nullptr, _T("short ") + Part(2)},
+        {{full, "1"}, "", _T("foreign ") + Checksums()},
+        {{full, "1"}, "b.bin.00001.vtrl\n", _T("foreign ") + Checksums()},   // another set's
+    };
+    for (const auto& set : kSets) {
+        files::RemoveTree(temp.Path());
+        CreateDirectory(temp.Path().c_str(), nullptr);
+        for (size_t n = 0; n < set.parts.size(); ++n) files::Write(Part(n + 1), set.parts[n]);
+        if (set.checksums) files::Write(Checksums(), *set.checksums ? line + set.checksums : "");
+        files::Write(Joined(), "kept as it was");
+        const auto before = FolderContents(temp.Path());
+        ui.messages.clear();
+        ui.QueueOpenFile(Part(1));
+        EXPECT_EQ(SliceOutcome::kRefused, Merge(host)) << set.message.c_str();
+        EXPECT_EQ((tstrings{_T("T152"), set.message}), Messages());
+        EXPECT_EQ(before, FolderContents(temp.Path())) << set.message.c_str();
+    }
+    EXPECT_TRUE(host.steps.empty());
 }
 
 TEST_F(MergeTest, PartHeldOpenIsAFileError) {
@@ -250,7 +269,6 @@ protected:
         EXPECT_EQ(SliceOutcome::kDone, Divide(values, host));
         ui.messages.clear();
     }
-    tstring Checksums() const { return temp / _T("a.bin.sha256"); }
     void ChangeByte(ULONGLONG part, size_t at) {
         std::string bytes = files::Read(Part(part));
         bytes[at] ^= 1;
@@ -281,10 +299,6 @@ TEST_F(MergeChecks, PartsThatDoNotMatchAreNamedAndNothingIsJoined) {
         {[this] { files::Write(Checksums(), LineOf("a.bin")); }, _T("")},
         {[this] { files::Write(Checksums(), LineOf("a.bin")); ChangeByte(3, 0); },
          _T("joined a.bin differs from ") + Checksums()},
-        // One that names other files is not this set's: merged as without one.
-        {[this] { files::Write(Checksums(), LineOf("a.bin.00002.vtrl").substr(0, 66) + "b.bin\n");
-                  ChangeByte(1, 0); },
-         _T("")},
     };
     const std::string checksums = files::Read(Checksums());
     const tstrings parts = {Part(1), Part(2), Part(3)};

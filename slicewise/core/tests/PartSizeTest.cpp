@@ -33,8 +33,9 @@ TEST(PartSize, NegativeUserSizeBecomesHugeUnsigned) {
 
 TEST(PartNames, FolderBaseAndNameTail) {
     EXPECT_EQ(_T("E:\\out"), FolderBase(_T("E:\\out\\...")));
-    // A typed folder without "\..." loses its last 4 characters all the same.
-    EXPECT_EQ(_T("E:"), FolderBase(_T("E:\\out")));
+    // A folder typed without "\..." is that folder; the tail brings the backslash.
+    EXPECT_EQ(_T("E:\\out"), FolderBase(_T("E:\\out")));
+    EXPECT_EQ(_T("E:\\out"), FolderBase(_T("E:\\out\\")));
     EXPECT_EQ(_T("E:\\"), FolderBase(_T("E:\\\\...")));
     EXPECT_EQ(_T(""), FolderBase(_T("\\...")));
     EXPECT_EQ(_T("\\big.iso"), NameTail(_T("D:\\data\\big.iso")));
