@@ -2,6 +2,7 @@
 #include "common/WideText.h"
 #include "common/WriteFailures.h"
 #include "framework/ComScope.h"
+#include "framework/FileWrites.h"
 #include "framework/Handles.h"
 #include <objbase.h>
 #include <shlobj.h>
@@ -31,6 +32,23 @@ DWORD ErrorOf(HRESULT hr) {
     if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return HRESULT_CODE(hr);
     return FAILED(hr) ? static_cast<DWORD>(hr) : static_cast<DWORD>(E_FAIL);
 }
+
+DWORD FlushToDisk(const tstring& path) {
+    const FileHandle file(CreateFile(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return GetLastError();
+    return FileWrites().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
+}
+
+// The link is saved beside linkPath and takes its name in one rename once
+// it is on the disk: a failure at any step leaves linkPath as it was.
+WriteResult SaveInPlaceOf(IPersistFile& file, const tstring& linkPath) {
+    const tstring temp = linkPath + _T(".new");
+    const HRESULT hr = file.Save(widetext::ToWide(temp).c_str(), FALSE);
+    DWORD error = FAILED(hr) ? ErrorOf(hr) : FlushToDisk(temp);
+    if (error == ERROR_SUCCESS && !FileWrites().Replace(temp, linkPath)) error = GetLastError();
+    if (error != ERROR_SUCCESS) DeleteFile(temp.c_str());
+    return {error};
+}
 }
 
 WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
@@ -41,8 +59,8 @@ WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& lin
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
     HRESULT hr = shortcut.link.Get()->SetPath(widetext::ToWide(target).c_str());
     if (SUCCEEDED(hr)) hr = shortcut.link.Get()->SetDescription(widetext::ToWide(description).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.file.Get()->Save(widetext::ToWide(linkPath).c_str(), TRUE);
-    return {SUCCEEDED(hr) ? ERROR_SUCCESS : ErrorOf(hr)};
+    if (FAILED(hr)) return {ErrorOf(hr)};
+    return SaveInPlaceOf(*shortcut.file.Get(), linkPath);
 }
 
 WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& linkPath,
@@ -51,22 +69,12 @@ WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& lin
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
-    const tstring temp = linkPath + _T(".new");
     HRESULT hr = S_OK;
     if (FAILED(shortcut.file.Get()->Load(widetext::ToWide(from).c_str(), STGM_READ)))
         hr = shortcut.link.Get()->SetDescription(widetext::ToWide(description).c_str());
     if (SUCCEEDED(hr)) hr = shortcut.link.Get()->SetPath(widetext::ToWide(target).c_str());
-    if (SUCCEEDED(hr)) hr = shortcut.file.Get()->Save(widetext::ToWide(temp).c_str(), FALSE);
-    if (FAILED(hr)) {
-        DeleteFile(temp.c_str());
-        return {ErrorOf(hr)};
-    }
-    if (!MoveFileEx(temp.c_str(), linkPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFile(temp.c_str());
-        return {error};
-    }
-    return {};
+    if (FAILED(hr)) return {ErrorOf(hr)};
+    return SaveInPlaceOf(*shortcut.file.Get(), linkPath);
 }
 
 tstring PowerClass::ReadShortcut(const tstring& linkPath) {

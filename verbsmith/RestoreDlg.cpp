@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Dpi.h"
 #include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -19,12 +20,17 @@ enum : int {
     kNothingChosen = 660,
     kQuestion = 661,        // "%s" the entry, "%s" the time
     kRestored = 662,
+    kUnreadableMark = 663,  // the entry column of a backup whose lines cannot be read
+    kUnreadable = 664,      // "%s": the backup file
+    kForeignKey = 665,      // "%s" the backup file, "%s" the key or file it would change
     kFirstOperation = 670,  // 670-677: Add, Edit, Remove, Deactivate, Activate, Copy To, Move To, Restore
 };
 
 const std::vector<ControlText> kControlTexts = {{IDC_RESTORE_BACKUP, 658}, {IDCANCEL, 659}};
 
 const ListColumns kColumns = {{654, 130}, {655, 80}, {656, 140}, {657, 290}};
+
+tstring FileNameOf(const Backup& backup) { return backup.path.substr(backup.path.rfind(L'\\') + 1); }
 
 }  // namespace
 
@@ -57,15 +63,18 @@ void RestoreDlg::FillList() {
                                        static_cast<LPARAM>(i));
         list.SetCell(row, 1,
                      translation_.GetText(kFirstOperation + static_cast<int>(backup.operation)));
-        list.SetCell(row, 2, backup.entry);
+        list.SetCell(row, 2, backup.readError ? translation_.GetText(kUnreadableMark) : backup.entry);
         list.SetCell(row, 3, LocationText(backup));
     }
     if (!backups_.empty())
         list.Select(0);
 }
 
-// A key by its full name; a Send To file by the Send To category and its name.
+// A key by its full name; a Send To file by the Send To category and its
+// name; an unreadable backup by its file's name.
 tstring RestoreDlg::LocationText(const Backup& backup) const {
+    if (backup.readError)
+        return FileNameOf(backup);
     if (backup.kind == BackupKind::Key)
         return backup.location;
     return translation_.GetText(texts::kSendToCategory) + _T(": ") + backup.location;
@@ -90,8 +99,6 @@ bool RestoreDlg::OnHelp(const HELPINFO&) {
     return true;
 }
 
-// Restoring is a change too: what the entry holds now is saved first, so
-// that the restore can be undone in its turn.
 void RestoreDlg::RestoreSelected() {
     const ListView list(Item(IDC_BACKUP_LIST));
     const int row = list.Selected();
@@ -100,21 +107,44 @@ void RestoreDlg::RestoreSelected() {
         return;
     }
     const Backup backup = backups_[static_cast<size_t>(list.RowData(row))];
+    if (backup.readError) {
+        ReportFailure(backup, {RestoreStep::Reading, backup.readError, {}});
+        return;
+    }
     const tstring question =
         FormatText(translation_.GetText(kQuestion), {backup.entry, BackupTimeText(backup.time)});
     if (ShowEditorMessage(translation_, Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    const tstring sendTo = SendToFolder(power_);
-    if (!BackedUp(translation_, Handle(), EditorBackups().SaveBeforeRestore(backup, sendTo)))
-        return;
-    const DWORD error = EditorBackups().Restore(backup, sendTo);
-    // A restore that failed half-way may have changed keys all the same.
-    restored = true;
-    if (error != ERROR_SUCCESS) {
-        ShowFailedChange(translation_, Handle(), backup.entry, error, backup.kind == BackupKind::Key);
-        FillList();
+    const RestoreResult result = EditorBackups().Restore(backup, SendToFolder(power_));
+    if (result.failedAt == RestoreStep::None) {
+        restored = true;
+        ShowEditorMessage(translation_, Handle(), kRestored);
+        EndDialog(IDOK);
         return;
     }
-    ShowEditorMessage(translation_, Handle(), kRestored);
-    EndDialog(IDOK);
+    ReportFailure(backup, result);
+    FillList();
+}
+
+// Up to the backing up nothing has changed; a restore that failed while it
+// applied may have changed keys all the same.
+void RestoreDlg::ReportFailure(const Backup& backup, const RestoreResult& result) {
+    const HWND owner = Handle();
+    switch (result.failedAt) {
+    case RestoreStep::Reading:
+        ShowEditorMessage(translation_, owner,
+                          FormatText(translation_.GetText(kUnreadable), {FileNameOf(backup)}) +
+                              _T("\n\n") + SystemErrorText(result.error));
+        break;
+    case RestoreStep::Checking:
+        ShowEditorMessage(translation_, owner,
+                          FormatText(translation_.GetText(kForeignKey), {FileNameOf(backup), result.foreignKey}));
+        break;
+    case RestoreStep::BackingUp:
+        BackedUp(translation_, owner, result.error);
+        break;
+    default:
+        restored = true;
+        ShowFailedChange(translation_, owner, backup.entry, result.error, backup.kind == BackupKind::Key);
+    }
 }

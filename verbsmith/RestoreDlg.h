@@ -24,6 +24,7 @@ private:
     void FillList();
     tstring LocationText(const Backup& backup) const;
     void RestoreSelected();
+    void ReportFailure(const Backup& backup, const RestoreResult& result);
 
     PowerClass power_;
     CTranslation translation_;

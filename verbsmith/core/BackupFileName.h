@@ -23,6 +23,7 @@ struct Backup {
     BackupKind kind = BackupKind::Key;
     std::wstring entry;      // the entry's name
     std::wstring location;   // Key: the full key name; File, NoFile: the Send To file's name
+    DWORD readError = ERROR_SUCCESS;   // Key: why entry and location could not be read
 };
 
 // name: the entry's name (Key) or the Send To file's name.

@@ -1,7 +1,10 @@
 #include "verbsmith/core/BackupStore.h"
+#include "framework/FileWrites.h"
 #include "framework/Handles.h"
 #include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
+#include "verbsmith/core/RestoreScope.h"
+#include "verbsmith/core/SendToFolder.h"
 #include <shlobj.h>
 #include <algorithm>
 
@@ -10,33 +13,68 @@ namespace {
 const int kNameAttempts = 1000;
 const wchar_t kEntryComment[] = L" Entry: ";
 const wchar_t kLocationComment[] = L" Location: ";
+// A backup is a few kilobytes: a file far larger is no backup of ours, and
+// reading it whole would only exhaust the memory.
+const size_t kMaxFileBytes = 64u << 20;
+// Enough for the header and the comment lines the list shows.
+const size_t kCommentBytes = 8192;
 
-DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
+// The file's bytes, at most limit of them. whole: a longer file gives
+// ERROR_FILE_TOO_LARGE and no bytes.
+DWORD ReadFileStart(const std::wstring& path, size_t limit, bool whole, std::string& bytes) {
     bytes.clear();
     const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return GetLastError();
+    LARGE_INTEGER size;
+    if (whole && GetFileSizeEx(file.Get(), &size) && static_cast<ULONGLONG>(size.QuadPart) > limit)
+        return ERROR_FILE_TOO_LARGE;
+    // One byte more tells a file that grew past the limit since.
+    const size_t most = whole ? limit + 1 : limit;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
-        if (got == 0) return ERROR_SUCCESS;
+    while (bytes.size() < most) {
+        const DWORD want = static_cast<DWORD>(std::min(sizeof buffer, most - bytes.size()));
+        if (!ReadFile(file.Get(), buffer, want, &got, nullptr)) return GetLastError();
+        if (got == 0) break;
         bytes.append(buffer, got);
     }
-    return GetLastError();
+    if (bytes.size() <= limit) return ERROR_SUCCESS;
+    bytes.clear();
+    return ERROR_FILE_TOO_LARGE;
 }
 
-// A partly written file is deleted: a backup is whole or not there.
+DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    return ReadFileStart(path, kMaxFileBytes, true, bytes);
+}
+
+// A partly written or unflushed file is deleted: a backup is whole and on
+// the disk, or not there.
 DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD disposition) {
     DWORD rc = ERROR_SUCCESS;
     {
         const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, 0, nullptr));
         if (!file) return GetLastError();
         DWORD written = 0;
-        if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        if (!FileWrites().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()), &written))
             rc = GetLastError();
         else if (written != bytes.size())
             rc = ERROR_DISK_FULL;
+        else if (!FileWrites().Flush(file.Get(), path))
+            rc = GetLastError();
     }
     if (rc != ERROR_SUCCESS) DeleteFileW(path.c_str());
+    return rc;
+}
+
+// The bytes go beside the live file and take its name in one rename once
+// they are on the disk: a failure leaves the live file as it was.
+DWORD PutInPlace(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".new";
+    DWORD rc = WriteWholeFile(temporary, bytes, CREATE_ALWAYS);
+    if (rc == ERROR_SUCCESS && !FileWrites().Replace(temporary, path)) {
+        rc = GetLastError();
+        DeleteFileW(temporary.c_str());
+    }
     return rc;
 }
 
@@ -51,22 +89,24 @@ SYSTEMTIME OneMillisecondLater(const SYSTEMTIME& time) {
     return later;
 }
 
-std::wstring CommentValue(const RegDocument& document, const std::wstring& prefix) {
-    for (const std::wstring& comment : document.comments)
+std::wstring CommentValue(const std::vector<std::wstring>& comments, const std::wstring& prefix) {
+    for (const std::wstring& comment : comments)
         if (comment.compare(0, prefix.size(), prefix) == 0) return comment.substr(prefix.size());
     return {};
 }
 
 // Entry and location of a registry backup stand in its comment lines.
-bool ReadKeyComments(Backup& backup) {
-    std::string bytes;
-    RegDocument document;
-    if (ReadWholeFile(backup.path, bytes) != ERROR_SUCCESS || ParseRegFile(bytes, document) != ERROR_SUCCESS)
-        return false;
-    backup.entry = CommentValue(document, kEntryComment);
-    backup.location = CommentValue(document, kLocationComment);
-    return !backup.location.empty();
+DWORD ReadKeyComments(Backup& backup) {
+    std::string start;
+    std::vector<std::wstring> comments;
+    DWORD rc = ReadFileStart(backup.path, kCommentBytes, false, start);
+    if (rc == ERROR_SUCCESS) rc = ParseRegComments(start, comments);
+    backup.entry = CommentValue(comments, kEntryComment);
+    backup.location = CommentValue(comments, kLocationComment);
+    return rc == ERROR_SUCCESS && backup.location.empty() ? ERROR_INVALID_DATA : rc;
 }
+
+RestoreResult Failed(RestoreStep step, DWORD error) { return {step, error, {}}; }
 
 }  // namespace
 
@@ -130,7 +170,7 @@ DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry,
 
 DWORD BackupStore::SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
                                   const std::wstring& fileName) const {
-    if (fileName.empty() || fileName.find_first_of(L"\\/") != std::wstring::npos) return ERROR_INVALID_NAME;
+    if (!IsPlainFileName(fileName)) return ERROR_INVALID_NAME;
     // Without the folder the path would name a file at the root of the drive.
     if (sendToFolder.empty()) return ERROR_PATH_NOT_FOUND;
     std::string bytes;
@@ -152,31 +192,48 @@ std::vector<Backup> BackupStore::List() const {
     do {
         Backup backup;
         backup.path = folder_ + L"\\" + found.cFileName;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ParseBackupFileName(found.cFileName, backup) &&
-            (backup.kind != BackupKind::Key || ReadKeyComments(backup)))
-            backups.push_back(backup);
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY || !ParseBackupFileName(found.cFileName, backup))
+            continue;
+        if (backup.kind == BackupKind::Key) backup.readError = ReadKeyComments(backup);
+        backups.push_back(backup);
     } while (FindNextFileW(search.Get(), &found));
     std::sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) { return a.path > b.path; });
     return backups;
 }
 
-DWORD BackupStore::SaveBeforeRestore(const Backup& backup, const std::wstring& sendToFolder) const {
-    if (backup.kind == BackupKind::Key) return SaveKey(BackupOperation::Restore, backup.entry, backup.location);
-    return SaveSendToFile(BackupOperation::Restore, sendToFolder, backup.location);
+RestoreResult BackupStore::Restore(const Backup& backup, const std::wstring& sendToFolder) const {
+    return backup.kind == BackupKind::Key ? RestoreKey(backup) : RestoreSendToFile(backup, sendToFolder);
 }
 
-DWORD BackupStore::Restore(const Backup& backup, const std::wstring& sendToFolder) const {
-    if (backup.kind != BackupKind::Key && sendToFolder.empty()) return ERROR_PATH_NOT_FOUND;
-    const std::wstring sendToFile = sendToFolder + L"\\" + backup.location;
-    if (backup.kind == BackupKind::NoFile) {
-        const DWORD rc = DeleteFileW(sendToFile.c_str()) ? ERROR_SUCCESS : GetLastError();
-        return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
-    }
+// Entry and location come from the bytes that are applied, not from the
+// list, which the file may have changed since.
+RestoreResult BackupStore::RestoreKey(const Backup& backup) const {
     std::string bytes;
-    DWORD rc = ReadWholeFile(backup.path, bytes);
-    if (rc != ERROR_SUCCESS) return rc;
-    if (backup.kind == BackupKind::File) return WriteWholeFile(sendToFile, bytes, CREATE_ALWAYS);
     RegDocument document;
-    rc = ParseRegFile(bytes, document);
-    return rc != ERROR_SUCCESS ? rc : ApplyRegDocument(document);
+    DWORD rc = ReadWholeFile(backup.path, bytes);
+    if (rc == ERROR_SUCCESS) rc = ParseRegFile(bytes, document);
+    const std::wstring location = CommentValue(document.comments, kLocationComment);
+    if (rc == ERROR_SUCCESS && location.empty()) rc = ERROR_INVALID_DATA;
+    if (rc != ERROR_SUCCESS) return Failed(RestoreStep::Reading, rc);
+    if (const std::optional<std::wstring> foreign = FirstForeignKey(location, document))
+        return {RestoreStep::Checking, ERROR_INVALID_DATA, *foreign};
+    rc = SaveKey(BackupOperation::Restore, CommentValue(document.comments, kEntryComment), location);
+    if (rc != ERROR_SUCCESS) return Failed(RestoreStep::BackingUp, rc);
+    rc = ApplyRegDocument(document);
+    return rc == ERROR_SUCCESS ? RestoreResult() : Failed(RestoreStep::Applying, rc);
+}
+
+RestoreResult BackupStore::RestoreSendToFile(const Backup& backup, const std::wstring& sendToFolder) const {
+    if (!IsPlainFileName(backup.location)) return {RestoreStep::Checking, ERROR_INVALID_NAME, backup.location};
+    // Without the folder the path would name a file at the root of the drive.
+    if (sendToFolder.empty()) return Failed(RestoreStep::Applying, ERROR_PATH_NOT_FOUND);
+    std::string bytes;
+    DWORD rc = backup.kind == BackupKind::File ? ReadWholeFile(backup.path, bytes) : ERROR_SUCCESS;
+    if (rc != ERROR_SUCCESS) return Failed(RestoreStep::Reading, rc);
+    rc = SaveSendToFile(BackupOperation::Restore, sendToFolder, backup.location);
+    if (rc != ERROR_SUCCESS) return Failed(RestoreStep::BackingUp, rc);
+    const std::wstring path = sendToFolder + L"\\" + backup.location;
+    if (backup.kind == BackupKind::File) rc = PutInPlace(path, bytes);
+    else if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) rc = GetLastError();
+    return rc == ERROR_SUCCESS ? RestoreResult() : Failed(RestoreStep::Applying, rc);
 }

@@ -15,9 +15,24 @@ class BackupSeam {
 public:
     virtual ~BackupSeam() = default;
     virtual SYSTEMTIME Now() const;   // local time
-    // A new file with these bytes; ERROR_FILE_EXISTS when the name is taken.
-    // On any failure no file is left behind.
+    // A new file with these bytes, on the disk when it returns (through
+    // FileWrites()); ERROR_FILE_EXISTS when the name is taken. On any
+    // failure no file is left behind.
     virtual DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const;
+};
+
+// How far Restore got: the step that failed, and why.
+enum class RestoreStep {
+    None,        // restored
+    Reading,     // the backup file cannot be read or is no backup of ours
+    Checking,    // it reaches beyond its entry: foreignKey
+    BackingUp,   // what the entry holds now could not be saved; nothing changed
+    Applying,    // the system refused a change: keys may have changed in part
+};
+struct RestoreResult {
+    RestoreStep failedAt = RestoreStep::None;
+    DWORD error = ERROR_SUCCESS;   // the system's error code; never ERROR_SUCCESS on failure
+    std::wstring foreignKey;       // Checking: the first key or file outside the entry
 };
 
 class BackupStore {
@@ -43,18 +58,24 @@ public:
     DWORD SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
                          const std::wstring& fileName) const;
 
-    // The store's backups, newest first; other files of the folder are left out.
+    // The store's backups, newest first; other files of the folder are left
+    // out. Of a registry backup only the first few lines are read, for its
+    // entry and location; one whose lines cannot be read stays in the list
+    // with the reason (readError).
     std::vector<Backup> List() const;
 
-    // Restoring is a change too: this saves what Restore of that backup is
-    // about to change (operation Restore), so that it can be undone in turn.
-    DWORD SaveBeforeRestore(const Backup& backup, const std::wstring& sendToFolder) const;
-    // Afterwards the key holds exactly what the backup holds (or is gone),
-    // or the Send To file is back as it was (or gone, if there was none).
-    DWORD Restore(const Backup& backup, const std::wstring& sendToFolder) const;
+    // Puts the backup back: afterwards the key holds exactly what the backup
+    // holds (or is gone), or the Send To file is back as it was (or gone, if
+    // there was none). Restoring is a change too: what it is about to change
+    // is saved first (operation Restore), so that it can be undone in turn.
+    // A backup that reaches beyond its own entry (RestoreScope.h) changes
+    // nothing and saves nothing.
+    [[nodiscard]] RestoreResult Restore(const Backup& backup, const std::wstring& sendToFolder) const;
 
 private:
     static const BackupSeam& DefaultSeam();
+    RestoreResult RestoreKey(const Backup& backup) const;
+    RestoreResult RestoreSendToFile(const Backup& backup, const std::wstring& sendToFolder) const;
     // Writes bytes(time) under the name for that time, moving on by a
     // millisecond while a file of that name exists.
     template <class Bytes>

@@ -14,9 +14,11 @@ const Root kRoots[] = {
 };
 
 const wchar_t kUserClasses[] = L"Software\\Classes\\";
-const wchar_t kMachineClassesName[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\";
 
 }  // namespace
+
+const wchar_t kUserClassesName[] = L"HKEY_CURRENT_USER\\Software\\Classes";
+const wchar_t kMachineClassesName[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes";
 
 bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
     // No empty part: a trailing or doubled "\" would reach a key above the one meant.
@@ -38,5 +40,5 @@ std::wstring ClassesKeyName(const std::wstring& classesPath) {
     RegKey key;
     const LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, KEY_QUERY_VALUE, key.Receive());
     // A user's key that cannot be opened is still the user's.
-    return rc == ERROR_FILE_NOT_FOUND ? kMachineClassesName + classesPath : L"HKEY_CURRENT_USER\\" + user;
+    return rc == ERROR_FILE_NOT_FOUND ? kMachineClassesName + (L"\\" + classesPath) : L"HKEY_CURRENT_USER\\" + user;
 }

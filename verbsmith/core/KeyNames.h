@@ -23,3 +23,7 @@ bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path);
 // names the user's. Tests point HKEY_CLASSES_ROOT at the sandbox machine's
 // classes key, as Wine does, so that changes made through it are backed up.
 std::wstring ClassesKeyName(const std::wstring& classesPath);
+
+// The two parts of HKEY_CLASSES_ROOT by the full names ClassesKeyName gives them.
+extern const wchar_t kUserClassesName[];      // "HKEY_CURRENT_USER\Software\Classes"
+extern const wchar_t kMachineClassesName[];   // "HKEY_LOCAL_MACHINE\SOFTWARE\Classes"

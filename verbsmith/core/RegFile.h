@@ -38,3 +38,8 @@ DWORD FormatRegFile(const RegDocument& document, std::string& bytes);
 // key are the comments; ";" lines further down are skipped. Anything else
 // that is not understood gives ERROR_INVALID_DATA rather than a guess.
 DWORD ParseRegFile(const std::string& bytes, RegDocument& document);
+
+// Only the comments at the top, from the first bytes of a file cut off
+// anywhere: the header and the ";" lines up to the first other line, of
+// whole lines only. ERROR_INVALID_DATA without the header.
+DWORD ParseRegComments(const std::string& start, std::vector<std::wstring>& comments);

@@ -144,15 +144,20 @@ bool ParseKeyLine(const std::wstring& line, RegKeyBlock& key) {
     return !key.name.empty();
 }
 
+// The lines of UTF-16LE text after its byte order mark, when the first
+// one is the header.
+bool HeaderedLines(const std::string& bytes, std::vector<std::wstring>& lines) {
+    if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.compare(0, 2, "\xFF\xFE") != 0) return false;
+    lines = Lines(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()) + 1, bytes.size() / 2 - 1));
+    return TrimRight(lines[0]) == kHeader;
+}
+
 }  // namespace
 
 DWORD ParseRegFile(const std::string& bytes, RegDocument& document) {
     document = RegDocument();
-    if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.compare(0, 2, "\xFF\xFE") != 0)
-        return ERROR_INVALID_DATA;
-    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()) + 1, bytes.size() / 2 - 1);
-    const std::vector<std::wstring> lines = Lines(text);
-    if (TrimRight(lines[0]) != kHeader) return ERROR_INVALID_DATA;
+    std::vector<std::wstring> lines;
+    if (!HeaderedLines(bytes, lines)) return ERROR_INVALID_DATA;
     for (size_t i = 1; i < lines.size(); ++i) {
         const std::wstring line = TrimLeft(lines[i]);
         if (line.empty()) continue;
@@ -169,6 +174,21 @@ DWORD ParseRegFile(const std::string& bytes, RegDocument& document) {
         } else {
             return ERROR_INVALID_DATA;
         }
+    }
+    return ERROR_SUCCESS;
+}
+
+DWORD ParseRegComments(const std::string& start, std::vector<std::wstring>& comments) {
+    comments.clear();
+    std::vector<std::wstring> lines;
+    if (!HeaderedLines(start.substr(0, start.size() & ~size_t(1)), lines)) return ERROR_INVALID_DATA;
+    lines.pop_back();   // after the last line end, or cut off
+    if (lines.empty()) return ERROR_INVALID_DATA;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const std::wstring line = TrimLeft(lines[i]);
+        if (line.empty()) continue;
+        if (line[0] != L';') break;
+        comments.push_back(line.substr(1));
     }
     return ERROR_SUCCESS;
 }

@@ -7,5 +7,5 @@ tstring SendToFolder(const PowerClass& power) {
 
 bool IsPlainFileName(const tstring& name) {
     return !name.empty() && name != _T(".") && name != _T("..") &&
-           name.find_first_of(_T("\\/")) == tstring::npos;
+           name.find_first_of(_T("\\/:")) == tstring::npos;
 }

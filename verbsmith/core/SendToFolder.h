@@ -5,5 +5,5 @@
 // The folder path; empty when the value is missing or not a REG_SZ text.
 tstring SendToFolder(const PowerClass& power);
 // True for a name that stays a file directly inside the folder: not empty,
-// no "\" or "/", not "." or "..".
+// no "\", "/" or ":" (a drive, or a stream of another file), not "." or "..".
 bool IsPlainFileName(const tstring& name);

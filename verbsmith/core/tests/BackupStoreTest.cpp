@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include "BackupTestValues.h"
 #include "common/PowerClass.h"
+#include "framework/testkit/RecordingWrites.h"
+#include "framework/Handles.h"
 #include "tests/support/MachineClassesSandbox.h"
 #include "tests/support/RegistryTree.h"
 #include "tests/support/TempFolder.h"
@@ -34,7 +37,8 @@ protected:
         std::vector<std::wstring> lines;
         for (const Backup& backup : store.List())
             lines.push_back(BackupTimeText(backup.time) + L" " + BackupOperationWord(backup.operation) + L" " +
-                            kinds[int(backup.kind)] + L" " + backup.entry + L" | " + backup.location);
+                            kinds[int(backup.kind)] + L" " + backup.entry + L" | " + backup.location +
+                            (backup.readError ? L"unreadable" : L""));
         return lines;
     }
 
@@ -98,15 +102,14 @@ TEST_P(KeyBackupTest, RestoresTheKeyWhereItReallyLives) {
     reg::SetText(named.root, key + L"\\later", L"", L"x");
     const std::wstring changed = named.Tree();
     seam.now = At(11, 0);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveBeforeRestore(saved[0], sendTo.Path()));
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(saved[0], sendTo.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(saved[0], sendTo.Path()).error);
     EXPECT_EQ(before, named.Tree());
     EXPECT_EQ(otherBefore, other.Tree());
 
     const std::vector<Backup> now = store.List();
     ASSERT_EQ(2u, now.size());
     EXPECT_EQ(BackupOperation::Restore, now[0].operation);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(now[0], sendTo.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(now[0], sendTo.Path()).error);
     EXPECT_EQ(changed, named.Tree());
 }
 
@@ -120,6 +123,10 @@ TEST_F(BackupStoreTest, ReportsABackupThatCannotBeWrittenWithItsCode) {
     seam.failure = ERROR_DISK_FULL;
     EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
     EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
+    seam.failure = ERROR_SUCCESS;
+    RecordingWrites writes;   // a backup that does not reach the disk is none
+    writes.flushError = ERROR_IO_DEVICE;
+    EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
     EXPECT_TRUE(files::List(temp / L"Vantorel\\Backups").empty());
 
     // Without the seam: a plain file where the folder should be.
@@ -151,12 +158,14 @@ TEST_F(BackupStoreTest, ListsNewestFirstWithTimeOperationEntryAndLocation) {
     for (int twice = 0; twice < 2; ++twice)   // the same millisecond: the second moves on by one
         ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
     files::Write(temp / L"Vantorel\\Backups\\notes.txt", "not a backup");
+    files::Write(temp / L"Vantorel\\Backups\\2026-12-08_08-00-00_000_Edit_Key_Lost.reg", "");
 
     EXPECT_EQ((std::vector<std::wstring>{
                   L"2026-12-08 11:00:00.001 Add NoFile New.lnk | New.lnk",
                   L"2026-12-08 11:00:00.000 Add NoFile New.lnk | New.lnk",
                   L"2026-12-08 10:00:00.000 Edit Key " + entry + L" | HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*\\shell\\Entry",
                   L"2026-12-08 09:00:00.000 Remove File Mail.lnk | Mail.lnk",
+                  L"2026-12-08 08:00:00.000 Edit Key  | unreadable",
               }),
               Listing());
     EXPECT_TRUE(files::Exists(temp / L"Vantorel\\Backups\\2026-12-08_10-00-00_000_Edit_Key_"
@@ -171,13 +180,21 @@ TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
     files::Write(sendTo / L"Mail.lnk", "replaced");
     files::Write(sendTo / L"New.lnk", "added");
-
-    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()));
+    {   // a copy on the disk, after the backup of the file, takes its name; a failed rename leaves it as it was
+        RecordingWrites writes;
+        writes.replaceError = ERROR_ACCESS_DENIED;
+        EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), store.Restore(store.List()[1], sendTo.Path()).error);
+        EXPECT_EQ("replaced", files::Read(sendTo / L"Mail.lnk"));
+        ASSERT_EQ(3u, writes.calls.size());   // the backup of what is replaced first
+        EXPECT_EQ((tstrings{L"flush Mail.lnk.new", L"replace Mail.lnk.new Mail.lnk"}),
+                  tstrings(writes.calls.begin() + 1, writes.calls.end()));
+    }
+    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()).error);
     EXPECT_EQ(link, files::Read(sendTo / L"Mail.lnk"));
-    EXPECT_FALSE(files::Exists(sendTo / L"New.lnk"));
+    EXPECT_EQ(std::vector<std::wstring>{L"Mail.lnk"}, files::List(sendTo.Path()));
     // Without a Send To folder nothing is saved or restored (at the drive's root).
     EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), store.SaveSendToFile(BackupOperation::Edit, L"", L"Mail.lnk"));
-    EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), store.Restore(store.List().front(), L""));
+    EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), store.Restore(store.List().front(), L"").error);
 }
 
 // What the editor writes and deletes through HKEY_CLASSES_ROOT is what the
@@ -196,7 +213,54 @@ TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
     ASSERT_EQ(L"<missing>", kMachine.Tree());
     ASSERT_TRUE(reg::KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\*\\shell\\New\\command"));
 
-    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()));
+    for (const Backup& backup : store.List()) ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backup, sendTo.Path()).error);
     EXPECT_EQ(before, kMachine.Tree());
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, L"*\\shell\\New"));
+}
+
+// A backup that someone extended changes nothing and saves nothing when it
+// reaches beyond its entry, and says where.
+TEST_F(BackupStoreTest, RestoresNothingOfABackupThatReachesBeyondItsEntry) {
+    PutEntry(kMachine);
+    reg::SetText(HKEY_CURRENT_USER, L"Software\\Kept", L"", L"x");
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    const Backup saved = store.List()[0];
+    const std::string original = files::Read(saved.path);
+    const std::wstring classes = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\", entry = classes + L"*\\shell\\Entry";
+    const std::wstring user = L"HKEY_CURRENT_USER\\Software";
+    // The location line, a block added at the end, the key named (none: restored).
+    const std::wstring cases[][3] = {
+        {entry, L"[" + user + L"\\Planted]", user + L"\\Planted"},
+        {entry, L"[-" + user + L"\\Kept]", user + L"\\Kept"},
+        {entry, L"[" + entry + L"2]", entry + L"2"},
+        {entry, L"[" + classes + L"Directory\\shell]", classes + L"Directory\\shell"},
+        {user, L"", user},
+        {entry, L"[hkey_local_machine\\software\\CLASSES\\*\\SHELL\\entry\\Planted]", L""},
+    };
+    const std::wstring registry = reg::Tree(HKEY_LOCAL_MACHINE, L"") + reg::Tree(HKEY_CURRENT_USER, L"");
+    for (const auto& c : cases) {
+        std::wstring text(reinterpret_cast<const wchar_t*>(original.data()), original.size() / 2);
+        files::Write(saved.path, Utf16(text.replace(text.find(entry), entry.size(), c[0]) + c[1] + L"\r\n", false));
+        const RestoreResult result = store.Restore(saved, sendTo.Path());
+        EXPECT_EQ(c[2].empty() ? RestoreStep::None : RestoreStep::Checking, result.failedAt) << c[1];
+        EXPECT_EQ(c[2], result.foreignKey);
+        if (!c[2].empty()) { EXPECT_EQ(registry, reg::Tree(HKEY_LOCAL_MACHINE, L"") + reg::Tree(HKEY_CURRENT_USER, L"")); }
+    }
+    EXPECT_EQ(2u, store.List().size());   // only the one restored saved what it changed
+}
+
+// Of a file beyond any backup's size the list reads only the lines it shows;
+// Restore refuses to read it.
+TEST_F(BackupStoreTest, ListsButRefusesABackupFileBeyondTheLimit) {
+    PutEntry(kMachine);
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    const FileHandle file(CreateFileW(store.List()[0].path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size;
+    size.QuadPart = (64 << 20) + 1;   // sparse: nothing is written
+    ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.Get()));
+    const Backup listed = store.List()[0];
+    EXPECT_EQ(L"Entry", listed.entry);
+    const RestoreResult result = store.Restore(listed, sendTo.Path());
+    EXPECT_EQ(RestoreStep::Reading, result.failedAt);
+    EXPECT_EQ(DWORD(ERROR_FILE_TOO_LARGE), result.error);
 }

@@ -68,8 +68,7 @@ TEST_P(ChangeBackupTest, RestoreGivesBackExactlyWhatWasThere) {
     ASSERT_NE(before, State());
     const std::vector<Backup> saved = backups.List();
     ASSERT_EQ(1u, saved.size());
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), backups.SaveBeforeRestore(saved[0], sendTo.Path()));
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), backups.Restore(saved[0], sendTo.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), backups.Restore(saved[0], sendTo.Path()).error);
     EXPECT_EQ(before, State());
 }
 

@@ -44,7 +44,8 @@ class RegeditTest : public testing::TestWithParam<bool> {   // the key exists be
 protected:
     ~RegeditTest() override { SHDeleteKeyW(HKEY_CURRENT_USER, top.c_str()); }
 
-    const std::wstring top = L"Software\\Classes\\VantorelBackupTest" + std::to_wstring(GetCurrentProcessId());
+    // Below a location of the editor: Restore puts back nothing else.
+    const std::wstring top = L"Software\\Classes\\*\\shell\\VantorelBackupTest" + std::to_wstring(GetCurrentProcessId());
     const std::wstring key = top + L"\\Entry";
 };
 
@@ -69,7 +70,7 @@ TEST_P(RegeditTest, LeavesTheKeyAsRestoreDoes) {
     ASSERT_EQ(DWORD(0), RunRegedit(backups[0].path));
     const std::wstring byRegedit = reg::Tree(HKEY_CURRENT_USER, key);
     Change(key);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backups[0], folder.Path()));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(backups[0], folder.Path()).error);
     EXPECT_EQ(before, reg::Tree(HKEY_CURRENT_USER, key));
     EXPECT_EQ(before, byRegedit);
 }
