@@ -32,24 +32,28 @@ BOOL CLanguageSelection::OnInitDialog() {
     return Dialog::OnInitDialog();   // shows shownText in the combo box
 }
 
+void CLanguageSelection::ReadLanguages() {
+    tstrings lines;
+    textfile::ReadLines(LanguageFilePath(power_), lines);
+    pairs = LanguagePairs(lines);
+    ComboBox combo(Item(ComboId()));
+    for (size_t i = 1; i < pairs.size(); i += 2)
+        combo.Add(pairs[i]);
+    combo.FitDroppedList(kDroppedRows);
+}
+
 // Each marker line is followed by one ignored line and the entry line that
 // carries the language's own name.
-void CLanguageSelection::ReadLanguages() {
-    pairs.clear();
-    const tstring file = LanguageFilePath(power_);
-    tstrings lines;
-    textfile::ReadLines(file, lines);
-    ComboBox combo(Item(ComboId()));
+tstrings CLanguageSelection::LanguagePairs(const tstrings& lines) {
+    tstrings found;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (!IsMarkerLine(lines[i]))
             continue;
-        const tstring name = i + 2 < lines.size() ? EntryText(lines[i + 2]) : tstring();
-        pairs.push_back(lines[i]);
-        pairs.push_back(name);
-        combo.Add(name);
+        found.push_back(lines[i]);
+        found.push_back(i + 2 < lines.size() ? EntryText(lines[i + 2]) : tstring());
         i += 2;
     }
-    combo.FitDroppedList(kDroppedRows);
+    return found;
 }
 
 // The dialog manager gave the combo its template height again.

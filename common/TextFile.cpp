@@ -1,5 +1,6 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
+#include "framework/FileWrites.h"
 #include "framework/Handles.h"
 
 namespace textfile {
@@ -43,16 +44,19 @@ tstring DecodeText(const std::string& bytes) {
     return widetext::FromBytes(bytes);
 }
 
-// Writes all bytes to a new file and flushes them; the system's error code.
+// Writes all bytes to a new file and flushes them to the disk before it is
+// closed, so that a rename that follows never puts an empty file in place;
+// the system's error code.
 DWORD WriteNewFile(const tstring& path, const std::string& bytes) {
     const FileHandle file(CreateFile(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return GetLastError();
     DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    if (!FileWrites().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()),
+                            &written))
         return GetLastError();
     if (written != bytes.size()) return ERROR_WRITE_FAULT;
-    return FlushFileBuffers(file.Get()) ? ERROR_SUCCESS : GetLastError();
+    return FileWrites().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
 }
 }
 
@@ -86,9 +90,7 @@ DWORD WriteLines(const tstring& path, const tstrings& lines) {
     // in one step: a failure on the way leaves the old file whole.
     const tstring temp = path + _T(".new");
     DWORD error = WriteNewFile(temp, bytes);
-    if (error == ERROR_SUCCESS &&
-        !MoveFileEx(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
+    if (error == ERROR_SUCCESS && !FileWrites().Replace(temp, path)) error = GetLastError();
     if (error != ERROR_SUCCESS) DeleteFile(temp.c_str());
     return error;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "common/PowerClass.h"
 #include "common/tests/ProgramFolderScope.h"
+#include "framework/testkit/RecordingWrites.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -85,6 +86,30 @@ TEST_F(Settings, FailedReplaceLeavesTheFileWholeAndSaysSo) {
     CloseHandle(reader);
     EXPECT_EQ(Config(), "Language\r\n[1031]\r\n");
     EXPECT_EQ(files::List(folder.Path()), tstrings{_T("config.ini")});
+}
+
+// The new file is on the disk before it takes the old one's place; when it
+// cannot be made durable the old one stays.
+TEST_F(Settings, TheNewFileIsFlushedBeforeItReplacesTheOldOne) {
+    const struct {
+        bool failFlush;
+        tstrings calls;
+        DWORD error;
+        std::string config;
+    } rows[] = {
+        {false, {_T("flush config.ini.new"), _T("replace config.ini.new config.ini")},
+         ERROR_SUCCESS, "Language\r\n[1033]\r\n"},
+        {true, {_T("flush config.ini.new")}, ERROR_DISK_FULL, "Language\r\n[1031]\r\n"},
+    };
+    for (const auto& row : rows) {
+        WriteConfig("Language\r\n[1031]\r\n");
+        RecordingWrites writes;
+        writes.flushError = row.failFlush ? ERROR_DISK_FULL : ERROR_SUCCESS;
+        EXPECT_EQ(row.error, power.WriteSetting(_T("Language"), _T("[1033]")).error);
+        EXPECT_EQ(row.calls, writes.calls);
+        EXPECT_EQ(row.config, Config());
+        EXPECT_EQ(files::List(folder.Path()), tstrings{_T("config.ini")});
+    }
 }
 
 TEST_F(Settings, ModuleSettingGoesToTheSubFolder) {

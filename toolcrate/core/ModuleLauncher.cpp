@@ -1,5 +1,6 @@
 #include "toolcrate/core/ModuleLauncher.h"
 #include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
 #include "framework/UiSeam.h"
 
 const TCHAR ModuleLauncher::kHandshakeKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
@@ -35,20 +36,17 @@ void ModuleLauncher::LaunchModule(const SuiteModule& module) {
         Ui().ShowMessage(window_.Owner(), text, appName_, MB_OK);
         return;
     }
-    // Hide, timer, value, start: the value is in place before the module can
-    // look for it.
-    window_.Hide();
-    window_.StartLaunchTimer();
+    // The value is in place before the module can look for it and before the
+    // launcher steps aside: without it the first tick would bring the
+    // launcher back at once, so it stays visible and says why instead.
     power_.subKey = kHandshakeKey;
-    power_.WriteRegistryFixed(kWriteLocalMachine, kHandshakeValue, kRunning);
-
+    const WriteResult marked =
+        power_.WriteRegistryFixed(kWriteLocalMachine, kHandshakeValue, kRunning);
     const tstring path = power_.GetProgramFolder() + module.executable;
-    if (!Ui().ShellStartProcess(OpenVerb(path), process_.Receive())) {
-        // Nothing would ever delete the value: come back at once and say why.
-        EndWait();
-        Ui().ShowMessage(window_.Owner(), FormatText(texts_.GetText(kStartFailedText), {path}),
-                         texts_.GetText(kMessageCaptionText), MB_OK);
-    }
+    if (marked)
+        StartAndWait(path);
+    else
+        StartWithoutWaiting(module, path, marked.error);
 }
 
 void ModuleLauncher::PollHandshake() {
@@ -72,6 +70,33 @@ bool ModuleLauncher::ModuleStillRunning() const {
     if (power_.ReadRegistryText(kReadLocalMachine, kHandshakeValue) != kRunning)
         return false;
     return !process_ || WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0;
+}
+
+void ModuleLauncher::StartAndWait(const tstring& path) {
+    window_.Hide();
+    window_.StartLaunchTimer();
+    if (!Ui().ShellStartProcess(OpenVerb(path), process_.Receive())) {
+        // Nothing would ever delete the value: come back at once and say why.
+        EndWait();
+        ShowStartFailure(path);
+    }
+}
+
+void ModuleLauncher::StartWithoutWaiting(const SuiteModule& module, const tstring& path,
+                                         DWORD markError) const {
+    if (!Ui().ShellStartProcess(OpenVerb(path), nullptr))
+        ShowStartFailure(path);
+    else
+        ShowMessage(FormatText(texts_.GetText(kNotMarkedText), {tstring(module.name)}) +
+                    _T("\n\n") + SystemErrorText(markError));
+}
+
+void ModuleLauncher::ShowStartFailure(const tstring& path) const {
+    ShowMessage(FormatText(texts_.GetText(kStartFailedText), {path}));
+}
+
+void ModuleLauncher::ShowMessage(const tstring& text) const {
+    Ui().ShowMessage(window_.Owner(), text, texts_.GetText(kMessageCaptionText), MB_OK);
 }
 
 void ModuleLauncher::EndWait() {

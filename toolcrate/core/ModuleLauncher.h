@@ -28,6 +28,7 @@ public:
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr UINT kTimerPeriod = 200;   // milliseconds
     static constexpr int kStartFailedText = 116;
+    static constexpr int kNotMarkedText = 117;   // the handshake value could not be written
 
     // appName: caption of the refusal message (the program's name).
     ModuleLauncher(LauncherWindow& window, PowerClass& power, const CTranslation& texts,
@@ -42,6 +43,13 @@ public:
 
 private:
     bool BackgroundActive(const SuiteModule& module) const;
+    // Hidden, with the timer, until the module deletes the value or ends.
+    void StartAndWait(const tstring& path);
+    // Visible, and the user told why (markError) the launcher stays.
+    void StartWithoutWaiting(const SuiteModule& module, const tstring& path,
+                             DWORD markError) const;
+    void ShowStartFailure(const tstring& path) const;
+    void ShowMessage(const tstring& text) const;   // OK only, caption text 5
     bool ModuleStillRunning() const;
     void EndWait();
 

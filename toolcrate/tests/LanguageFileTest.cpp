@@ -21,7 +21,7 @@ std::string Narrow(const tstring& text) { return std::string(text.begin(), text.
 // Every number the launcher shows: the window's own and the module table's.
 std::vector<int> UsedNumbers() {
     std::vector<int> numbers = {1,   5,   10,  11,  12,  20,  22,  30,  32,  80,  82,  110, 115,
-                                116, 195, 196, 197, 200, 202, 205, 210, 245, 250, 255, 260};
+                                116, 117, 195, 196, 197, 200, 202, 205, 210, 245, 250, 255, 260};
     for (const SuiteModule& module : SuiteModules)
         numbers.insert(numbers.end(),
                        {module.caption, module.menuText, module.hoverFirst, module.hoverSecond});
@@ -91,12 +91,14 @@ TEST_F(LanguageFileTest, GermanUmlautsAreSingleLatin1Bytes) {
     EXPECT_EQ("M\xF6" "chten Sie fortfahren?", Narrow(texts.GetText(197)));
 }
 
-// The start failure names the program through one "%s" (the other languages
-// format as English does).
-TEST_F(LanguageFileTest, StartFailureTextHasOnePlaceholder) {
+// The launcher's messages name the program or module through one "%s" (the
+// other languages format as English does).
+TEST_F(LanguageFileTest, LaunchMessagesHaveOnePlaceholder) {
     Load(_T("[1033]"));
-    EXPECT_EQ(std::vector<std::string>{"%s"},
-              langfile::Placeholders(Narrow(texts.GetText(ModuleLauncher::kStartFailedText))));
+    for (int number : {ModuleLauncher::kStartFailedText, ModuleLauncher::kNotMarkedText})
+        EXPECT_EQ(std::vector<std::string>{"%s"},
+                  langfile::Placeholders(Narrow(texts.GetText(number))))
+            << number;
 }
 
 // Toolcrate folds German and French regional variants only.

@@ -3,6 +3,9 @@
 #include "toolcrate/core/ModuleLauncher.h"
 #include "tests/support/ProgramFolder.h"
 #include "framework/testkit/RecordingUi.h"
+#include "common/WriteFailures.h"
+#include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
 
@@ -121,7 +124,7 @@ TEST_F(ModuleLauncherTest, OnlyTheExactWordActiveRefuses) {
     }
 }
 
-TEST_F(ModuleLauncherTest, StartWritesTheFixedValueAfterHidingAndBeforeStarting) {
+TEST_F(ModuleLauncherTest, StartWritesTheFixedValueBeforeStarting) {
     launcher.LaunchModule(Module(_T("Verbsmith")));
     ExpectStarted(_T("Verbsmith"));
     // "x", its zero byte and zero fill: 350 bytes in all.
@@ -208,6 +211,30 @@ TEST_F(ModuleLauncherTest, FailedStartComesBackAtOnceAndSaysWhich) {
     EXPECT_EQ(tstring::npos, ui.messages[0].text.find(_T("%s")));
     EXPECT_EQ(texts.GetText(5), ui.messages[0].caption);
     EXPECT_EQ(kWindow, ui.messages[0].owner);
+}
+
+// Without the value nothing would tell the launcher when the module closes:
+// the module starts, the launcher stays in view and says why; a start that
+// fails as well is reported as such.
+TEST_F(ModuleLauncherTest, RefusedHandshakeWriteStartsTheModuleWithoutHiding) {
+    const tstring notMarked = FormatText(texts.GetText(ModuleLauncher::kNotMarkedText),
+                                         {tstring(_T("Verbsmith"))}) +
+                              _T("\n\n") + SystemErrorText(ERROR_ACCESS_DENIED);
+    const tstring notStarted = FormatText(texts.GetText(ModuleLauncher::kStartFailedText),
+                                          {folder.Path() + Module(_T("Verbsmith")).executable});
+    for (const auto& row : {std::make_pair(true, notMarked), std::make_pair(false, notStarted)}) {
+        log.clear();
+        ui.messages.clear();
+        ui.QueueProcess(row.first);
+        WriteFailures::FailCall(1, ERROR_ACCESS_DENIED);
+        launcher.LaunchModule(Module(_T("Verbsmith")));
+        WriteFailures::Reset();
+        EXPECT_EQ(std::vector<std::string>{"start, active=<missing>"}, log);
+        ASSERT_EQ(1u, ui.messages.size());
+        EXPECT_EQ(row.second, ui.messages[0].text);
+        EXPECT_EQ(texts.GetText(5), ui.messages[0].caption);
+        EXPECT_EQ(kWindow, ui.messages[0].owner);
+    }
 }
 
 TEST_F(ModuleLauncherTest, HelpOpensTheModulesHelpFileOnly) {
