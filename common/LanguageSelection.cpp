@@ -20,7 +20,7 @@ CLanguageSelection::CLanguageSelection(const LanguageDialogIds& ids)
     : Dialog(ids.templateId), ids_(ids) {}
 
 BOOL CLanguageSelection::OnInitDialog() {
-    SetItemText(GroupId(), CaptionFor(Item(GroupId()), prompt));
+    SetItemText(GroupId(), prompt);
     ReadLanguages();
     shownText = kSystemDefault;
     for (size_t i = 0; i + 1 < pairs.size(); i += 2) {

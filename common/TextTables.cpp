@@ -12,9 +12,8 @@ void ApplyControlTexts(HWND dialog, const CTranslation& texts,
                        const std::vector<ControlText>& controls, const tstrings& templateTexts) {
     for (size_t i = 0; i < controls.size(); ++i) {
         const ControlText& control = controls[i];
-        const HWND item = GetDlgItem(dialog, control.id);
         if (texts.Has(control.text))
-            SetWindowText(item, CaptionFor(item, texts.GetText(control.text)).c_str());
+            SetDlgItemText(dialog, control.id, texts.GetText(control.text).c_str());
         else if (i < templateTexts.size())
             SetDlgItemText(dialog, control.id, templateTexts[i].c_str());
     }

@@ -14,12 +14,6 @@ bool HasClass(HWND window, const TCHAR* name) {
     return lstrcmpi(found, name) == 0;
 }
 
-tstring CaptionFor(HWND control, const tstring& text) {
-    const bool group = HasClass(control, _T("Button")) &&
-                       (GetWindowLongPtr(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    return group && !text.empty() ? text + _T("  ") : text;
-}
-
 tstring ComboBox::ItemText(int index) const {
     const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length == CB_ERR)

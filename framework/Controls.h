@@ -51,12 +51,6 @@ private:
     HWND hwnd_;
 };
 
-// A control's caption as it is to be set: a group box's ends in two blanks.
-// The frame line then keeps a gap after the last letter, and the group boxes
-// of the version-6 common controls under Wine, which measure a caption a
-// little short and clip its end, clip blanks instead of letters.
-tstring CaptionFor(HWND control, const tstring& text);
-
 // Whether the window is of that class ("Button", "#32770"), in any case.
 bool HasClass(HWND window, const TCHAR* name);
 

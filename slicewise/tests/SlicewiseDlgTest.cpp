@@ -443,7 +443,7 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) {
         DialogDriver language(dialog);
-        EXPECT_EQ(_T("Please select your language:  "), language.Text(IDC_LANGUAGE_GROUP));
+        EXPECT_EQ(_T("Please select your language:"), language.Text(IDC_LANGUAGE_GROUP));
         EXPECT_EQ(_T("English"), language.Text(IDC_LANGUAGE_COMBO));
         EXPECT_TRUE(language.PickComboText(IDC_LANGUAGE_COMBO, _T("Deutsch")));
         language.Click(IDOK);

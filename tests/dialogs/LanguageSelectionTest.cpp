@@ -45,7 +45,7 @@ TEST_F(LanguageSelectionTest, ListsTheLanguagesAndSelectsTheCurrentOne) {
     auto dialog = Open(kVerbsmith, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
     EXPECT_EQ(_T("Language Selection"), ui.Caption());
-    EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache  "), ui.Text(1008));   // a caption's two blanks
+    EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache"), ui.Text(1008));
     EXPECT_EQ((tstrings{_T("Deutsch"), _T("English")}), ui.ComboItems(1024));
     EXPECT_EQ(1, ui.ComboSelection(1024));
     EXPECT_EQ(_T("English"), ui.Text(1024));
@@ -63,7 +63,7 @@ TEST_F(LanguageSelectionTest, ToolcrateSortsItsListAndUsesItsOwnIds) {
                  "[1031]\r\n00001 Bitte\r\n00002 Deutsch\r\n[EOL]\r\n");
     auto dialog = Open(kToolcrate, _T("[1033]"));
     DialogDriver ui(dialog->Handle());
-    EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache  "), ui.Text(1019));
+    EXPECT_EQ(_T("Bitte w\xE4hlen Sie Ihre Sprache"), ui.Text(1019));
     EXPECT_EQ((tstrings{_T("Deutsch"), _T("English"), _T("Fran\xE7" "ais")}), ui.ComboItems(1018));
     EXPECT_EQ(_T("English"), ui.Text(1018));
     EXPECT_EQ(1, ui.ComboSelection(1018));

@@ -90,7 +90,7 @@ protected:
         modal.Expect([name, prompt, this](HWND dialog) {
             DialogDriver language(dialog);
             EXPECT_EQ(window.Handle(), GetWindow(dialog, GW_OWNER));
-            EXPECT_EQ(prompt + _T("  "), language.Text(IDC_TEST_LANGUAGE_GROUP));
+            EXPECT_EQ(prompt, language.Text(IDC_TEST_LANGUAGE_GROUP));
             EXPECT_TRUE(language.PickComboText(IDC_TEST_LANGUAGE_COMBO, name));
             language.Click(IDOK);
         });

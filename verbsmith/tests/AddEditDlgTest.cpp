@@ -50,7 +50,7 @@ TEST_F(AddEditTest, OffersNineTypesAndTwentyThreePrograms) {
     EXPECT_EQ(_T("User Initialisation"), programs[22]);
     EXPECT_EQ(0, ui.ComboSelection(IDC_PROGRAM));
     EXPECT_EQ(_T("Value / Command line:"), ui.Text(IDC_VALUE_LABEL));
-    EXPECT_EQ(_T("Add / edit normal entry  "), ui.Text(IDC_NORMAL_GROUP));
+    EXPECT_EQ(_T("Add / edit normal entry"), ui.Text(IDC_NORMAL_GROUP));
     EXPECT_EQ(_T("Add &Copy To"), ui.Text(IDC_ADD_COPY_TO));
     EXPECT_EQ(_T("Cancel"), ui.Text(IDCANCEL));
     EXPECT_FALSE(ui.IsVisible(IDC_BROWSE_FOLDER));

@@ -464,7 +464,7 @@ TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) {
         DialogDriver language(dialog);
-        EXPECT_EQ(_T("Please select your language:  "), language.Text(1008));
+        EXPECT_EQ(_T("Please select your language:"), language.Text(1008));
         EXPECT_TRUE(language.PickComboText(1024, _T("Deutsch")));
         language.Click(IDOK);
     });
@@ -481,7 +481,7 @@ TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
     EXPECT_EQ(_T("  Ü&ber..."), MenuText(2, 3));
     EXPECT_EQ(_T("Eintrag &entfernen"), main_.Text(IDC_REMOVE));
     EXPECT_EQ(_T("Eintrag deakti&vieren"), main_.Text(IDC_TOGGLE));
-    EXPECT_EQ(_T("Vorhandene Einträge im Rechtsklickmenü:  "), main_.Text(IDC_ENTRIES_GROUP));
+    EXPECT_EQ(_T("Vorhandene Einträge im Rechtsklickmenü:"), main_.Text(IDC_ENTRIES_GROUP));
     EXPECT_EQ(_T("Kategorie"), Heading(1));
     EXPECT_EQ(_T("Alle Dateien"), main_.Cell(IDC_ENTRY_LIST, 0, 1));
     EXPECT_EQ(_T("Sie haben zurzeit 1 Einträge im Rechtsklickmenü!"), main_.Text(IDC_COUNT_LINE));
