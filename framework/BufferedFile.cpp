@@ -1,5 +1,5 @@
 #include "framework/BufferedFile.h"
-#include "framework/UiSeam.h"
+#include "framework/SystemError.h"
 #include <algorithm>
 #include <cstring>
 
@@ -74,7 +74,7 @@ tstring FileError::Message() const {
 }
 
 void ReportFileError(HWND owner, const FileError& error, const tstring& caption) {
-    Ui().ShowMessage(owner, error.Message(), caption, MB_OK | MB_ICONSTOP);
+    ReportFailure(owner, error.Message(), error.osError, caption, MB_OK | MB_ICONSTOP);
 }
 
 BufferedFile::~BufferedFile() { Abort(); }

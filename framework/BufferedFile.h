@@ -21,7 +21,8 @@ public:
     tstring fileName;
 };
 
-// Message box with a stop icon and the error's text; caption: the program's name.
+// Message box with a stop icon, the error's text and the system's reason
+// (ReportFailure); caption: the program's name.
 void ReportFileError(HWND owner, const FileError& error, const tstring& caption);
 
 class BufferedFile {

@@ -133,8 +133,8 @@ void RestoreDlg::ReportFailure(const Backup& backup, const RestoreResult& result
     switch (result.failedAt) {
     case RestoreStep::Reading:
         ShowEditorMessage(translation_, owner,
-                          FormatText(translation_.GetText(kUnreadable), {FileNameOf(backup)}) +
-                              _T("\n\n") + SystemErrorText(result.error));
+                          FailureText(FormatText(translation_.GetText(kUnreadable), {FileNameOf(backup)}),
+                                      result.error));
         break;
     case RestoreStep::Checking:
         ShowEditorMessage(translation_, owner,

@@ -87,8 +87,8 @@ void ModuleLauncher::StartWithoutWaiting(const SuiteModule& module, const tstrin
     if (!Ui().ShellStartProcess(OpenVerb(path), nullptr))
         ShowStartFailure(path);
     else
-        ShowMessage(FormatText(texts_.GetText(kNotMarkedText), {tstring(module.name)}) +
-                    _T("\n\n") + SystemErrorText(markError));
+        ShowMessage(FailureText(FormatText(texts_.GetText(kNotMarkedText), {tstring(module.name)}),
+                                markError));
 }
 
 void ModuleLauncher::ShowStartFailure(const tstring& path) const {

@@ -18,9 +18,9 @@ void SetEditorBackups(const BackupStore* store) { installed = store; }
 bool BackedUp(const CTranslation& translation, HWND owner, DWORD result) {
     if (result == ERROR_SUCCESS)
         return true;
-    const tstring text = FormatText(translation.GetText(texts::kBackupFailed),
-                                    {EditorBackups().Folder()}) +
-                         _T("\n\n") + SystemErrorText(result);
-    ShowEditorMessage(translation, owner, text);
+    ShowEditorMessage(translation, owner,
+                      FailureText(FormatText(translation.GetText(texts::kBackupFailed),
+                                             {EditorBackups().Folder()}),
+                                  result));
     return false;
 }

@@ -16,8 +16,8 @@ int ShowEditorMessage(const CTranslation& translation, HWND owner, int textNumbe
 
 void ShowFailedChange(const CTranslation& translation, HWND owner, const tstring& entryName,
                       DWORD error, bool registry) {
-    tstring text = FormatText(translation.GetText(texts::kChangeFailed), {entryName}) +
-                   _T("\n\n") + SystemErrorText(error);
+    tstring text = FailureText(FormatText(translation.GetText(texts::kChangeFailed), {entryName}),
+                               error);
     if (registry && error == ERROR_ACCESS_DENIED)
         text += _T("\n\n") + translation.GetText(texts::kNeedsAdministrator);
     ShowEditorMessage(translation, owner, text);

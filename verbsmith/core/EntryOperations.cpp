@@ -1,5 +1,6 @@
 #include "verbsmith/core/EntryOperations.h"
 #include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
 #include "framework/UiSeam.h"
 #include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorBackups.h"
@@ -179,9 +180,8 @@ void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& va
     const INT_PTR result = Ui().Shell(*start);
     if (result > 32)
         return;
-    const tstring report = FormatText(_T("%s\n\n%s\n\n%s"), {translation.GetText(texts::kStartFailed),
-                                                             start->file, ShellStartFailureReason(result)});
-    ShowEditorMessage(translation, owner, report);
+    const tstring what = translation.GetText(texts::kStartFailed) + _T("\n\n") + start->file;
+    ShowEditorMessage(translation, owner, FailureText(what, ShellStartError(result)));
 }
 
 bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,

@@ -1,10 +1,7 @@
 #include "verbsmith/core/StartFailure.h"
-#include "framework/SystemError.h"
 #include <shellapi.h>
 
-namespace {
-
-DWORD ErrorOfShellResult(INT_PTR result) {
+DWORD ShellStartError(INT_PTR result) {
     switch (result) {
     case 0: return ERROR_NOT_ENOUGH_MEMORY;
     case SE_ERR_SHARE: return ERROR_SHARING_VIOLATION;
@@ -16,10 +13,4 @@ DWORD ErrorOfShellResult(INT_PTR result) {
     case SE_ERR_DLLNOTFOUND: return ERROR_DLL_NOT_FOUND;
     default: return static_cast<DWORD>(result);
     }
-}
-
-}  // namespace
-
-tstring ShellStartFailureReason(INT_PTR result) {
-    return SystemErrorText(ErrorOfShellResult(result));
 }

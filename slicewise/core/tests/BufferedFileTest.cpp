@@ -1,4 +1,5 @@
 #include "framework/BufferedFile.h"
+#include "framework/SystemError.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
@@ -108,7 +109,7 @@ TEST(BufferedFileErrors, ReportIsAStopMessageBox) {
     ReportFileError(nullptr, FileError(FileError::kAccessDenied, ERROR_ACCESS_DENIED, _T("C:\\a")),
                     _T("Vantorel Slicewise"));
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(_T("Access to C:\\a was denied."), ui.messages[0].text);
+    EXPECT_EQ(FailureText(_T("Access to C:\\a was denied."), ERROR_ACCESS_DENIED), ui.messages[0].text);
     EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), ui.messages[0].type);
 }

@@ -1,4 +1,5 @@
 #include "FakeHost.h"
+#include "framework/SystemError.h"
 #include "framework/testkit/RecordingUi.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "slicewise/core/Divide.h"
@@ -240,7 +241,7 @@ TEST_F(DivideTest, MissingSourceIsAFileErrorAndCreatesNothing) {
     DeleteFile(Source().c_str());
     EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(Source() + _T(" was not found."), ui.messages[0].text);
+    EXPECT_EQ(FailureText(Source() + _T(" was not found."), ERROR_FILE_NOT_FOUND), ui.messages[0].text);
     EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), ui.messages[0].type);
     EXPECT_EQ(oldSet, FolderContents(OutFolder()));
@@ -253,7 +254,8 @@ TEST_F(DivideTest, SourceHeldOpenIsASharingViolation) {
     ASSERT_NE(INVALID_HANDLE_VALUE, other);
     EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
     CloseHandle(other);
-    EXPECT_EQ(tstrings{_T("A sharing violation occurred while accessing ") + Source() + _T(".")},
+    EXPECT_EQ(tstrings{FailureText(_T("A sharing violation occurred while accessing ") + Source() + _T("."),
+                                   ERROR_SHARING_VIOLATION)},
               Messages());
     EXPECT_TRUE(files::List(OutFolder()).empty());
 }
@@ -263,7 +265,8 @@ TEST_F(DivideTest, PartsIntoAMissingFolderAreAFileError) {
     DivideValues values = UserDefined(100);
     values.OutputFolder = temp / _T("nowhere\\...");
     EXPECT_EQ(SliceOutcome::kFailed, Divide(values, host));
-    EXPECT_EQ(tstrings{temp / _T("nowhere\\src.bin.00001.vtrl") + _T(" contains an invalid path.")},
+    EXPECT_EQ(tstrings{FailureText(temp / _T("nowhere\\src.bin.00001.vtrl") + _T(" contains an invalid path."),
+                                   ERROR_PATH_NOT_FOUND)},
               Messages());
     EXPECT_FALSE(files::Exists(temp / _T("nowhere")));
     // The source was closed: it can be opened exclusively again.
@@ -280,7 +283,8 @@ TEST_F(DivideTest, PartThatCannotBeReplacedStopsTheDivision) {
     ASSERT_NE(INVALID_HANDLE_VALUE, other);
     EXPECT_EQ(SliceOutcome::kFailed, Divide(UserDefined(100), host));
     CloseHandle(other);
-    EXPECT_EQ(tstrings{_T("Access to ") + Part(3) + _T(" was denied.")}, Messages());
+    EXPECT_EQ(tstrings{FailureText(_T("Access to ") + Part(3) + _T(" was denied."), ERROR_ACCESS_DENIED)},
+              Messages());
     // The parts renamed before it stay; no temporary file is left.
     EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
     EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
@@ -326,7 +330,8 @@ TEST_F(DivideTest, FailureLeavesAnExistingSetAsItWas) {
         void (*raise)();
         tstring message;
     } kFailures[] = {
-        {3, ERROR_DISK_FULL, nullptr, _T("The disk is full while accessing ") + Part(3) + _T(".")},
+        {3, ERROR_DISK_FULL, nullptr,
+         FailureText(_T("The disk is full while accessing ") + Part(3) + _T("."), ERROR_DISK_FULL)},
         {2, 0, ThrowNoMemory, _T("T172")},
         {1, 0, ThrowOther, _T("T173")},
     };

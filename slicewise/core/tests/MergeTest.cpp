@@ -1,4 +1,5 @@
 #include "FakeHost.h"
+#include "framework/SystemError.h"
 #include "framework/testkit/RecordingUi.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
@@ -196,7 +197,8 @@ TEST_F(MergeTest, PartHeldOpenIsAFileError) {
     EXPECT_EQ(SliceOutcome::kFailed, Merge(host));
     CloseHandle(other);
     EXPECT_EQ((tstrings{_T("T152"),
-                        _T("A sharing violation occurred while accessing ") + Part(2) + _T(".")}),
+                        FailureText(_T("A sharing violation occurred while accessing ") + Part(2) + _T("."),
+                                    ERROR_SHARING_VIOLATION)}),
               Messages());
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), ui.messages[1].type);
     EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[1].caption);
@@ -207,7 +209,8 @@ TEST_F(MergeTest, MissingPartOneIsAFileError) {
     files::Write(Part(2), "abc");
     ui.QueueOpenFile(Part(2));
     EXPECT_EQ(SliceOutcome::kFailed, Merge(host));
-    EXPECT_EQ((tstrings{_T("T152"), Part(1) + _T(" was not found.")}), Messages());
+    EXPECT_EQ((tstrings{_T("T152"), FailureText(Part(1) + _T(" was not found."), ERROR_FILE_NOT_FOUND)}),
+              Messages());
     EXPECT_FALSE(files::Exists(Joined()));
 }
 
@@ -222,7 +225,8 @@ TEST_F(MergeTest, EndingEarlyLeavesAnExistingJoinedFileAsItWas) {
         SliceOutcome outcome;
     } kEnds[] = {
         {2, false, nullptr, false, _T("T171"), SliceOutcome::kStopped},
-        {0, true, nullptr, false, _T("The disk is full while accessing ") + Joined() + _T("."),
+        {0, true, nullptr, false,
+         FailureText(_T("The disk is full while accessing ") + Joined() + _T("."), ERROR_DISK_FULL),
          SliceOutcome::kFailed},
         {0, true, ThrowOther, false, _T("T173"), SliceOutcome::kFailed},
         {0, false, nullptr, true, _T("missing ") + Part(3), SliceOutcome::kFailed},
