@@ -1,7 +1,7 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
-#include "common/WriteFailures.h"
 #include "framework/Handles.h"
+#include "framework/WriteSeam.h"
 #include <shlwapi.h>
 #include <algorithm>
 
@@ -137,7 +137,7 @@ void PowerClass::EnumerateKey(HKEY key) {
 WriteResult PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) const {
     Place place = WritePlace(kind, subKey);
     if (!place.root) return {ERROR_INVALID_PARAMETER};
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(place.path)) return {refused};
     RegKey key;
     LONG rc = RegOpenKeyEx(place.root, place.path.c_str(), 0, KEY_SET_VALUE, key.Receive());
     if (rc == ERROR_SUCCESS) rc = RegDeleteValue(key.Get(), valueName.c_str());
@@ -147,7 +147,7 @@ WriteResult PowerClass::DeleteRegistryValue(int kind, const tstring& valueName) 
 WriteResult PowerClass::DeleteClassesKeyTree(const tstring& keyName) const {
     // An empty name would make the delete take the parent key itself.
     if (keyName.empty()) return {ERROR_INVALID_PARAMETER};
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(subKey + _T("\\") + keyName)) return {refused};
     RegKey key;
     LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_ALL_ACCESS, key.Receive());
     if (rc == ERROR_SUCCESS) rc = static_cast<LONG>(SHDeleteKey(key.Get(), keyName.c_str()));
@@ -160,7 +160,7 @@ WriteResult PowerClass::WriteRegistryValue(int kind, const tstring& valueName,
     // exactly, whatever their length and characters.
     Place place = WritePlace(kind, subKey);
     if (!place.root || (type != REG_SZ && type != REG_EXPAND_SZ)) return {ERROR_INVALID_PARAMETER};
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(place.path)) return {refused};
     const std::wstring path = widetext::ToWide(place.path), name = widetext::ToWide(valueName),
                        text = widetext::ToWide(data);
     RegKey key;
@@ -180,7 +180,7 @@ WriteResult PowerClass::WriteRegistryFixed(int kind, const tstring& valueName,
     const size_t kStatedSize = 350, kMaxChars = kStatedSize - 1;
     Place place = WritePlace(kind, subKey);
     if (!place.root) return {ERROR_INVALID_PARAMETER};
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(place.path)) return {refused};
     const std::string name = widetext::ToBytes(valueName);
     const std::string text = widetext::ToBytes(data).substr(0, kMaxChars);
     BYTE buffer[352] = {};

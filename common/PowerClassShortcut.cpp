@@ -1,8 +1,7 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
-#include "common/WriteFailures.h"
 #include "framework/ComScope.h"
-#include "framework/FileWrites.h"
+#include "framework/WriteSeam.h"
 #include "framework/Handles.h"
 #include <objbase.h>
 #include <shlobj.h>
@@ -36,7 +35,7 @@ DWORD ErrorOf(HRESULT hr) {
 DWORD FlushToDisk(const tstring& path) {
     const FileHandle file(CreateFile(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return GetLastError();
-    return FileWrites().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
+    return Writes().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
 }
 
 // The link is saved beside linkPath and takes its name in one rename once
@@ -45,7 +44,7 @@ WriteResult SaveInPlaceOf(IPersistFile& file, const tstring& linkPath) {
     const tstring temp = linkPath + _T(".new");
     const HRESULT hr = file.Save(widetext::ToWide(temp).c_str(), FALSE);
     DWORD error = FAILED(hr) ? ErrorOf(hr) : FlushToDisk(temp);
-    if (error == ERROR_SUCCESS && !FileWrites().Replace(temp, linkPath)) error = GetLastError();
+    if (error == ERROR_SUCCESS && !Writes().Replace(temp, linkPath)) error = GetLastError();
     if (error != ERROR_SUCCESS) DeleteFile(temp.c_str());
     return {error};
 }
@@ -53,7 +52,7 @@ WriteResult SaveInPlaceOf(IPersistFile& file, const tstring& linkPath) {
 
 WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& linkPath,
                                        const tstring& description) {
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(linkPath)) return {refused};
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};
@@ -65,7 +64,7 @@ WriteResult PowerClass::CreateShortcut(const tstring& target, const tstring& lin
 
 WriteResult PowerClass::RetargetShortcut(const tstring& from, const tstring& linkPath,
                                          const tstring& target, const tstring& description) {
-    if (const DWORD injected = WriteFailures::Next()) return {injected};
+    if (const DWORD refused = Writes().Permit(linkPath)) return {refused};
     ComScope com;
     LinkObject shortcut;
     if (!shortcut.Usable()) return {ErrorOf(shortcut.failure)};

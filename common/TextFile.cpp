@@ -1,6 +1,6 @@
 #include "common/PowerClass.h"
 #include "common/WideText.h"
-#include "framework/FileWrites.h"
+#include "framework/WriteSeam.h"
 #include "framework/Handles.h"
 
 namespace textfile {
@@ -52,11 +52,11 @@ DWORD WriteNewFile(const tstring& path, const std::string& bytes) {
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return GetLastError();
     DWORD written = 0;
-    if (!FileWrites().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()),
+    if (!Writes().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()),
                             &written))
         return GetLastError();
     if (written != bytes.size()) return ERROR_WRITE_FAULT;
-    return FileWrites().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
+    return Writes().Flush(file.Get(), path) ? ERROR_SUCCESS : GetLastError();
 }
 }
 
@@ -90,7 +90,7 @@ DWORD WriteLines(const tstring& path, const tstrings& lines) {
     // in one step: a failure on the way leaves the old file whole.
     const tstring temp = path + _T(".new");
     DWORD error = WriteNewFile(temp, bytes);
-    if (error == ERROR_SUCCESS && !FileWrites().Replace(temp, path)) error = GetLastError();
+    if (error == ERROR_SUCCESS && !Writes().Replace(temp, path)) error = GetLastError();
     if (error != ERROR_SUCCESS) DeleteFile(temp.c_str());
     return error;
 }

@@ -161,7 +161,7 @@ bool BufferedFile::WriteOut(const BYTE* data, size_t count, DWORD& osError) {
     while (count > 0) {
         const DWORD chunk = static_cast<DWORD>(std::min(count, kMaxCall));
         DWORD written = 0;
-        if (!FileWrites().Write(handle_, path_, data, chunk, &written)) {
+        if (!Writes().Write(handle_, path_, data, chunk, &written)) {
             osError = GetLastError();
             return false;
         }
@@ -241,7 +241,7 @@ void BufferedFile::CloseDurably() {
     if (!IsOpen())
         return;
     Flush();
-    if (mode_ != kRead && !FileWrites().Flush(handle_, path_)) {
+    if (mode_ != kRead && !Writes().Flush(handle_, path_)) {
         const DWORD osError = GetLastError();
         CloseHandleOnly();
         Raise(IsDiskFull(osError) ? FileError::kDiskFull : FileError::kGeneric, osError);

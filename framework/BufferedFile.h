@@ -2,9 +2,9 @@
 // A file with a buffer of its own, for the byte and block copies of the
 // splitter. Failures raise FileError, which carries the cause and the file
 // name; the command that catches it reports it with ReportFileError.
-// Every write and flush reaches the disk through FileWrites()
-// (framework/FileWrites.h).
-#include "framework/FileWrites.h"
+// Every write and flush reaches the disk through Writes()
+// (framework/WriteSeam.h).
+#include "framework/WriteSeam.h"
 
 class FileError {
 public:

@@ -1,16 +1,18 @@
 #pragma once
-// The file-write seam of the tests: notes every flush and rename by file
-// name ("flush a.new", "replace a.new a") and makes a chosen call fail with
-// its real error code: the failCall-th call of any kind, writes counted too
-// (a write or flush as a full disk, a rename as access denied), or every
-// flush or rename with flushError or replaceError. Installed while it lives.
-#include "framework/FileWrites.h"
+// The write seam of the tests: notes every flush and rename by file name
+// ("flush a.new", "replace a.new a") and every registry or shortcut change
+// ("change <target>"), and makes a chosen call fail with its real error
+// code: the failCall-th call of any kind, writes counted too (a write or
+// flush as a full disk, a rename or change as access denied), or every
+// flush, rename or change with flushError, replaceError or changeError.
+// Installed while it lives.
+#include "framework/WriteSeam.h"
 #include <atomic>
 
-class RecordingWrites : public FileWriteSeam {
+class RecordingWrites : public WriteSeam {
 public:
-    RecordingWrites() { SetFileWrites(this); }
-    ~RecordingWrites() override { SetFileWrites(nullptr); }
+    RecordingWrites() { SetWrites(this); }
+    ~RecordingWrites() override { SetWrites(nullptr); }
     RecordingWrites(const RecordingWrites&) = delete;
     RecordingWrites& operator=(const RecordingWrites&) = delete;
 
@@ -18,21 +20,26 @@ public:
     BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
                DWORD* written) override {
         return !Fails(ERROR_DISK_FULL, ERROR_SUCCESS) &&
-               FileWriteSeam::Write(file, path, data, count, written);
+               WriteSeam::Write(file, path, data, count, written);
     }
     BOOL Flush(HANDLE file, const tstring& path) override {
         calls.push_back(_T("flush ") + NameOf(path));
-        return !Fails(ERROR_DISK_FULL, flushError) && FileWriteSeam::Flush(file, path);
+        return !Fails(ERROR_DISK_FULL, flushError) && WriteSeam::Flush(file, path);
     }
     BOOL Replace(const tstring& from, const tstring& to) override {
         calls.push_back(_T("replace ") + NameOf(from) + _T(" ") + NameOf(to));
-        return !Fails(ERROR_ACCESS_DENIED, replaceError) && FileWriteSeam::Replace(from, to);
+        return !Fails(ERROR_ACCESS_DENIED, replaceError) && WriteSeam::Replace(from, to);
+    }
+    DWORD Permit(const tstring& target) override {
+        calls.push_back(_T("change ") + target);
+        return Fails(ERROR_ACCESS_DENIED, changeError) ? GetLastError() : ERROR_SUCCESS;
     }
     int Calls() const { return count_; }
 
     int failCall = 0;
     DWORD flushError = ERROR_SUCCESS;
     DWORD replaceError = ERROR_SUCCESS;
+    DWORD changeError = ERROR_SUCCESS;
     tstrings calls;
 
 private:

@@ -95,7 +95,7 @@ StagedName StagedFile::Finish() {
 }
 
 void StagedFile::Rename(const StagedName& name) {
-    if (!FileWrites().Replace(name.temporary, name.final)) {
+    if (!Writes().Replace(name.temporary, name.final)) {
         const DWORD osError = GetLastError();
         throw FileError::FromLastError(osError, name.final);
     }

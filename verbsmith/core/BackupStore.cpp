@@ -1,5 +1,5 @@
 #include "verbsmith/core/BackupStore.h"
-#include "framework/FileWrites.h"
+#include "framework/WriteSeam.h"
 #include "framework/Handles.h"
 #include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
@@ -55,11 +55,11 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD d
         const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, 0, nullptr));
         if (!file) return GetLastError();
         DWORD written = 0;
-        if (!FileWrites().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()), &written))
+        if (!Writes().Write(file.Get(), path, bytes.data(), static_cast<DWORD>(bytes.size()), &written))
             rc = GetLastError();
         else if (written != bytes.size())
             rc = ERROR_DISK_FULL;
-        else if (!FileWrites().Flush(file.Get(), path))
+        else if (!Writes().Flush(file.Get(), path))
             rc = GetLastError();
     }
     if (rc != ERROR_SUCCESS) DeleteFileW(path.c_str());
@@ -71,7 +71,7 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD d
 DWORD PutInPlace(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".new";
     DWORD rc = WriteWholeFile(temporary, bytes, CREATE_ALWAYS);
-    if (rc == ERROR_SUCCESS && !FileWrites().Replace(temporary, path)) {
+    if (rc == ERROR_SUCCESS && !Writes().Replace(temporary, path)) {
         rc = GetLastError();
         DeleteFileW(temporary.c_str());
     }

@@ -16,7 +16,7 @@ public:
     virtual ~BackupSeam() = default;
     virtual SYSTEMTIME Now() const;   // local time
     // A new file with these bytes, on the disk when it returns (through
-    // FileWrites()); ERROR_FILE_EXISTS when the name is taken. On any
+    // Writes()); ERROR_FILE_EXISTS when the name is taken. On any
     // failure no file is left behind.
     virtual DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const;
 };

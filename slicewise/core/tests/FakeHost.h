@@ -55,13 +55,13 @@ public:
 // Fails the writes to files whose path holds `match` from the write that
 // would take the file past `after` bytes on: with the system error `error`,
 // or by throwing what `raise` throws. Installed while it lives.
-class FailingWrites : public FileWriteSeam {
+class FailingWrites : public WriteSeam {
 public:
     FailingWrites(const tstring& match, ULONGLONG after, DWORD error, void (*raise)() = nullptr)
         : match_(match), after_(after), error_(error), raise_(raise) {
-        SetFileWrites(this);
+        SetWrites(this);
     }
-    ~FailingWrites() override { SetFileWrites(nullptr); }
+    ~FailingWrites() override { SetWrites(nullptr); }
     BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
                DWORD* written) override {
         if (path.find(match_) != tstring::npos) {
@@ -85,17 +85,17 @@ private:
 
 // Every write hangs until released, as one to a stalled network share
 // does; installed while it lives.
-class StalledWrites : public FileWriteSeam {
+class StalledWrites : public WriteSeam {
 public:
-    StalledWrites() { SetFileWrites(this); }
+    StalledWrites() { SetWrites(this); }
     ~StalledWrites() override {
         SetEvent(released_.Get());
-        SetFileWrites(nullptr);
+        SetWrites(nullptr);
     }
     BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
                DWORD* written) override {
         WaitForSingleObject(released_.Get(), INFINITE);
-        return FileWriteSeam::Write(file, path, data, count, written);
+        return WriteSeam::Write(file, path, data, count, written);
     }
 
 private:

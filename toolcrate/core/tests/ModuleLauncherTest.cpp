@@ -3,7 +3,7 @@
 #include "toolcrate/core/ModuleLauncher.h"
 #include "tests/support/ProgramFolder.h"
 #include "framework/testkit/RecordingUi.h"
-#include "common/WriteFailures.h"
+#include "framework/testkit/RecordingWrites.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
 #include "tests/support/RegistrySandbox.h"
@@ -226,9 +226,9 @@ TEST_F(ModuleLauncherTest, RefusedHandshakeWriteStartsTheModuleWithoutHiding) {
         log.clear();
         ui.messages.clear();
         ui.QueueProcess(row.first);
-        WriteFailures::FailCall(1, ERROR_ACCESS_DENIED);
+        RecordingWrites writes;
+        writes.changeError = ERROR_ACCESS_DENIED;
         launcher.LaunchModule(Module(_T("Verbsmith")));
-        WriteFailures::Reset();
         EXPECT_EQ(std::vector<std::string>{"start, active=<missing>"}, log);
         ASSERT_EQ(1u, ui.messages.size());
         EXPECT_EQ(row.second, ui.messages[0].text);

@@ -1,7 +1,7 @@
 #include "CoreFixture.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/EntryScan.h"
-#include "common/WriteFailures.h"
+#include "framework/testkit/RecordingWrites.h"
 #include "framework/SystemError.h"
 #include "tests/support/RegistryTree.h"
 #include <functional>
@@ -321,9 +321,9 @@ TEST_F(EntryOperationsTest, EveryRefusedChangeIsReportedAndChangesNothing) {
     };
     for (const auto& change : changes) {
         ui.messages.clear();
-        WriteFailures::FailCall(1, ERROR_ACCESS_DENIED);
+        RecordingWrites writes;
+        writes.changeError = ERROR_ACCESS_DENIED;
         EXPECT_FALSE(change.second());
-        WriteFailures::Reset();
         ASSERT_FALSE(ui.messages.empty());
         const tstring& report = ui.messages.back().text;
         EXPECT_EQ(0u, report.find(change.first + _T(" could not be changed."))) << report;
