@@ -1,4 +1,5 @@
 #include "common/MainWindow.h"
+#include "common/Handshake.h"
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
 #include "framework/Controls.h"
@@ -13,7 +14,6 @@
 namespace {
 const TCHAR kLanguageKey[] = _T("Language");
 const TCHAR kHomepageKey[] = _T("Homepage");
-const TCHAR kHandshakeValue[] = _T("active");
 const int kLanguagePromptText = 1;
 // Posted to itself: the window shows the unusable language file's report.
 const UINT kReportLanguageFile = WM_APP + 0x100;
@@ -274,11 +274,11 @@ void MainWindow::Close(int how) {
 }
 
 // The launcher waits for these values to go; a key that is not there is no
-// failure worth a word.
+// failure worth a word, and no other failure stops the window from closing.
 void MainWindow::ClearHandshake() {
     for (const tstring& key : tables_.handshakeKeys) {
         power_.subKey = key;
-        power_.DeleteRegistryValue(PowerClass::kShellFolders, kHandshakeValue);   // HKLM
-        power_.DeleteRegistryValue(PowerClass::kCurrentUser, kHandshakeValue);
+        (void)power_.DeleteRegistryValue(PowerClass::kShellFolders, handshake::kValue);   // HKLM
+        (void)power_.DeleteRegistryValue(PowerClass::kCurrentUser, handshake::kValue);
     }
 }

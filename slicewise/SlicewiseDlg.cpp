@@ -1,4 +1,5 @@
 #include "slicewise/SlicewiseDlg.h"
+#include "common/Handshake.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/DpiBitmap.h"
@@ -43,8 +44,7 @@ MainWindowTables SplitterTables() {
     tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
     tables.dialects = SlicewiseDialects();
-    tables.handshakeKeys = {_T("Software\\Vantorel\\Vantorel Toolcrate"),
-                            _T("Software\\Vantorel\\Vantorel Filequay")};
+    tables.handshakeKeys = {handshake::kKey, handshake::kEarlierKey};
     return tables;
 }
 

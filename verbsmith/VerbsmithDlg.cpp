@@ -1,4 +1,5 @@
 #include "VerbsmithDlg.h"
+#include "common/Handshake.h"
 #include "verbsmith/ListColumns.h"
 #include "AddEditDlg.h"
 #include "framework/Dpi.h"
@@ -54,7 +55,7 @@ MainWindowTables EditorTables() {
     tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
     tables.dialects = EditorDialects();
-    tables.handshakeKeys = {_T("Software\\Vantorel\\Vantorel Toolcrate")};
+    tables.handshakeKeys = {handshake::kKey};
     return tables;
 }
 

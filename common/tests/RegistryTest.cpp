@@ -159,7 +159,7 @@ TEST(DeleteRegistryValue, KindZeroDeletesOnTheMachineAndOneForTheUser) {
     EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND),
               power.DeleteRegistryValue(PowerClass::kShellFolders, _T("active")).error);
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("active")));
-    power.DeleteRegistryValue(PowerClass::kCurrentUser, _T("active"));
+    EXPECT_TRUE(power.DeleteRegistryValue(PowerClass::kCurrentUser, _T("active")));
     EXPECT_FALSE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("active")));
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("other")));
     // Kind 2 has no place to delete in.
@@ -180,7 +180,7 @@ TEST(DeleteClassesKeyTree, RemovesTheKeyWithEverythingBelowIt) {
     EXPECT_FALSE(power.DeleteClassesKeyTree(_T("Edit it")));
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Keep\\command")));
     // No name: nothing is deleted, not even the key itself.
-    power.DeleteClassesKeyTree(_T(""));
+    EXPECT_FALSE(power.DeleteClassesKeyTree(_T("")));
     EXPECT_EQ(reg::SubKeys(HKEY_CLASSES_ROOT, _T("*\\shell")), tstrings{_T("Keep")});
 }
 
@@ -197,7 +197,7 @@ TEST(WriteRegistryValue, StoresNameAndDataWhole) {
     PowerClass power;
     power.subKey = key;
     EXPECT_TRUE(power.WriteRegistryValue(PowerClass::kClassesRoot, name, data));
-    power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), _T("default"));
+    EXPECT_TRUE(power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), _T("default")));
     EXPECT_EQ(reg::GetText(HKEY_CLASSES_ROOT, key, name), data);
     EXPECT_EQ(reg::GetText(HKEY_CLASSES_ROOT, key, _T("")), _T("default"));
 }
@@ -206,9 +206,9 @@ TEST(WriteRegistryValue, KindsChooseTheRoot) {
     RegistrySandbox sandbox;
     PowerClass power;
     power.subKey = kToolcrate;
-    power.WriteRegistryValue(PowerClass::kShellFolders, _T("v"), _T("machine"));
-    power.WriteRegistryValue(PowerClass::kCurrentUser, _T("v"), _T("user"));
-    power.WriteRegistryValue(PowerClass::kLocalMachine, _T("w"), _T("nowhere"));
+    EXPECT_TRUE(power.WriteRegistryValue(PowerClass::kShellFolders, _T("v"), _T("machine")));
+    EXPECT_TRUE(power.WriteRegistryValue(PowerClass::kCurrentUser, _T("v"), _T("user")));
+    EXPECT_FALSE(power.WriteRegistryValue(PowerClass::kLocalMachine, _T("w"), _T("nowhere")));
     EXPECT_EQ(reg::GetText(HKEY_LOCAL_MACHINE, kToolcrate, _T("v")), _T("machine"));
     EXPECT_EQ(reg::GetText(HKEY_CURRENT_USER, kToolcrate, _T("v")), _T("user"));
     EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kToolcrate, _T("w")));
@@ -219,7 +219,7 @@ TEST(WriteRegistryFixed, WritesThreeHundredFiftyBytes) {
     RegistrySandbox sandbox;
     PowerClass power;
     power.subKey = kToolcrate;
-    power.WriteRegistryFixed(PowerClass::kShellFolders, _T("active"), _T("x"));
+    EXPECT_TRUE(power.WriteRegistryFixed(PowerClass::kShellFolders, _T("active"), _T("x")));
     EXPECT_EQ(reg::GetText(HKEY_LOCAL_MACHINE, kToolcrate, _T("active")), _T("x"));
     EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, kToolcrate));
 
@@ -241,6 +241,6 @@ TEST(WriteRegistryFixed, LongDataIsCutToFitWithItsNul) {
     RegistrySandbox sandbox;
     PowerClass power;
     power.subKey = kToolcrate;
-    power.WriteRegistryFixed(PowerClass::kCurrentUser, _T("active"), tstring(500, _T('y')));
+    EXPECT_TRUE(power.WriteRegistryFixed(PowerClass::kCurrentUser, _T("active"), tstring(500, _T('y'))));
     EXPECT_EQ(reg::GetText(HKEY_CURRENT_USER, kToolcrate, _T("active")), tstring(349, _T('y')));
 }

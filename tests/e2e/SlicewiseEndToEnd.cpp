@@ -2,6 +2,7 @@
 // process as a user would: it divides a real file and merges the parts back
 // through the real open-file dialog.
 #include "tests/support/ProgramWindows.h"
+#include "common/Handshake.h"
 #include "tests/support/StagedProgram.h"
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ using namespace program;
 namespace {
 const int kSourcePath = 1000, kOutputFolder = 1002, kSize1Mb = 1009, kDivide = 1013,
           kMerge = 1014, kStatus = 1019;
-const TCHAR kHandshakeKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
+const TCHAR* const kHandshakeKey = handshake::kKey;
 
 std::string Pattern(size_t count) {
     std::string bytes(count, '\0');

@@ -3,6 +3,7 @@
 // handler switched off and on, an entry added and removed through the
 // dialogs, the check of all entries, and Escape clearing the launcher's value.
 #include "tests/support/ProgramWindows.h"
+#include "common/Handshake.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/StagedProgram.h"
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ namespace {
 const int kList = 1000, kAdd = 1003, kToggle = 1004, kRemove = 1009;
 const int kType = 1003, kName = 1007, kValue = 1004;
 const int kCheckEntries = 32780;
-const TCHAR kHandshakeKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
+const TCHAR* const kHandshakeKey = handshake::kKey;
 const TCHAR kClassId[] = _T("{6A1C2D3E-4F50-4A6B-8C7D-9E0F1A2B3C4D}");
 
 // The entries this test prepares and removes again, below HKEY_CLASSES_ROOT.

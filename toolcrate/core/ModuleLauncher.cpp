@@ -1,16 +1,13 @@
 #include "toolcrate/core/ModuleLauncher.h"
+#include "common/Handshake.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
 #include "framework/UiSeam.h"
-
-const TCHAR ModuleLauncher::kHandshakeKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
-const TCHAR ModuleLauncher::kHandshakeValue[] = _T("active");
 
 namespace {
 // Kind 0 writes and deletes under HKEY_LOCAL_MACHINE; kind 2 reads there.
 const int kWriteLocalMachine = 0;
 const int kReadLocalMachine = PowerClass::kLocalMachine;
-const TCHAR kRunning[] = _T("x");
 const TCHAR kBackgroundValue[] = _T("background control");
 const TCHAR kBackgroundActive[] = _T("active");
 const int kBackgroundTexts[] = {110, 115};
@@ -39,9 +36,9 @@ void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     // The value is in place before the module can look for it and before the
     // launcher steps aside: without it the first tick would bring the
     // launcher back at once, so it stays visible and says why instead.
-    power_.subKey = kHandshakeKey;
+    power_.subKey = handshake::kKey;
     const WriteResult marked =
-        power_.WriteRegistryFixed(kWriteLocalMachine, kHandshakeValue, kRunning);
+        power_.WriteRegistryFixed(kWriteLocalMachine, handshake::kValue, handshake::kRunning);
     const tstring path = power_.GetProgramFolder() + module.executable;
     if (marked)
         StartAndWait(path);
@@ -66,8 +63,8 @@ bool ModuleLauncher::BackgroundActive(const SuiteModule& module) const {
 }
 
 bool ModuleLauncher::ModuleStillRunning() const {
-    power_.subKey = kHandshakeKey;
-    if (power_.ReadRegistryText(kReadLocalMachine, kHandshakeValue) != kRunning)
+    power_.subKey = handshake::kKey;
+    if (power_.ReadRegistryText(kReadLocalMachine, handshake::kValue) != handshake::kRunning)
         return false;
     return !process_ || WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0;
 }
@@ -101,8 +98,10 @@ void ModuleLauncher::ShowMessage(const tstring& text) const {
 
 void ModuleLauncher::EndWait() {
     window_.Restore();
-    power_.subKey = kHandshakeKey;
-    power_.DeleteRegistryValue(kWriteLocalMachine, kHandshakeValue);
+    // The launcher is back either way: a value left behind is written anew
+    // by the next start.
+    power_.subKey = handshake::kKey;
+    (void)power_.DeleteRegistryValue(kWriteLocalMachine, handshake::kValue);
     window_.StopLaunchTimer();
     process_.Reset();
 }

@@ -23,8 +23,6 @@ protected:
 
 class ModuleLauncher {
 public:
-    static const TCHAR kHandshakeKey[];   // below HKEY_LOCAL_MACHINE
-    static const TCHAR kHandshakeValue[];
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr UINT kTimerPeriod = 200;   // milliseconds
     static constexpr int kStartFailedText = 116;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "toolcrate/core/LauncherTexts.h"
+#include "common/Handshake.h"
 #include "tests/support/ProgramFolder.h"
 #include "ToolcrateDlg.h"
 #include "resource.h"
@@ -18,7 +19,7 @@ namespace {
 
 const TCHAR kLanguageFileName[] = _T("toolcratetrl.ini");
 
-const tstring kHandshakeKey = ModuleLauncher::kHandshakeKey;
+const tstring kHandshakeKey = handshake::kKey;
 const TCHAR kUacKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System");
 
 std::string Narrow(const tstring& text) { return std::string(text.begin(), text.end()); }

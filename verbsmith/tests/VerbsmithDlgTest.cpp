@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, RemoveActsOnlyOnASelectedRowThatItsRulesAllow) {
 
 TEST_F(MainWindowTest, RemoveOfASendToRowDeletesItsFile) {
     AddUnreadableSendToFile(_T("Old.lnk"));
-    PowerClass::CreateShortcut(_T("C:\\Tools\\viewer.exe"), sendTo_ / _T("Viewer.lnk"), _T(""));
+    ASSERT_TRUE(PowerClass::CreateShortcut(_T("C:\\Tools\\viewer.exe"), sendTo_ / _T("Viewer.lnk"), _T("")));
     Open();
     ClickRow(Row(_T("Viewer.lnk")));
     main_.Click(IDC_REMOVE);   // the recording double answers Yes

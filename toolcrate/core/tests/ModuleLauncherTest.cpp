@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "toolcrate/core/LauncherTexts.h"
+#include "common/Handshake.h"
 #include "toolcrate/core/ModuleLauncher.h"
 #include "tests/support/ProgramFolder.h"
 #include "framework/testkit/RecordingUi.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-const tstring kKey = ModuleLauncher::kHandshakeKey;
-const tstring kValue = ModuleLauncher::kHandshakeValue;
+const tstring kKey = handshake::kKey;
+const tstring kValue = handshake::kValue;
 const HWND kWindow = reinterpret_cast<HWND>(0x4711);
 
 std::string Narrow(const tstring& text) { return std::string(text.begin(), text.end()); }

@@ -205,11 +205,11 @@ TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
     PowerClass power;
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
     power.subKey = L"*\\shell";
-    power.DeleteClassesKeyTree(L"Entry");
+    ASSERT_TRUE(power.DeleteClassesKeyTree(L"Entry"));
     seam.now = At(11, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", L"*\\shell\\New"));
     power.subKey = L"*\\shell\\New\\command";
-    power.WriteRegistryValue(PowerClass::kClassesRoot, L"", L"notepad.exe %1");
+    ASSERT_TRUE(power.WriteRegistryValue(PowerClass::kClassesRoot, L"", L"notepad.exe %1"));
     ASSERT_EQ(L"<missing>", kMachine.Tree());
     ASSERT_TRUE(reg::KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\*\\shell\\New\\command"));
 
