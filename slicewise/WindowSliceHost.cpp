@@ -1,5 +1,6 @@
 #include "slicewise/WindowSliceHost.h"
 #include "framework/MessagePump.h"
+#include "framework/UiSeam.h"
 #include "slicewise/core/ProgressLine.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
@@ -119,4 +120,16 @@ void WindowSliceHost::Show(const SliceStep& step) {
     unshown_ = false;
     SetDlgItemText(window_, IDC_STATUS, statusText_.c_str());
     UpdateWindow(GetDlgItem(window_, IDC_STATUS));
+}
+
+void WindowSliceHost::Tell(const tstring& text, const tstring& caption) {
+    Ui().ShowMessage(window_, text, caption, MB_OK);
+}
+
+void WindowSliceHost::TellFileError(const FileError& error) {
+    ReportFileError(window_, error, kSlicewiseName);
+}
+
+bool WindowSliceHost::ChooseFile(const tstring& filter, size_t bufferChars, tstring& path) {
+    return Ui().ChooseOpenFile(window_, filter, bufferChars, path);
 }

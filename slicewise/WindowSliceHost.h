@@ -22,7 +22,10 @@ public:
     WindowSliceHost(const WindowSliceHost&) = delete;
     WindowSliceHost& operator=(const WindowSliceHost&) = delete;
 
-    HWND Owner() override { return window_; }
+    // Through the UI seam, owned by the window.
+    void Tell(const tstring& text, const tstring& caption) override;
+    void TellFileError(const FileError& error) override;
+    bool ChooseFile(const tstring& filter, size_t bufferChars, tstring& path) override;
     tstring Text(int number) override { return texts_.GetText(number); }
     void Status(const SliceStep& step) override;
     bool KeepGoing() override;

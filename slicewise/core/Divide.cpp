@@ -56,7 +56,7 @@ private:
         } catch (const FileError& error) {
             // The status line keeps its last text.
             Abandon();
-            ReportFileError(host_.Owner(), error, kSlicewiseName);
+            host_.TellFileError(error);
         } catch (const std::bad_alloc&) {
             Abandon();
             Say(slicetext::kOutOfMemory, host_.Text(slicetext::kCaption));
@@ -212,7 +212,7 @@ private:
     }
 
     void Say(int text, const tstring& caption) {
-        ShowSliceMessage(host_, host_.Text(text), caption);
+        host_.Tell(host_.Text(text), caption);
     }
 
     SliceHost& host_;
@@ -237,13 +237,13 @@ SliceOutcome Divide(const DivideValues& values, SliceHost& host) {
     try {
         const tstring caption = host.Text(slicetext::kCaption);
         if (values.SourcePath.empty() || values.OutputFolder.empty()) {
-            ShowSliceMessage(host, host.Text(slicetext::kMissingInput), caption);
+            host.Tell(host.Text(slicetext::kMissingInput), caption);
             return SliceOutcome::kRefused;
         }
         const ULONGLONG partSize = PartSizeFor(values.SizeChoice, values.UserSize, values.SizeUnit);
         if (partSize == 0) {
             // Nothing is created: a part of no bytes would never fill.
-            ShowSliceMessage(host, host.Text(slicetext::kZeroPartSize), caption);
+            host.Tell(host.Text(slicetext::kZeroPartSize), caption);
             return SliceOutcome::kRefused;
         }
         return std::make_shared<DivideRun>(values, partSize, host)->Run();

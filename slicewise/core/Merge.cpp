@@ -2,7 +2,6 @@
 #include "common/PowerClass.h"
 #include "framework/BufferedFile.h"
 #include "framework/SafeFormat.h"
-#include "framework/UiSeam.h"
 #include "slicewise/core/Hashers.h"
 #include "slicewise/core/Manifest.h"
 #include "slicewise/core/PartNames.h"
@@ -44,7 +43,7 @@ private:
         } catch (const FileError& error) {
             // The status line keeps its last text.
             Abandon();
-            ReportFileError(host_.Owner(), error, kSlicewiseName);
+            host_.TellFileError(error);
             return SliceOutcome::kFailed;
         } catch (const PartMismatch& mismatch) {
             return EndEarly(FormatText(host_.Text(slicetext::kPartMismatch),
@@ -68,7 +67,7 @@ private:
         const tstring refusal = Refusal(total);
         if (!refusal.empty()) {
             part_.Close();
-            ShowSliceMessage(host_, refusal, caption_);
+            host_.Tell(refusal, caption_);
             return SliceOutcome::kRefused;
         }
         const tstring joinedName = FileNameOf(stem_);
@@ -116,7 +115,7 @@ private:
         joined_.Commit();
         part_.Close();
         host_.Status(SliceStep{slicetext::kEmpty});
-        ShowSliceMessage(host_, host_.Text(slicetext::kMerged), caption_);
+        host_.Tell(host_.Text(slicetext::kMerged), caption_);
         return SliceOutcome::kDone;
     }
 
@@ -220,7 +219,7 @@ private:
     SliceOutcome EndEarly(const tstring& message, SliceOutcome outcome) {
         Abandon();
         host_.Status(SliceStep{slicetext::kEmpty});
-        ShowSliceMessage(host_, message, caption_);
+        host_.Tell(message, caption_);
         return outcome;
     }
 
@@ -256,14 +255,14 @@ private:
 SliceOutcome Merge(SliceHost& host) {
     try {
         const tstring caption = host.Text(slicetext::kCaption);
-        ShowSliceMessage(host, host.Text(slicetext::kMergeHint), caption);
+        host.Tell(host.Text(slicetext::kMergeHint), caption);
         tstring chosen;
-        if (!Ui().ChooseOpenFile(host.Owner(), kPartFilter, kPartPathChars, chosen))
+        if (!host.ChooseFile(kPartFilter, kPartPathChars, chosen))
             return SliceOutcome::kCancelled;
         // Whichever part was chosen, the set is joined from part 1.
         tstring stem;
         if (!StemOfPart(chosen, stem)) {
-            ShowSliceMessage(host, host.Text(slicetext::kNotAPart), caption);
+            host.Tell(host.Text(slicetext::kNotAPart), caption);
             return SliceOutcome::kRefused;
         }
         return std::make_shared<MergeRun>(stem, host)->Run();

@@ -1,6 +1,5 @@
 #include "slicewise/core/SliceHost.h"
 #include "framework/SafeFormat.h"
-#include "framework/UiSeam.h"
 #include "slicewise/core/SliceTexts.h"
 
 const TCHAR kSlicewiseName[] = _T("Vantorel Slicewise");
@@ -10,8 +9,4 @@ tstring StatusLine(const SliceStep& step, const tstring& text) {
         return tstring();
     // Texts with one placeholder take the part number; the percentage drops.
     return FormatText(text, {step.part, step.percent});
-}
-
-void ShowSliceMessage(SliceHost& host, const tstring& text, const tstring& caption) {
-    Ui().ShowMessage(host.Owner(), text, caption, MB_OK);
 }

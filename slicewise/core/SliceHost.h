@@ -2,9 +2,9 @@
 // What the Divide and Merge commands need of the window that runs them.
 // The commands report every status step as plain values; the window keeps
 // the latest one and shows it (StatusLine) when it repaints, which it does by
-// time in KeepGoing, not per step. Messages and the open-file dialog go
-// through the UI seam (framework/UiSeam.h).
-#include "framework/TString.h"
+// time in KeepGoing, not per step. The commands show nothing themselves:
+// their messages and the open-file dialog go through the host too.
+#include "framework/BufferedFile.h"
 
 // One status-line step. text is a language text number of slicetext, or
 // slicetext::kEmpty for an empty status line; part and percent are the
@@ -30,8 +30,13 @@ enum class SliceOutcome {
 class SliceHost {
 public:
     virtual ~SliceHost() = default;
-    // Owner window of the command's message boxes and file dialog.
-    virtual HWND Owner() = 0;
+    // A message of the command: OK button, no icon.
+    virtual void Tell(const tstring& text, const tstring& caption) = 0;
+    // A file error the command met, with its reason (ReportFileError).
+    virtual void TellFileError(const FileError& error) = 0;
+    // The open-file dialog with a filter in the "description|pattern|" form
+    // and a path buffer of bufferChars: false when nothing was chosen.
+    virtual bool ChooseFile(const tstring& filter, size_t bufferChars, tstring& path) = 0;
     // The language text with this number (CTranslation GetText).
     virtual tstring Text(int number) = 0;
     // Every step in order: each part start, each 1000-byte step, the end.
@@ -63,6 +68,3 @@ public:
 // The status line of a step: its text formatted with part and percent
 // ("" for kEmpty).
 tstring StatusLine(const SliceStep& step, const tstring& text);
-
-// A message box of the command: OK button, no icon.
-void ShowSliceMessage(SliceHost& host, const tstring& text, const tstring& caption);

@@ -46,7 +46,7 @@ std::pair<tstring, tstring> SizeTexts(SliceHost& host, ULONGLONG up, ULONGLONG d
 }
 
 void Refuse(SliceHost& host, int text, std::initializer_list<FormatArg> args) {
-    ShowSliceMessage(host, FormatText(host.Text(text), args), host.Text(slicetext::kCaption));
+    host.Tell(FormatText(host.Text(text), args), host.Text(slicetext::kCaption));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 // the SHA-256 path and the process's peak working set in bytes. Messages go
 // to stderr.
 #include "framework/SafeFormat.h"
-#include "framework/UiSeam.h"
+#include "framework/SystemError.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/Sha256.h"
@@ -26,33 +26,21 @@ std::string Narrow(const tstring& text) {
     return out;
 }
 
-// Answers the file dialog with the path given on the command line.
-class ConsoleUi : public UiSeam {
+// Prints the messages and answers the file dialog with the path given on
+// the command line.
+class ConsoleHost : public SliceHost {
 public:
-    explicit ConsoleUi(const tstring& chosen) : chosen_(chosen) {}
-    int ShowMessage(HWND, const tstring& text, const tstring& caption, UINT) override {
+    explicit ConsoleHost(const tstring& chosen) : chosen_(chosen) {}
+    void Tell(const tstring& text, const tstring& caption) override {
         std::fprintf(stderr, "[%s] %s\n", Narrow(caption).c_str(), Narrow(text).c_str());
-        return IDOK;
     }
-    bool ChooseOpenFile(HWND, const tstring&, size_t, tstring& path) override {
+    void TellFileError(const FileError& error) override {
+        Tell(FailureText(error.Message(), error.osError), _T("file error"));
+    }
+    bool ChooseFile(const tstring&, size_t, tstring& path) override {
         path = chosen_;
         return !chosen_.empty();
     }
-    bool ChooseFolder(HWND, const tstring&, tstring&) override { return false; }
-    INT_PTR Shell(const ShellStart&) override { return 0; }
-    bool ShellStartProcess(const ShellStart&, HANDLE*) override { return false; }
-    void AllowForeground() override {}
-    void BringToFront(HWND) override {}
-    void BlockShutdown(HWND, const tstring&) override {}
-    void UnblockShutdown(HWND) override {}
-
-private:
-    tstring chosen_;
-};
-
-class ConsoleHost : public SliceHost {
-public:
-    HWND Owner() override { return nullptr; }
     tstring Text(int number) override { return FormatText(_T("text %d"), {number}); }
     void Status(const SliceStep&) override { ++steps; }
     bool KeepGoing() override { return true; }
@@ -62,6 +50,7 @@ public:
     unsigned long long steps = 0;
 
 private:
+    tstring chosen_;
     tstring folder_;
 };
 
@@ -110,14 +99,12 @@ int main() {
             return Usage();
     }
     ChooseSha256Blocks(portable);
-    ConsoleHost host;
+    ConsoleHost host(command == _T("merge") && count == 3 ? args[2] : _T(""));
     SliceOutcome outcome = SliceOutcome::kDone;
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     if (command == _T("divide") && count == 7) {
-        ConsoleUi ui(tstring{});
-        SetUi(&ui);
         DivideValues values;
         values.SourcePath = args[2];
         values.OutputFolder = tstring(args[3]) + _T("\\...");
@@ -126,12 +113,8 @@ int main() {
         values.SizeUnit = _wtoi(args[6]);
         values.WriteManifest = checksums;
         outcome = Divide(values, host);
-        SetUi(nullptr);
     } else if (command == _T("merge") && count == 3) {
-        ConsoleUi ui(args[2]);
-        SetUi(&ui);
         outcome = Merge(host);
-        SetUi(nullptr);
     } else if (command != _T("idle")) {
         return Usage();
     }

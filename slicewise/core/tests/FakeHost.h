@@ -1,10 +1,12 @@
 #pragma once
 // A stand-in for the Slicewise window: records the status steps, the
 // progress and the folder box, answers texts as "T<number>" (with their
-// placeholders where they have some) and can ask for a stop.
+// placeholders where they have some) and can ask for a stop. Its messages
+// and file dialog go through the UI seam, as the window's do.
 #include "framework/BufferedFile.h"
 #include "framework/Handles.h"
 #include "framework/SafeFormat.h"
+#include "framework/UiSeam.h"
 #include "slicewise/core/SliceHost.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/core/Sha256.h"
@@ -16,7 +18,15 @@
 
 class FakeHost : public SliceHost {
 public:
-    HWND Owner() override { return nullptr; }
+    void Tell(const tstring& text, const tstring& caption) override {
+        Ui().ShowMessage(nullptr, text, caption, MB_OK);
+    }
+    void TellFileError(const FileError& error) override {
+        ReportFileError(nullptr, error, kSlicewiseName);
+    }
+    bool ChooseFile(const tstring& filter, size_t bufferChars, tstring& path) override {
+        return Ui().ChooseOpenFile(nullptr, filter, bufferChars, path);
+    }
     tstring Text(int number) override {
         switch (number) {
         case slicetext::kMissingPart: return _T("missing %s");
