@@ -7,10 +7,9 @@
 # Verbsmith and Slicewise in the module folders named after them, where the
 # launcher's module table starts them (as scripts/run.sh stages them). The
 # programs and help files come from the build (a help file only when the build
-# has one), the settings and language files from the sources: the copies
-# beside a built program are refreshed only when the program is linked again. STAMP lists the staged files with
-# their hashes; it is rewritten only when that list changes, so that Setup.exe
-# and the zip are packed again only then.
+# has one), the settings and language files from the sources. STAMP lists the
+# staged files with their hashes; it is rewritten only when that list
+# changes, so that Setup.exe and the zip are packed again only then.
 cmake_minimum_required(VERSION 3.20)
 foreach(required SOURCE BUILD LAYOUT STAMP)
   if(NOT DEFINED ${required})

@@ -18,7 +18,7 @@ wine_session_start "$build"
 
 times=()
 for _ in $(seq "$runs"); do
-  line=$("$root/scripts/wine-run" "$build/toolcrate/toolcrate_e2e_tests.exe" \
+  line=$("$root/scripts/wine-run" "$build/tests/e2e/toolcrate_e2e_tests.exe" \
            --gtest_filter='*LauncherHidesWhileTheModuleRunsAndComesBack' | grep 'launcher back' || true)
   ms=$(sed -n 's/^launcher back \([0-9]*\) ms.*/\1/p' <<<"$line")
   [ -n "$ms" ] || { echo "bench: run failed" >&2; exit 1; }

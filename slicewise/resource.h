@@ -9,10 +9,7 @@
 #define IDR_MAINMENU            131
 #define IDB_MENU_LANGUAGE       136
 #define IDB_MENU_ABOUT          137
-#define IDB_MENU_DIVIDE         138
-#define IDB_MENU_MERGE          139
 #define IDB_MENU_EXIT           140
-#define IDB_MENU_FOLDER         141
 #define IDB_MENU_HELP           142
 #define IDB_MENU_WEBSITE        143
 

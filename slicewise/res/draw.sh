@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws Slicewise's icon and bitmaps into slicewise/res (ImageMagick 6,
+# Draws Slicewise's icon and bitmaps beside this script (ImageMagick 6,
 # `convert`). The results are committed; run this again after changing it.
 #
 # Sizes follow the window under "MS Shell Dlg" 8 pt (1.5 pixels per dialog
@@ -7,11 +7,9 @@
 # starts, and both bands are wider than the window (the window clips them).
 # Menu item bitmaps are 11 x 11, the menu check-mark size.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-out=$here/../res
+out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$out"
 
 FONT_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 FONT=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
@@ -92,14 +90,12 @@ bands() {
 bands 1 BMP3 .bmp 640
 bands 2 PNG24 -2x.png 720
 
-# --- Menu item bitmaps, drawn at 44 x 44 on the menu's white and scaled to 11;
-# those the menus use once more to 22 for 200 %.
-menu_items=" language about exit help website "
+# --- Menu item bitmaps, drawn at 44 x 44 on the menu's white and scaled to 11,
+# and once more to 22 for 200 %.
 icon() {   # icon <name> <draw arguments...>
   local name=$1; shift
   convert -size 44x44 xc:white "$@" -filter Lanczos -resize 11x11 \
     -type TrueColor BMP3:"$out/menu_$name.bmp"
-  [[ $menu_items == *" $name "* ]] || return 0
   convert -size 44x44 xc:white "$@" -filter Lanczos -resize 22x22 \
     "${png[@]}" -type TrueColor PNG24:"$out/menu_$name-2x.png"
 }
@@ -110,19 +106,10 @@ icon language -fill "$NAVY" -stroke none \
 # About: an "i" in a circle.
 icon about -fill "$NAVY" -draw "circle 22,22 22,1" \
   -fill white -draw "circle 22,11 22,7" -draw "rectangle 18,17 26,36"
-# Divide: a bar cut in two, the halves pulled apart.
-icon divide -fill "$NAVY" -draw "rectangle 1,8 18,36" -draw "rectangle 26,8 43,36" \
-  -fill "$ACCENT" -draw "rectangle 20,2 24,42"
-# Merge: two halves joined by an arrow.
-icon merge -fill "$NAVY" -draw "rectangle 1,8 14,36" -draw "rectangle 30,8 43,36" \
-  -fill "$ACCENT" -draw "polygon 14,22 24,12 24,32" -draw "polygon 30,22 20,12 20,32"
 # Exit: a door with an arrow leaving it.
 icon exit -fill "$NAVY" -draw "rectangle 4,2 24,42" -fill white -draw "rectangle 9,7 20,37" \
   -fill "$NAVY" -draw "circle 17,23 17,20" \
   -fill '#c0392b' -draw "rectangle 22,19 34,25" -draw "polygon 32,11 43,22 32,33"
-# Output folder.
-icon folder -fill "$ACCENT" -draw "polygon 2,8 16,8 20,13 42,13 42,38 2,38" \
-  -fill '#f7b266' -draw "polygon 2,18 42,18 42,38 2,38"
 # Help file: a "?" in a circle.
 icon help -fill "$NAVY" -draw "circle 22,22 22,1" \
   -font "$FONT_BOLD" -pointsize 32 -fill white -gravity center -annotate +0+1 '?'

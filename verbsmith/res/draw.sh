@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Draws Verbsmith's icons and bitmaps into verbsmith/res with ImageMagick.
+# Draws Verbsmith's icons and bitmaps beside this script with ImageMagick.
 # The results are committed; run this again only to change the artwork.
 # Every small image is drawn on a 256 x 256 canvas and scaled down, which
 # gives smooth edges at 16, 13 and 32 pixels.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-out=$(cd "$here/../res" && pwd)
+out=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -30,13 +29,11 @@ icon() {
   convert "${parts[@]}" "$out/icon$id.ico"
 }
 
-# menubmp ID NAME: a 13 x 13 menu item image on the menu's background; the
-# images the menus use come once more at 26 x 26 for 200 %.
-menu_items=" 142 143 146 148 149 152 153 154 155 "
+# menubmp ID NAME: a 13 x 13 menu item image on the menu's background, and
+# once more at 26 x 26 for 200 %.
 menubmp() {
   convert -size 13x13 "xc:$face" \( "$tmp/$2.png" -resize 13x13 \) -composite \
     -type TrueColor "BMP3:$out/bitmap$1.bmp"
-  [[ $menu_items == *" $1 "* ]] || return 0
   convert -size 26x26 "xc:$face" \( "$tmp/$2.png" -resize 26x26 \) -composite \
     -strip -define png:exclude-chunks=date,time -type TrueColor "PNG24:$out/bitmap$1-2x.png"
 }
@@ -112,17 +109,9 @@ menubmp 142 globe
 canvas about -fill "$blue" -stroke none -draw 'circle 128,128 128,12' \
   -fill white -draw 'circle 128,72 128,94' -draw 'roundrectangle 108,114 148,206 10,10'
 menubmp 143 about
-canvas save -fill "$blue" -stroke "$navy" -strokewidth 12 -draw 'roundrectangle 24,24 232,232 16,16' \
-  -fill white -stroke none -draw 'rectangle 64,36 192,112' -fill '#C8CED8' -draw 'rectangle 72,160 184,224'
-menubmp 144 save
-canvas open "${folder[@]}"
-menubmp 145 open
 canvas exit -fill '#D9534F' -stroke '#8E1F1B' -strokewidth 12 -draw 'roundrectangle 20,20 236,236 40,40' \
   -stroke white -strokewidth 34 -draw 'line 80,80 176,176' -draw 'line 176,80 80,176'
 menubmp 146 exit
-canvas settings -fill '#8F99AA' -stroke '#4A5568' -strokewidth 14 -draw 'circle 128,128 128,28' \
-  -fill "$face" -draw 'circle 128,128 128,84'
-menubmp 147 settings
 canvas help -fill "$blue" -stroke none -draw 'circle 128,128 128,12' \
   -fill white -font DejaVu-Sans-Bold -pointsize 190 -gravity center -annotate +0+8 '?'
 menubmp 148 help
@@ -131,10 +120,6 @@ canvas web -fill '#7CC4FF' -stroke '#1C6E32' -strokewidth 18 -draw 'circle 128,1
   -draw 'line 20,128 236,128' -fill '#2FA84F' -stroke none -draw 'polygon 40,60 112,44 120,100 64,120' \
   -draw 'polygon 148,140 212,120 206,190 160,206'
 menubmp 149 web
-canvas list "${page[@]}"
-menubmp 150 list
-canvas remove -fill '#D9534F' -stroke '#8E1F1B' -strokewidth 10 -draw 'roundrectangle 20,98 236,158 14,14'
-menubmp 151 remove
 canvas check -fill none -stroke '#2FA84F' -strokewidth 52 -draw 'polyline 32,132 100,204 226,56'
 menubmp 152 check
 canvas run -fill '#2FA84F' -stroke '#1C6E32' -strokewidth 12 -draw 'polygon 48,24 232,128 48,232'
