@@ -1,5 +1,6 @@
 #include "common/MainWindow.h"
 #include "common/Handshake.h"
+#include "common/RegistryPlace.h"
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
 #include "framework/Controls.h"
@@ -276,9 +277,7 @@ void MainWindow::Close(int how) {
 // The launcher waits for these values to go; a key that is not there is no
 // failure worth a word, and no other failure stops the window from closing.
 void MainWindow::ClearHandshake() {
-    for (const tstring& key : tables_.handshakeKeys) {
-        power_.subKey = key;
-        (void)power_.DeleteRegistryValue(PowerClass::kShellFolders, handshake::kValue);   // HKLM
-        (void)power_.DeleteRegistryValue(PowerClass::kCurrentUser, handshake::kValue);
-    }
+    for (const tstring& key : tables_.handshakeKeys)
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            (void)registry::DeleteValue({root, key}, handshake::kValue);
 }

@@ -2,19 +2,15 @@
 // Settings file, registry, shell links, files and number conversions: the
 // helpers every dialog of the suite reaches its surroundings through. No
 // operation shows a message; failures come back as results.
+#include "common/WriteResult.h"
 #include "framework/TString.h"
-
-// What a writing helper did: ERROR_SUCCESS, or the system's error code (a
-// COM failure keeps its HRESULT), for the caller to report.
-struct [[nodiscard]] WriteResult {
-    DWORD error = ERROR_SUCCESS;
-    explicit operator bool() const { return error == ERROR_SUCCESS; }
-};
 
 class PowerClass {
 public:
-    // Registry places by kind. Kind 0 reads HKEY_CURRENT_USER's "Shell Folders"
-    // key but writes and deletes under HKEY_LOCAL_MACHINE\subKey.
+    // Registry places by kind, over the typed places of common/RegistryPlace.h,
+    // which code that names its own places uses directly. Kind 0 reads
+    // HKEY_CURRENT_USER's "Shell Folders" key but writes and deletes under
+    // HKEY_LOCAL_MACHINE\subKey.
     enum Kind { kShellFolders = 0, kCurrentUser = 1, kLocalMachine = 2, kClassesRoot = 4,
                 kFullPath = 10 };
 
