@@ -34,8 +34,6 @@ public:
     int ComboId() const { return ids_.combo; }
 
     static const TCHAR kSystemDefault[];   // "System default language"
-    // The pairs of a language file's lines.
-    [[nodiscard]] static tstrings LanguagePairs(const tstrings& lines);
 
 protected:
     BOOL OnInitDialog() override;

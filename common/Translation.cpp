@@ -1,11 +1,11 @@
 #include "common/Translation.h"
+#include "common/LanguageFile.h"
+#include "common/RegistryPlace.h"
 #include "common/SharedDialogIds.h"
-#include <algorithm>
 
 namespace {
 const TCHAR kSystemLanguage[] = _T("[----]");
 const TCHAR kFallbackSection[] = _T("[1033]");
-const TCHAR kEndOfSection[] = _T("[EOL]");
 const TCHAR kLanguageKey[] = _T("SYSTEM\\CurrentControlSet\\Control\\Nls\\Language");
 
 // "[1031]" for 1031.
@@ -13,21 +13,6 @@ tstring SectionMarker(int language) {
     TCHAR marker[16];
     wsprintf(marker, _T("[%d]"), language);
     return marker;
-}
-
-// Appends the entries of the section that begins with marker. No marker
-// names no section: it must not match a blank line.
-void ReadSection(const tstrings& lines, const tstring& marker,
-                 std::vector<std::pair<int, tstring>>& entries) {
-    auto line = marker.empty() ? lines.end() : std::find(lines.begin(), lines.end(), marker);
-    if (line == lines.end()) return;
-    // A section without its end line ends with the file.
-    for (++line; line != lines.end() && *line != kEndOfSection; ++line) {
-        if (line->size() <= 4) continue;
-        // Five digits, one separator of any kind, then the text.
-        int number = PowerClass::ParseDecimal(line->substr(0, 5));
-        entries.emplace_back(number, line->size() > 6 ? line->substr(6) : tstring());
-    }
 }
 
 // The lines of the program's built-in copy of its language file; none when
@@ -51,13 +36,13 @@ CTranslation::CTranslation(std::vector<int> dialects) : dialects_(std::move(dial
 
 void CTranslation::Load() {
     entries_.clear();
-    if (builtIn_.empty()) ReadSection(BuiltInLines(), kFallbackSection, builtIn_);
+    if (builtIn_.empty()) languagefile::ReadSection(BuiltInLines(), kFallbackSection, builtIn_);
     tstring section = power_.ReadSetting(_T("Language"));
     if (section == kSystemLanguage) section = SystemLanguageMarker();
     tstrings lines;
     textfile::ReadLines(LanguageFilePath(), lines);
-    ReadSection(lines, section, entries_);
-    if (entries_.empty()) ReadSection(lines, kFallbackSection, entries_);
+    languagefile::ReadSection(lines, section, entries_);
+    if (entries_.empty()) languagefile::ReadSection(lines, kFallbackSection, entries_);
 }
 
 const tstring* CTranslation::Find(const Entries& entries, int number) {
@@ -75,10 +60,9 @@ tstring CTranslation::GetText(int number) const {
 // "[1031]" for the stored system language "0407", folded onto its main
 // language when a dialect list names it.
 tstring CTranslation::SystemLanguageMarker() const {
-    PowerClass registry;
-    registry.subKey = kLanguageKey;
-    tstring candidate = SectionMarker(PowerClass::ParseHex(
-        registry.ReadRegistryText(PowerClass::kLocalMachine, _T("Default"))));
+    const tstring stored =
+        registry::ReadText({HKEY_LOCAL_MACHINE, kLanguageKey}, _T("Default")).value_or(tstring());
+    tstring candidate = SectionMarker(PowerClass::ParseHex(stored));
     for (int language : dialects_) {
         const tstring key = _T("Dialects") + SectionMarker(language);
         if (power_.ReadSetting(key).find(candidate) != tstring::npos)

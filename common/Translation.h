@@ -8,8 +8,8 @@
 // section gives the English text of every number the loaded section lacks,
 // so that a missing or unreadable language file leaves no message, heading
 // or list entry empty.
+#include "common/LanguageFile.h"
 #include "common/PowerClass.h"
-#include <utility>
 #include <vector>
 
 // "<program folder>\<Product ID>trl.ini", the program's language file.
@@ -36,7 +36,7 @@ public:
     tstring LanguageFilePath() const { return ::LanguageFilePath(power_); }
 
 private:
-    using Entries = std::vector<std::pair<int, tstring>>;
+    using Entries = languagefile::Entries;
     static const tstring* Find(const Entries& entries, int number);
 
     tstring SystemLanguageMarker() const;

@@ -12,6 +12,8 @@
 #include <functional>
 #include <iterator>
 
+using namespace slicetext;
+
 namespace {
 const COLORREF kLabelText = RGB(0, 0, 128);
 const COLORREF kEditText = RGB(50, 50, 50);
@@ -26,19 +28,22 @@ MainWindowTables SplitterTables() {
     tables.templateId = IDD_SLICEWISE_DIALOG;
     tables.icon = IDR_MAINFRAME;
     tables.aboutItemText = IDS_ABOUTBOX;
-    tables.menuTitles = {200, 250};
+    tables.menuTitles = {kFileMenu, kHelpMenu};
     tables.menuItems = {
-        {0, 0, 215, IDB_MENU_LANGUAGE}, {0, 2, 220, IDB_MENU_EXIT},
-        {1, 0, 255, IDB_MENU_HELP},     {1, 2, 260, IDB_MENU_WEBSITE},
-        {1, 3, 265, IDB_MENU_ABOUT},
+        {0, 0, kLanguageItem, IDB_MENU_LANGUAGE}, {0, 2, kExitItem, IDB_MENU_EXIT},
+        {1, 0, kHelpFileItem, IDB_MENU_HELP},     {1, 2, kWebsiteItem, IDB_MENU_WEBSITE},
+        {1, 3, kAboutItem, IDB_MENU_ABOUT},
     };
     tables.pictures = {IDB_HEADER, IDB_FOOTER};
     tables.controlTexts = {
-        {IDC_BROWSE_FILE, 25},   {IDC_BROWSE_FOLDER, 35}, {IDC_SIZE_FLOPPY, 60},
-        {IDC_SIZE_CD, 75},       {IDC_SIZE_DVD, 80},      {IDC_SIZE_100KB, 55},
-        {IDC_SIZE_500KB, 65},    {IDC_SIZE_1MB, 70},      {IDC_SIZE_2MB, 90},
-        {IDC_SIZE_USER, 85},     {IDC_MERGE, 45},         {IDC_DIVIDE, 50},
-        {IDC_SOURCE_GROUP, 20},  {IDC_FOLDER_GROUP, 30},  {IDC_SIZE_GROUP, 40},
+        {IDC_BROWSE_FILE, kBrowseFile},   {IDC_BROWSE_FOLDER, kBrowseFolder},
+        {IDC_SIZE_FLOPPY, kSizeFloppy},   {IDC_SIZE_CD, kSizeCD},
+        {IDC_SIZE_DVD, kSizeDVD},         {IDC_SIZE_100KB, kSize100KB},
+        {IDC_SIZE_500KB, kSize500KB},     {IDC_SIZE_1MB, kSize1MB},
+        {IDC_SIZE_2MB, kSize2MB},         {IDC_SIZE_USER, kSizeUser},
+        {IDC_MERGE, kMergeButton},        {IDC_DIVIDE, kDivideButton},
+        {IDC_SOURCE_GROUP, kSourceGroup}, {IDC_FOLDER_GROUP, kFolderGroup},
+        {IDC_SIZE_GROUP, kSizeGroup},
     };
     // Language selection, Exit, help file, website, About.
     tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
@@ -48,14 +53,7 @@ MainWindowTables SplitterTables() {
     return tables;
 }
 
-const int kUnitTexts[] = {105, 110, 115, 120};
-
-// Texts of the window's own run handling.
-enum : int {
-    kCloseQuestion = 340,   // a run goes on: stop it and close?
-    kStopButton = 341,      // the running command's button during the run
-    kShutdownReason = 342,  // why the session should wait
-};
+const int kUnitTexts[] = {kUnitBytes, kUnitKB, kUnitMB, kUnitGB};
 
 const int kDefaultUnit = 1;   // KB
 
@@ -116,8 +114,8 @@ void CSlicewiseDlg::TakeFooterColour() {
 
 // Runs when the window opens and again after a language change.
 void CSlicewiseDlg::OnTextsApplied() {
-    WelcomeText = Texts().GetText(10);
-    IntroductionText = Texts().GetText(15);
+    WelcomeText = Texts().GetText(kWelcome);
+    IntroductionText = Texts().GetText(kIntroduction);
     FillUnits();
     EnableUserSize(false);
     UserSize = 150;
@@ -213,7 +211,7 @@ void CSlicewiseDlg::BrowseFolder() {
     UpdateData(true);
     tstring folder;
     // Owned by the window, so that no second command starts behind it.
-    if (!Ui().ChooseFolder(Handle(), Texts().GetText(125), folder))
+    if (!Ui().ChooseFolder(Handle(), Texts().GetText(kFolderPrompt), folder))
         return;
     OutputFolder = folder + kFolderTail;
     UpdateData(false);
@@ -248,7 +246,7 @@ void CSlicewiseDlg::Run(const std::function<void()>& command) {
     try {
         command();
     } catch (...) {
-        Ui().ShowMessage(Handle(), Texts().GetText(slicetext::kUnexpected), Texts().GetText(slicetext::kCaption),
+        Ui().ShowMessage(Handle(), Texts().GetText(kUnexpected), Texts().GetText(kCaption),
                          MB_OK | MB_ICONSTOP);
     }
     Ui().UnblockShutdown(Handle());
@@ -299,7 +297,7 @@ bool CSlicewiseDlg::MayClose(int how) {
     if (!Running())
         return true;
     if (Ui().ShowMessage(Handle(), Texts().GetText(kCloseQuestion),
-                         Texts().GetText(slicetext::kCaption), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+                         Texts().GetText(kCaption), MB_YESNO | MB_ICONQUESTION) == IDYES) {
         pendingClose_ = how;
         host_->RequestStop();
     }

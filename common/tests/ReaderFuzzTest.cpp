@@ -2,7 +2,7 @@
 // few thousand variants of a valid file, made from a fixed seed, must each
 // be read to the end with results no larger than the file.
 #include <gtest/gtest.h>
-#include "common/LanguageSelection.h"
+#include "common/LanguageFile.h"
 #include "common/Translation.h"
 #include "common/tests/ProgramFolderScope.h"
 #include "tests/support/Mutator.h"
@@ -33,7 +33,7 @@ TEST_F(ReaderFuzz, LanguageFile) {
         texts.Load();
         for (int number : {1, 2, 7, 20, 21, static_cast<int>(mutated.Next() % 100000)})
             EXPECT_TRUE(!texts.Has(number) || texts.GetText(number).size() < bytes.size()) << input;
-        const tstrings pairs = CLanguageSelection::LanguagePairs(textfile::DecodeLines(bytes));
+        const tstrings pairs = languagefile::LanguagePairs(textfile::DecodeLines(bytes));
         for (size_t name = 1; name < pairs.size(); name += 2)
             EXPECT_LT(pairs[name].size(), bytes.size()) << input;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// Language text numbers of the Divide and Merge commands, and the fixed
-// captions that are not translated.
+// Language text numbers of the splitter's window and of its Divide and
+// Merge commands, and the fixed captions that are not translated.
 #include "framework/TString.h"
 
 namespace slicetext {
@@ -32,6 +32,42 @@ enum : int {
     kJoinedMismatch = 301,   // the joined bytes differ from the digest of %s in %s
     kNoRoom = 302,           // folder %s: the parts need %s, the drive has %s free
     kFileTooLarge = 303,     // folder %s, file system %s: files of at most %s, parts of %s
+};
+
+// Texts of the main window: its menus, controls and run handling.
+enum : int {
+    kWelcome = 10,
+    kIntroduction = 15,
+    kSourceGroup = 20,
+    kBrowseFile = 25,
+    kFolderGroup = 30,
+    kBrowseFolder = 35,
+    kSizeGroup = 40,
+    kMergeButton = 45,
+    kDivideButton = 50,
+    kSize100KB = 55,
+    kSizeFloppy = 60,
+    kSize500KB = 65,
+    kSize1MB = 70,
+    kSizeCD = 75,
+    kSizeDVD = 80,
+    kSizeUser = 85,
+    kSize2MB = 90,
+    kUnitBytes = 105,        // the units of the user-defined size, in list order
+    kUnitKB = 110,
+    kUnitMB = 115,
+    kUnitGB = 120,
+    kFolderPrompt = 125,     // above the folder picker's tree
+    kFileMenu = 200,
+    kLanguageItem = 215,
+    kExitItem = 220,
+    kHelpMenu = 250,
+    kHelpFileItem = 255,
+    kWebsiteItem = 260,
+    kAboutItem = 265,
+    kCloseQuestion = 340,    // a run goes on: stop it and close?
+    kStopButton = 341,       // the running command's button during the run
+    kShutdownReason = 342,   // why the session should wait
 };
 }  // namespace slicetext
 

@@ -59,6 +59,12 @@ std::vector<std::string> Lines(const std::string& bytes) {
 
 bool IsMarker(const std::string& line) { return line.size() == 6 && line[0] == '['; }
 
+// Five digits, a blank and the text, as the files are written.
+bool IsEntry(const std::string& line) {
+    return line.size() >= 6 && line[5] == ' ' &&
+           std::all_of(line.begin(), line.begin() + 5, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // The letter after the first "&" that is not "&&" (a plain "&"), in lower
 // case; 0 when the text has none.
 char Mnemonic(const std::string& text) {
@@ -83,9 +89,8 @@ std::map<std::string, Entries> Sections(const std::string& bytes) {
             section.clear();
         else if (IsMarker(line))
             section = line;
-        else if (!section.empty() && line.size() > 5) {
-            const std::string text = line.size() > 6 ? line.substr(6) : "";
-            if (!sections[section].emplace(std::stoi(line.substr(0, 5)), text).second)
+        else if (!section.empty() && IsEntry(line)) {
+            if (!sections[section].emplace(std::stoi(line.substr(0, 5)), line.substr(6)).second)
                 ADD_FAILURE() << section << " holds text " << line.substr(0, 5) << " twice";
         }
     }
@@ -160,14 +165,43 @@ void ExpectEveryTextOfEnglish(const std::map<std::string, Entries>& sections) {
 
 void ExpectLatin1WithCrLf(const std::string& bytes) {
     ASSERT_FALSE(bytes.empty());
+    // An editor that saved the file as UTF-8 may leave its mark.
+    EXPECT_NE(0u, bytes.rfind("\xEF\xBB\xBF", 0)) << "UTF-8 byte order mark";
     for (size_t i = 0; i < bytes.size(); ++i) {
         const unsigned char c = bytes[i];
         EXPECT_FALSE(c >= 0x80 && c <= 0x9F) << "byte " << int(c) << " at " << i;
+        EXPECT_FALSE(c < 0x20 && c != '\r' && c != '\n') << "control byte " << int(c) << " at " << i;
         if (c == '\n') {
             EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
         }
+        if (c == '\r') {
+            EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at " << i;
+        }
     }
     EXPECT_EQ("\r\n", bytes.substr(bytes.size() < 2 ? 0 : bytes.size() - 2));
+}
+
+void ExpectSectionsWellFormed(const std::string& bytes) {
+    const std::vector<std::string> lines = Lines(bytes);
+    std::string section;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (IsMarker(line)) {
+            EXPECT_TRUE(section.empty()) << section << " has no [EOL] before " << line;
+            section = line;
+            // The dialog's prompt first, then the name it lists.
+            EXPECT_TRUE(i + 2 < lines.size() && lines[i + 1].rfind("00001 ", 0) == 0 &&
+                        lines[i + 2].rfind("00002 ", 0) == 0)
+                << line << " does not begin with texts 1 and 2";
+        } else if (line == "[EOL]") {
+            EXPECT_FALSE(section.empty()) << "[EOL] outside a section, line " << i + 1;
+            section.clear();
+        } else if (!section.empty()) {
+            EXPECT_TRUE(IsEntry(line)) << section << " line " << i + 1 << " \"" << line
+                                       << "\" is not five digits, a blank and the text";
+        }
+    }
+    EXPECT_TRUE(section.empty()) << section << " has no [EOL] before the end of the file";
 }
 
 void ExpectOwnMnemonics(const Entries& texts, const std::string& where) {

@@ -27,8 +27,9 @@ std::vector<std::string> ShippedMarkers();
 extern const std::vector<std::pair<int, int>> kRegionalVariants;
 
 // Each section ("[1033]" up to "[EOL]") by its marker. An entry line is a
-// five-digit number, a space and the text; a number given twice in one
-// section is reported as a test failure.
+// five-digit number, a space and the text (other lines are left to
+// ExpectSectionsWellFormed); a number given twice in one section is
+// reported as a test failure.
 std::map<std::string, Entries> Sections(const std::string& bytes);
 
 // For each regional variant: sets it as the system language of the
@@ -54,10 +55,18 @@ std::vector<std::string> Placeholders(const std::string& text);
 // English lacks, and each text whose placeholders differ from English's.
 void ExpectEveryTextOfEnglish(const std::map<std::string, Entries>& sections);
 
-// Reports as test failures: an empty file, any byte from 0x80 to 0x9F (the
-// wide programs read each byte as the character of the same code), a line
-// feed without a carriage return before it, and a file not ending in CR LF.
+// Reports as test failures: an empty file, a UTF-8 byte order mark, any
+// byte from 0x80 to 0x9F (the wide programs read each byte as the character
+// of the same code), other control bytes than CR and LF, a line feed or a
+// carriage return that is not part of a CR LF, and a file not ending in CR LF.
 void ExpectLatin1WithCrLf(const std::string& bytes);
+
+// Reports as test failures: a section that does not begin with texts 1 and
+// 2 (the language dialog's prompt and the name it lists) or does not end
+// with "[EOL]" before the next marker or the end of the file, an "[EOL]"
+// outside a section, and a line in a section that is not five digits, a
+// blank and the text.
+void ExpectSectionsWellFormed(const std::string& bytes);
 
 // Reports as a test failure each two of the texts that mark the same letter,
 // case aside: Alt and that letter would only ever reach the first of them.
