@@ -36,16 +36,19 @@ MainWindowTables LauncherTables() {
     tables.templateId = IDD_TOOLCRATE_DIALOG;
     tables.icon = IDR_MAINFRAME;
     tables.aboutItemText = IDS_ABOUTBOX;
-    tables.menuTitles = {200, 210, 245};
+    tables.menuTitles = {launchertext::kFileMenu, launchertext::kModuleMenu,
+                         launchertext::kHelpMenu};
     tables.menuItems = {
-        {kFileMenu, kFileLanguage, 202, IDB_MENU_LANGUAGE},
-        {kFileMenu, kFileExit, 205, IDB_MENU_EXIT},
-        {kHelpMenu, kHelpFiles, 250, IDB_MENU_HELPFILES},
-        {kHelpMenu, kHelpWebsite, 255, IDB_MENU_WEBSITE},
-        {kHelpMenu, kHelpAbout, 260, IDB_MENU_ABOUT},
+        {kFileMenu, kFileLanguage, launchertext::kLanguageItem, IDB_MENU_LANGUAGE},
+        {kFileMenu, kFileExit, launchertext::kExitItem, IDB_MENU_EXIT},
+        {kHelpMenu, kHelpFiles, launchertext::kHelpFilesItem, IDB_MENU_HELPFILES},
+        {kHelpMenu, kHelpWebsite, launchertext::kWebsiteItem, IDB_MENU_WEBSITE},
+        {kHelpMenu, kHelpAbout, launchertext::kAboutItem, IDB_MENU_ABOUT},
     };
     tables.pictures = {IDB_BANNER, IDB_LOGO};
-    tables.controlTexts = {{IDC_GROUP_CLEANING, 10}, {IDC_GROUP_TUNING, 11}, {IDC_GROUP_FILES, 12}};
+    tables.controlTexts = {{IDC_GROUP_CLEANING, launchertext::kCleaningGroup},
+                           {IDC_GROUP_TUNING, launchertext::kTuningGroup},
+                           {IDC_GROUP_FILES, launchertext::kFilesGroup}};
     for (const SuiteModule& module : SuiteModules)
         tables.controlTexts.push_back({module.button, module.caption});
     // Language selection, Exit, help file, website, About.
@@ -120,15 +123,18 @@ bool CToolcrateDlg::UserAcceptsUac() {
         return true;
     const tstring question =
         FormatText(_T("%s\n\n%s\n\n%s"),
-                   {Texts().GetText(195), Texts().GetText(196), Texts().GetText(197)});
-    return Ui().ShowMessage(Handle(), question, Texts().GetText(5),
+                   {Texts().GetText(launchertext::kUacQuestion1),
+                    Texts().GetText(launchertext::kUacQuestion2),
+                    Texts().GetText(launchertext::kUacQuestion3)});
+    return Ui().ShowMessage(Handle(), question, Texts().GetText(launchertext::kCaption),
                             MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 // The launcher's own texts, at start and after a language change.
 void CToolcrateDlg::OnTextsApplied() {
     ApplyModuleMenuTexts();
-    Description = Texts().GetText(20) + _T("\n") + Texts().GetText(22);
+    Description = Texts().GetText(launchertext::kStartFirstLine) + _T("\n") +
+                  Texts().GetText(launchertext::kStartSecondLine);
     UpdateData(false);
     hover_.Reset();
 }
@@ -173,7 +179,7 @@ bool CToolcrateDlg::OnMouseMove(UINT, POINT point) {
 }
 
 bool CToolcrateDlg::OnHelp(const HELPINFO&) {
-    ShowDescription(80, 82);
+    ShowDescription(launchertext::kHelpFirstLine, launchertext::kHelpSecondLine);
     return false;
 }
 
@@ -217,6 +223,10 @@ std::vector<FileError> CToolcrateDlg::OnLanguageStored(const tstring& marker) {
             failures.push_back(FileError::FromLastError(written.error, path));
     }
     return failures;
+}
+
+void CToolcrateDlg::Tell(const tstring& text, const tstring& caption) {
+    Ui().ShowMessage(Handle(), text, caption, MB_OK);
 }
 
 void CToolcrateDlg::Hide() { ShowWindow(Handle(), SW_HIDE); }

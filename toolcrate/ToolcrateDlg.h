@@ -32,7 +32,7 @@ private:
     void ShowDescription(int firstText, int secondText);
 
     // LauncherWindow
-    HWND Owner() const override { return Handle(); }
+    void Tell(const tstring& text, const tstring& caption) override;
     void Hide() override;
     void Restore() override;
     void StartLaunchTimer() override;

@@ -1,17 +1,15 @@
 #include "toolcrate/core/ModuleLauncher.h"
 #include "common/Handshake.h"
+#include "common/RegistryPlace.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
 #include "framework/UiSeam.h"
+#include "toolcrate/core/LauncherTexts.h"
 
 namespace {
-// Kind 0 writes and deletes under HKEY_LOCAL_MACHINE; kind 2 reads there.
-const int kWriteLocalMachine = 0;
-const int kReadLocalMachine = PowerClass::kLocalMachine;
+const RegistryPlace kHandshakePlace{HKEY_LOCAL_MACHINE, handshake::kKey};
 const TCHAR kBackgroundValue[] = _T("background control");
 const TCHAR kBackgroundActive[] = _T("active");
-const int kBackgroundTexts[] = {110, 115};
-const int kMessageCaptionText = 5;
 
 ShellStart OpenVerb(const tstring& file) {
     ShellStart start;
@@ -28,17 +26,17 @@ ModuleLauncher::ModuleLauncher(LauncherWindow& window, PowerClass& power,
 
 void ModuleLauncher::LaunchModule(const SuiteModule& module) {
     if (BackgroundActive(module)) {
-        const tstring text = FormatText(_T("%s\n\n%s"), {texts_.GetText(kBackgroundTexts[0]),
-                                                          texts_.GetText(kBackgroundTexts[1])});
-        Ui().ShowMessage(window_.Owner(), text, appName_, MB_OK);
+        const tstring text =
+            FormatText(_T("%s\n\n%s"), {texts_.GetText(launchertext::kBackgroundActive1),
+                                         texts_.GetText(launchertext::kBackgroundActive2)});
+        window_.Tell(text, appName_);
         return;
     }
     // The value is in place before the module can look for it and before the
     // launcher steps aside: without it the first tick would bring the
     // launcher back at once, so it stays visible and says why instead.
-    power_.subKey = handshake::kKey;
     const WriteResult marked =
-        power_.WriteRegistryFixed(kWriteLocalMachine, handshake::kValue, handshake::kRunning);
+        registry::WriteFixedText(kHandshakePlace, handshake::kValue, handshake::kRunning);
     const tstring path = power_.GetProgramFolder() + module.executable;
     if (marked)
         StartAndWait(path);
@@ -58,13 +56,12 @@ void ModuleLauncher::OpenModuleHelp(const SuiteModule& module) const {
 bool ModuleLauncher::BackgroundActive(const SuiteModule& module) const {
     if (module.backgroundKey[0] == 0)
         return false;
-    power_.subKey = module.backgroundKey;
-    return power_.ReadRegistryText(kReadLocalMachine, kBackgroundValue) == kBackgroundActive;
+    return registry::ReadText({HKEY_LOCAL_MACHINE, module.backgroundKey}, kBackgroundValue) ==
+           kBackgroundActive;
 }
 
 bool ModuleLauncher::ModuleStillRunning() const {
-    power_.subKey = handshake::kKey;
-    if (power_.ReadRegistryText(kReadLocalMachine, handshake::kValue) != handshake::kRunning)
+    if (registry::ReadText(kHandshakePlace, handshake::kValue) != handshake::kRunning)
         return false;
     return !process_ || WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0;
 }
@@ -84,24 +81,23 @@ void ModuleLauncher::StartWithoutWaiting(const SuiteModule& module, const tstrin
     if (!Ui().ShellStartProcess(OpenVerb(path), nullptr))
         ShowStartFailure(path);
     else
-        ShowMessage(FailureText(FormatText(texts_.GetText(kNotMarkedText), {tstring(module.name)}),
+        ShowMessage(FailureText(FormatText(texts_.GetText(launchertext::kNotMarked), {tstring(module.name)}),
                                 markError));
 }
 
 void ModuleLauncher::ShowStartFailure(const tstring& path) const {
-    ShowMessage(FormatText(texts_.GetText(kStartFailedText), {path}));
+    ShowMessage(FormatText(texts_.GetText(launchertext::kStartFailed), {path}));
 }
 
 void ModuleLauncher::ShowMessage(const tstring& text) const {
-    Ui().ShowMessage(window_.Owner(), text, texts_.GetText(kMessageCaptionText), MB_OK);
+    window_.Tell(text, texts_.GetText(launchertext::kCaption));
 }
 
 void ModuleLauncher::EndWait() {
     window_.Restore();
     // The launcher is back either way: a value left behind is written anew
     // by the next start.
-    power_.subKey = handshake::kKey;
-    (void)power_.DeleteRegistryValue(kWriteLocalMachine, handshake::kValue);
+    (void)registry::DeleteValue(kHandshakePlace, handshake::kValue);
     window_.StopLaunchTimer();
     process_.Reset();
 }

@@ -11,7 +11,8 @@
 // What the launch needs of the launcher's window.
 class LauncherWindow {
 public:
-    virtual HWND Owner() const = 0;   // of the launcher's messages
+    // A message box with the OK button and no icon, owned by the window.
+    virtual void Tell(const tstring& text, const tstring& caption) = 0;
     virtual void Hide() = 0;
     virtual void Restore() = 0;
     virtual void StartLaunchTimer() = 0;   // timer 1, 200 ms
@@ -25,8 +26,6 @@ class ModuleLauncher {
 public:
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr UINT kTimerPeriod = 200;   // milliseconds
-    static constexpr int kStartFailedText = 116;
-    static constexpr int kNotMarkedText = 117;   // the handshake value could not be written
 
     // appName: caption of the refusal message (the program's name).
     ModuleLauncher(LauncherWindow& window, PowerClass& power, const CTranslation& texts,

@@ -22,7 +22,9 @@ std::string Narrow(const tstring& text) { return std::string(text.begin(), text.
 class FakeWindow : public LauncherWindow {
 public:
     explicit FakeWindow(std::vector<std::string>& log) : log_(log) {}
-    HWND Owner() const override { return kWindow; }
+    void Tell(const tstring& text, const tstring& caption) override {
+        Ui().ShowMessage(kWindow, text, caption, MB_OK);
+    }
     void Hide() override { log_.push_back("hide"); }
     void Restore() override { log_.push_back("restore"); }
     void StartLaunchTimer() override { log_.push_back("timer on"); }
@@ -218,10 +220,10 @@ TEST_F(ModuleLauncherTest, FailedStartComesBackAtOnceAndSaysWhich) {
 // the module starts, the launcher stays in view and says why; a start that
 // fails as well is reported as such.
 TEST_F(ModuleLauncherTest, RefusedHandshakeWriteStartsTheModuleWithoutHiding) {
-    const tstring notMarked = FormatText(texts.GetText(ModuleLauncher::kNotMarkedText),
+    const tstring notMarked = FormatText(texts.GetText(launchertext::kNotMarked),
                                          {tstring(_T("Verbsmith"))}) +
                               _T("\n\n") + SystemErrorText(ERROR_ACCESS_DENIED);
-    const tstring notStarted = FormatText(texts.GetText(ModuleLauncher::kStartFailedText),
+    const tstring notStarted = FormatText(texts.GetText(launchertext::kStartFailed),
                                           {folder.Path() + Module(_T("Verbsmith")).executable});
     for (const auto& row : {std::make_pair(true, notMarked), std::make_pair(false, notStarted)}) {
         log.clear();
