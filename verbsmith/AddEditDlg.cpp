@@ -14,17 +14,17 @@
 
 namespace {
 
-enum : int {
-    kHandlerValueLabel = 175,
-    kCommandLineLabel = 180,
-    kFolderBrowserTitle = 185,
-};
-
 // Group boxes and buttons; the labels go through the data exchange.
 const std::vector<ControlText> kControlTexts = {
-    {IDC_NORMAL_GROUP, 400}, {IDC_BROWSE_FILE, 415},     {IDC_SPECIAL_GROUP, 420},
-    {IDC_ADD_COPY_TO, 430},  {IDC_ADD_MOVE_TO, 435},     {IDCANCEL, 440},
-    {IDC_ADD_PARAMETER, 421}, {IDC_REMOVE_PARAMETER, 422}, {IDC_CHECK_COMMAND, 423},
+    {IDC_NORMAL_GROUP, texts::kNormalGroup},
+    {IDC_BROWSE_FILE, texts::kBrowseFileButton},
+    {IDC_SPECIAL_GROUP, texts::kSpecialGroup},
+    {IDC_ADD_COPY_TO, texts::kAddCopyToButton},
+    {IDC_ADD_MOVE_TO, texts::kAddMoveToButton},
+    {IDCANCEL, texts::kCancelButton},
+    {IDC_ADD_PARAMETER, texts::kAddParameterButton},
+    {IDC_REMOVE_PARAMETER, texts::kRemoveParameterButton},
+    {IDC_CHECK_COMMAND, texts::kCheckCommandButton},
 };
 
 // Controls that only make sense for a command line.
@@ -48,7 +48,7 @@ BOOL AddEditDlg::OnInitDialog() {
         for (int id : kCommandLineTools)
             EnableItem(id, false);
     }
-    valueLabel = translation_.GetText(handler ? kHandlerValueLabel : kCommandLineLabel);
+    valueLabel = translation_.GetText(handler ? texts::kHandlerValueLabel : texts::kCommandLineLabel);
     if (addMode) {
         EnableItem(IDC_ENTRY_TYPE, true);
         ComboBox types(Item(IDC_ENTRY_TYPE));
@@ -76,9 +76,9 @@ void AddEditDlg::FillLists() {
 
 void AddEditDlg::TranslateControls() {
     ApplyControlTexts(Handle(), translation_, kControlTexts);
-    typeLabel = translation_.GetText(405);
-    nameLabel = translation_.GetText(410);
-    specialText = translation_.GetText(425);
+    typeLabel = translation_.GetText(texts::kTypeLabel);
+    nameLabel = translation_.GetText(texts::kNameLabel);
+    specialText = translation_.GetText(texts::kSpecialText);
 }
 
 void AddEditDlg::DoDataExchange(DataExchange& exchange) {
@@ -139,7 +139,7 @@ void AddEditDlg::BrowseFile() {
 void AddEditDlg::BrowseFolder() {
     UpdateData(true);
     tstring path;
-    if (!Ui().ChooseFolder(Handle(), translation_.GetText(kFolderBrowserTitle), path))
+    if (!Ui().ChooseFolder(Handle(), translation_.GetText(texts::kFolderBrowserTitle), path))
         return;
     Value = path;
     UpdateData(false);
@@ -155,14 +155,14 @@ void AddEditDlg::ChangeParameter(bool add) {
 }
 
 void AddEditDlg::AddSpecialEntry(int button) {
-    AddSpecialHandler(power_, translation_, Handle(), button);
+    AddSpecialHandler(host_, button);
     // Nothing else of the dialog is written.
     EndDialog(IDCANCEL);
 }
 
 void AddEditDlg::CheckTypedValue() {
     UpdateData(true);
-    CheckTypedCommandLine(translation_, Handle(), Value, Name);
+    CheckTypedCommandLine(host_, Value, Name);
 }
 
 void AddEditDlg::OnOK() {
@@ -175,6 +175,6 @@ void AddEditDlg::OnOK() {
     draft.value = Value;
     draft.entryKeyPath = entryKeyPath;
     draft.original = original;
-    if (SaveEntry(power_, translation_, Handle(), draft))
+    if (SaveEntry(host_, draft))
         EndDialog(IDOK);
 }

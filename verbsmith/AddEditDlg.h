@@ -2,9 +2,9 @@
 // The dialog in which the user adds a context-menu entry or changes the value
 // of a listed one. Add mode picks a type, a name and a command line; edit
 // mode keeps name and type and writes the value back.
-#include "common/PowerClass.h"
 #include "common/Translation.h"
 #include "verbsmith/core/EntryOperations.h"
+#include "verbsmith/WindowEditorHost.h"
 #include "framework/Dialog.h"
 
 class AddEditDlg : public Dialog {
@@ -40,6 +40,6 @@ private:
     tstring typeLabel;
     tstring nameLabel;
     tstring specialText;
-    PowerClass power_;
     CTranslation translation_;
+    WindowEditorHost host_{*this, translation_};
 };

@@ -14,21 +14,13 @@
 
 namespace {
 
-enum : int {
-    kCaption = 652,
-    kIntroduction = 653,    // "%s": the backup folder
-    kNothingChosen = 660,
-    kQuestion = 661,        // "%s" the entry, "%s" the time
-    kRestored = 662,
-    kUnreadableMark = 663,  // the entry column of a backup whose lines cannot be read
-    kUnreadable = 664,      // "%s": the backup file
-    kForeignKey = 665,      // "%s" the backup file, "%s" the key or file it would change
-    kFirstOperation = 670,  // 670-677: Add, Edit, Remove, Deactivate, Activate, Copy To, Move To, Restore
-};
+const std::vector<ControlText> kControlTexts = {{IDC_RESTORE_BACKUP, texts::kRestoreButton},
+                                                 {IDCANCEL, texts::kCloseButton}};
 
-const std::vector<ControlText> kControlTexts = {{IDC_RESTORE_BACKUP, 658}, {IDCANCEL, 659}};
-
-const ListColumns kColumns = {{654, 130}, {655, 80}, {656, 140}, {657, 290}};
+const ListColumns kColumns = {{texts::kTimeColumn, 130},
+                              {texts::kChangeColumn, 80},
+                              {texts::kEntryColumn, 140},
+                              {texts::kLocationColumn, 290}};
 
 tstring FileNameOf(const Backup& backup) { return backup.path.substr(backup.path.rfind(L'\\') + 1); }
 
@@ -38,9 +30,9 @@ RestoreDlg::RestoreDlg() : Dialog(IDD_RESTORE), translation_(EditorDialects()) {
 
 BOOL RestoreDlg::OnInitDialog() {
     translation_.Load();
-    SetText(translation_.GetText(kCaption));
+    SetText(translation_.GetText(texts::kRestoreCaption));
     SetItemText(IDC_BACKUP_INTRO,
-                FormatText(translation_.GetText(kIntroduction), {EditorBackups().Folder()}));
+                FormatText(translation_.GetText(texts::kRestoreIntroduction), {EditorBackups().Folder()}));
     ApplyControlTexts(Handle(), translation_, kControlTexts);
     ListView list(Item(IDC_BACKUP_LIST));
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
@@ -62,8 +54,8 @@ void RestoreDlg::FillList() {
         const int row = list.InsertRow(list.Count(), BackupTimeText(backup.time), -1,
                                        static_cast<LPARAM>(i));
         list.SetCell(row, 1,
-                     translation_.GetText(kFirstOperation + static_cast<int>(backup.operation)));
-        list.SetCell(row, 2, backup.readError ? translation_.GetText(kUnreadableMark) : backup.entry);
+                     translation_.GetText(texts::kFirstOperation + static_cast<int>(backup.operation)));
+        list.SetCell(row, 2, backup.readError ? translation_.GetText(texts::kUnreadableMark) : backup.entry);
         list.SetCell(row, 3, LocationText(backup));
     }
     if (!backups_.empty())
@@ -103,7 +95,7 @@ void RestoreDlg::RestoreSelected() {
     const ListView list(Item(IDC_BACKUP_LIST));
     const int row = list.Selected();
     if (row < 0) {
-        ShowEditorMessage(translation_, Handle(), kNothingChosen);
+        host_.Tell(texts::kNothingChosen);
         return;
     }
     const Backup backup = backups_[static_cast<size_t>(list.RowData(row))];
@@ -111,14 +103,13 @@ void RestoreDlg::RestoreSelected() {
         ReportFailure(backup, {RestoreStep::Reading, backup.readError, {}});
         return;
     }
-    const tstring question =
-        FormatText(translation_.GetText(kQuestion), {backup.entry, BackupTimeText(backup.time)});
-    if (ShowEditorMessage(translation_, Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!host_.Ask(FormatText(translation_.GetText(texts::kRestoreQuestion),
+                              {backup.entry, BackupTimeText(backup.time)})))
         return;
-    const RestoreResult result = EditorBackups().Restore(backup, SendToFolder(power_));
+    const RestoreResult result = EditorBackups().Restore(backup, SendToFolder());
     if (result.failedAt == RestoreStep::None) {
         restored = true;
-        ShowEditorMessage(translation_, Handle(), kRestored);
+        host_.Tell(texts::kRestored);
         EndDialog(IDOK);
         return;
     }
@@ -129,22 +120,20 @@ void RestoreDlg::RestoreSelected() {
 // Up to the backing up nothing has changed; a restore that failed while it
 // applied may have changed keys all the same.
 void RestoreDlg::ReportFailure(const Backup& backup, const RestoreResult& result) {
-    const HWND owner = Handle();
     switch (result.failedAt) {
     case RestoreStep::Reading:
-        ShowEditorMessage(translation_, owner,
-                          FailureText(FormatText(translation_.GetText(kUnreadable), {FileNameOf(backup)}),
-                                      result.error));
+        host_.Tell(FailureText(
+            FormatText(translation_.GetText(texts::kUnreadableBackup), {FileNameOf(backup)}), result.error));
         break;
     case RestoreStep::Checking:
-        ShowEditorMessage(translation_, owner,
-                          FormatText(translation_.GetText(kForeignKey), {FileNameOf(backup), result.foreignKey}));
+        host_.Tell(FormatText(translation_.GetText(texts::kForeignKey),
+                              {FileNameOf(backup), result.foreignKey}));
         break;
     case RestoreStep::BackingUp:
-        BackedUp(translation_, owner, result.error);
+        BackedUp(host_, result.error);
         break;
     default:
         restored = true;
-        ShowFailedChange(translation_, owner, backup.entry, result.error, backup.kind == BackupKind::Key);
+        ShowFailedChange(host_, backup.entry, result.error, backup.kind == BackupKind::Key);
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The dialog that lists the backups of the editor's changes, newest first,
 // and puts the chosen one back.
-#include "common/PowerClass.h"
 #include "common/Translation.h"
 #include "framework/Dialog.h"
 #include "verbsmith/core/BackupStore.h"
+#include "verbsmith/WindowEditorHost.h"
 
 class RestoreDlg : public Dialog {
 public:
@@ -26,7 +26,7 @@ private:
     void RestoreSelected();
     void ReportFailure(const Backup& backup, const RestoreResult& result);
 
-    PowerClass power_;
     CTranslation translation_;
+    WindowEditorHost host_{*this, translation_};
     std::vector<Backup> backups_;
 };

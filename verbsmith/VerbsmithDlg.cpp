@@ -5,20 +5,11 @@
 #include "framework/Dpi.h"
 #include "RestoreDlg.h"
 #include "resource.h"
-#include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryCheck.h"
 #include "verbsmith/core/EntryModel.h"
 
 namespace {
-
-// Texts of this window beyond those the entry operations show.
-enum : int {
-    kNothingToEdit = 100,
-    kNothingToToggle = 105,
-    kNothingToRemove = 110,
-    kNothingToExecute = 112,
-};
 
 const COLORREF kCountLineColour = RGB(33, 93, 198);
 
@@ -33,24 +24,24 @@ MainWindowTables EditorTables() {
     tables.templateId = IDD_VERBSMITH_DIALOG;
     tables.icon = IDR_MAINFRAME;
     tables.aboutItemText = IDS_ABOUTBOX;
-    tables.menuTitles = {200, 222, 250};
+    tables.menuTitles = {texts::kFileMenu, texts::kFunctionsMenu, texts::kHelpMenu};
     tables.menuItems = {
-        {0, 0, 215, IDB_MENU_LANGUAGE},   // Language Selection
-        {0, 2, 220, IDB_MENU_EXIT},       // Exit
-        {1, 0, 95, IDB_MENU_ADD},         // Add Entry
-        {1, 2, 224, IDB_MENU_EXECUTE},    // Execute selected Program
-        {1, 4, 226, IDB_MENU_CHECK},      // Check entries for errors
-        {1, 6, 651, IDB_MENU_RESTORE},    // Restore from backup
-        {2, 0, 255, IDB_MENU_HELP},       // Show help file
-        {2, 2, 260, IDB_MENU_WEBSITE},    // Go to website
-        {2, 3, 265, IDB_MENU_ABOUT},      // About
+        {0, 0, texts::kLanguageItem, IDB_MENU_LANGUAGE},
+        {0, 2, texts::kExitItem, IDB_MENU_EXIT},
+        {1, 0, texts::kAddButton, IDB_MENU_ADD},
+        {1, 2, texts::kExecuteItem, IDB_MENU_EXECUTE},
+        {1, 4, texts::kCheckItem, IDB_MENU_CHECK},
+        {1, 6, texts::kRestoreItem, IDB_MENU_RESTORE},
+        {2, 0, texts::kHelpFileItem, IDB_MENU_HELP},
+        {2, 2, texts::kWebsiteItem, IDB_MENU_WEBSITE},
+        {2, 3, texts::kAboutItem, IDB_MENU_ABOUT},
     };
     tables.pictures = {IDB_HEADER, IDB_FOOTER};
-    tables.controlTexts = {{IDC_ENTRIES_GROUP, 70},
-                           {IDC_REMOVE, 75},
+    tables.controlTexts = {{IDC_ENTRIES_GROUP, texts::kEntriesGroup},
+                           {IDC_REMOVE, texts::kRemoveButton},
                            {IDC_TOGGLE, texts::kDeactivateButton},
-                           {IDC_EDIT, 90},
-                           {IDC_ADD, 95}};
+                           {IDC_EDIT, texts::kEditButton},
+                           {IDC_ADD, texts::kAddButton}};
     // Language selection, Exit, help file, website, About.
     tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};
     tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_LANGUAGE_GROUP, IDC_LANGUAGE_COMBO};
@@ -151,8 +142,6 @@ bool CVerbsmithDlg::Allowed(const EntryRow& entry, bool RowCommands::*command) {
     return false;
 }
 
-void CVerbsmithDlg::Message(int textNumber) { ShowEditorMessage(Texts(), Handle(), textNumber); }
-
 void CVerbsmithDlg::UpdateButtonStates() {
     const EntryRow* row = EntryOfRow(SelectedRow());
     if (!row)
@@ -207,12 +196,12 @@ void CVerbsmithDlg::AddEntry() {
 void CVerbsmithDlg::EditSelectedEntry() {
     const EntryRow* entry = EntryOfRow(SelectedRow());
     if (!entry) {
-        Message(kNothingToEdit);
+        host_.Tell(texts::kNothingToEdit);
         return;
     }
     if (!Allowed(*entry, &RowCommands::edit))
         return;
-    const std::optional<EditableValue> value = ReadEditableValue(Power(), Texts(), Handle(), *entry);
+    const std::optional<EditableValue> value = ReadEditableValue(host_, *entry);
     if (!value)
         return;
     AddEditDlg dialog;
@@ -231,12 +220,12 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
     const int row = SelectedRow();
     EntryRow* entry = EntryOfRow(row);
     if (!entry) {
-        Message(kNothingToToggle);
+        host_.Tell(texts::kNothingToToggle);
         return;
     }
     if (!Allowed(*entry, &RowCommands::toggle))
         return;
-    const std::optional<tstring> value = ToggleActivation(Power(), Texts(), Handle(), *entry);
+    const std::optional<tstring> value = ToggleActivation(host_, *entry);
     if (value) {
         entry->value = *value;
         List().SetCell(row, 2, *value);
@@ -248,12 +237,12 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
 void CVerbsmithDlg::RemoveSelectedEntry() {
     const EntryRow* entry = EntryOfRow(SelectedRow());
     if (!entry) {
-        Message(kNothingToRemove);
+        host_.Tell(texts::kNothingToRemove);
         return;
     }
     if (!Allowed(*entry, &RowCommands::remove))
         return;
-    switch (RemoveEntry(Power(), Texts(), Handle(), *entry)) {
+    switch (RemoveEntry(host_, *entry)) {
     case RemoveResult::Removed:
     case RemoveResult::Failed: Refresh(); break;
     case RemoveResult::Declined:
@@ -264,10 +253,10 @@ void CVerbsmithDlg::RemoveSelectedEntry() {
 void CVerbsmithDlg::ExecuteSelectedEntry() {
     const EntryRow* entry = EntryOfRow(SelectedRow());
     if (!entry) {
-        Message(kNothingToExecute);
+        host_.Tell(texts::kNothingToExecute);
         return;
     }
-    ExecuteEntry(Texts(), Handle(), entry->value);
+    ExecuteEntry(host_, entry->value);
 }
 
 void CVerbsmithDlg::RestoreFromBackup() {
@@ -277,4 +266,11 @@ void CVerbsmithDlg::RestoreFromBackup() {
         Refresh();
 }
 
-void CVerbsmithDlg::CheckEntries() { CheckAllEntries(Handle(), rows_); }
+// The check loads its texts afresh with a translator of its own; its
+// reports are owned by this window all the same, which waits for each.
+void CVerbsmithDlg::CheckEntries() {
+    CTranslation own(EditorDialects());
+    own.Load();
+    WindowEditorHost host(*this, own);
+    CheckAllEntries(host, rows_);
+}

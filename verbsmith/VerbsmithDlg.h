@@ -6,6 +6,7 @@
 #include "framework/Handles.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/EntryScan.h"
+#include "verbsmith/WindowEditorHost.h"
 
 class CVerbsmithDlg : public MainWindow {
 public:
@@ -39,7 +40,6 @@ private:
     // The entry a list row shows; nullptr for no row.
     EntryRow* EntryOfRow(int row);
     bool Allowed(const EntryRow& entry, bool RowCommands::*command);
-    void Message(int textNumber);
 
     void AddEntry();
     void EditSelectedEntry();
@@ -51,4 +51,5 @@ private:
 
     EntryList rows_;
     ImageListHandle imageList_;
+    WindowEditorHost host_{*this, Texts()};
 };

@@ -1,7 +1,6 @@
 #include "verbsmith/core/EditorBackups.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
-#include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 
 namespace {
@@ -15,12 +14,10 @@ const BackupStore& EditorBackups() {
 
 void SetEditorBackups(const BackupStore* store) { installed = store; }
 
-bool BackedUp(const CTranslation& translation, HWND owner, DWORD result) {
+bool BackedUp(EditorHost& host, DWORD result) {
     if (result == ERROR_SUCCESS)
         return true;
-    ShowEditorMessage(translation, owner,
-                      FailureText(FormatText(translation.GetText(texts::kBackupFailed),
-                                             {EditorBackups().Folder()}),
-                                  result));
+    host.Tell(FailureText(FormatText(host.Text(texts::kBackupFailed), {EditorBackups().Folder()}),
+                          result));
     return false;
 }

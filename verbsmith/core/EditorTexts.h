@@ -1,5 +1,5 @@
 #pragma once
-// Numbers of the language texts that the editor's entry operations show.
+// Numbers of the editor's language texts.
 namespace texts {
 enum : int {
     kCaption = 5,              // caption of every message box
@@ -9,8 +9,16 @@ enum : int {
     kSendToCategory = 27,
     kUnreadableLink = 28,      // value of a Send To file without a readable target
     kCountLine = 65,           // "%d" right click entries
+    kEntriesGroup = 70,
+    kRemoveButton = 75,
     kDeactivateButton = 80,
     kActivateButton = 85,
+    kEditButton = 90,
+    kAddButton = 95,           // also the menu item Add entry
+    kNothingToEdit = 100,
+    kNothingToToggle = 105,
+    kNothingToRemove = 110,
+    kNothingToExecute = 112,
     kCannotExecute = 113,
     kRemoveQuestion1 = 115,
     kRemoveQuestion2 = 120,
@@ -18,18 +26,66 @@ enum : int {
     kCheckReport = 126,
     kCheckEnd = 127,           // after a run that reported, or a single check that did not
     kCheckEndClean = 128,      // after a run that found no problem
+    kHandlerValueLabel = 175,
+    kCommandLineLabel = 180,
+    kFolderBrowserTitle = 185,
     kEntryAdded = 190,
     kEntryChanged = 195,
+
+    // The main window's menu: titles and items.
+    kFileMenu = 200,
+    kLanguageItem = 215,
+    kExitItem = 220,
+    kFunctionsMenu = 222,
+    kExecuteItem = 224,
+    kCheckItem = 226,
+    kHelpMenu = 250,
+    kHelpFileItem = 255,
+    kWebsiteItem = 260,
+    kAboutItem = 265,
+
+    // The add and edit dialog.
+    kNormalGroup = 400,
+    kTypeLabel = 405,
+    kNameLabel = 410,
+    kBrowseFileButton = 415,
+    kSpecialGroup = 420,
+    kAddParameterButton = 421,
+    kRemoveParameterButton = 422,
+    kCheckCommandButton = 423,
+    kSpecialText = 425,
+    kAddCopyToButton = 430,
+    kAddMoveToButton = 435,
     kShortcutDescription = 436,
+    kCancelButton = 440,
     kEntryIncomplete = 441,    // name, value or type missing
     kNameWithBackslash = 442,  // a registry entry's name may not nest keys
     kBadSendToName = 443,      // a Send To name must stay inside the folder
     kNoSendToFolder = 444,     // the Send To folder is not known
+
     kStartFailed = 600,        // Execute: the shell could not start the program
     kChangeFailed = 601,       // the entry "%s" could not be changed
     kNeedsAdministrator = 602, // a registry change was denied
     kNotText = 603,            // the value (of type %s) is no text
+
+    // Backups and the restore dialog.
     kBackupFailed = 650,       // the change was not made: no backup in %s
+    kRestoreItem = 651,
+    kRestoreCaption = 652,
+    kRestoreIntroduction = 653,  // "%s": the backup folder
+    kTimeColumn = 654,
+    kChangeColumn = 655,
+    kEntryColumn = 656,
+    kLocationColumn = 657,
+    kRestoreButton = 658,
+    kCloseButton = 659,
+    kNothingChosen = 660,
+    kRestoreQuestion = 661,    // "%s" the entry, "%s" the time
+    kRestored = 662,
+    kUnreadableMark = 663,     // the entry column of a backup whose lines cannot be read
+    kUnreadableBackup = 664,   // "%s": the backup file
+    kForeignKey = 665,         // "%s" the backup file, "%s" the key or file it would change
+    kFirstOperation = 670,     // 670-677: Add, Edit, Remove, Deactivate, Activate, Copy To, Move To, Restore
 };
 }
 

@@ -1,7 +1,7 @@
 #include "verbsmith/core/EntryOperations.h"
+#include "common/RegistryPlace.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
-#include "framework/UiSeam.h"
 #include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
@@ -21,27 +21,24 @@ bool MayRemove(const EntryRow& entry) {
 }
 
 // False when the deletion failed and the user was told why.
-bool DeleteEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                 const EntryRow& entry) {
+bool DeleteEntry(EditorHost& host, const EntryRow& entry) {
     if (IsSendToRow(entry))
-        return DeleteSendToShortcut(power, translation, owner, entry.name);
+        return DeleteSendToShortcut(host, entry.name);
     // The entry's own key: the verb key of a shell entry (its key path
     // without "\command"), the handler key of a handler.
     const tstring location = LocationOfEntry(entry.keyPath, entry.name)->path;
-    if (!BackedUp(translation, owner,
+    if (!BackedUp(host,
                   EditorBackups().SaveClassesKey(BackupOperation::Remove, entry.name,
                                                  location + _T("\\") + entry.name)))
         return false;
-    power.subKey = location;
-    return ReportedAsDone(translation, owner, entry.name, power.DeleteClassesKeyTree(entry.name));
+    return ReportedAsDone(host, entry.name,
+                          registry::DeleteKeyTree({HKEY_CLASSES_ROOT, location}, entry.name));
 }
 
-bool WriteDefaultValue(PowerClass& power, const CTranslation& translation, HWND owner,
-                       const tstring& entryName, const tstring& keyPath, const tstring& data,
+bool WriteDefaultValue(EditorHost& host, const tstring& entryName, const tstring& keyPath, const tstring& data,
                        DWORD type = REG_SZ) {
-    power.subKey = keyPath;
-    return ReportedAsDone(translation, owner, entryName,
-                          power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), data, type));
+    return ReportedAsDone(host, entryName,
+                          registry::WriteText({HKEY_CLASSES_ROOT, keyPath}, _T(""), data, type));
 }
 
 const TCHAR* TypeName(DWORD type) {
@@ -58,42 +55,38 @@ const TCHAR* TypeName(DWORD type) {
 }
 
 // A new registry entry: the verb key with its Name, then the command line.
-bool AddShellEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                   const EntryDraft& draft) {
+bool AddShellEntry(EditorHost& host, const EntryDraft& draft) {
     if (draft.name.find(_T('\\')) != tstring::npos) {
-        ShowEditorMessage(translation, owner, texts::kNameWithBackslash);
+        host.Tell(texts::kNameWithBackslash);
         return false;
     }
     const tstring verbKey = TypeWriteLocation(draft.typeIndex) + _T("\\") + draft.name;
-    if (!BackedUp(translation, owner,
+    if (!BackedUp(host,
                   EditorBackups().SaveClassesKey(BackupOperation::Add, draft.name, verbKey)))
         return false;
-    return WriteDefaultValue(power, translation, owner, draft.name, verbKey, draft.name) &&
-           WriteDefaultValue(power, translation, owner, draft.name, verbKey + _T("\\command"),
-                             draft.value);
+    return WriteDefaultValue(host, draft.name, verbKey, draft.name) &&
+           WriteDefaultValue(host, draft.name, verbKey + _T("\\command"), draft.value);
 }
 
 // Editing never renames: only the default value at the row's key path, in
 // the type it had.
-bool EditRegistryEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                       const EntryDraft& draft) {
+bool EditRegistryEntry(EditorHost& host, const EntryDraft& draft) {
     if (!LocationOfEntry(draft.entryKeyPath, draft.name))
         return false;
-    if (!BackedUp(translation, owner,
+    if (!BackedUp(host,
                   EditorBackups().SaveClassesKey(BackupOperation::Edit, draft.name, draft.entryKeyPath)))
         return false;
-    return WriteDefaultValue(power, translation, owner, draft.name, draft.entryKeyPath, draft.value,
+    return WriteDefaultValue(host, draft.name, draft.entryKeyPath, draft.value,
                              draft.original.type);
 }
 
-bool WriteDraft(PowerClass& power, const CTranslation& translation, HWND owner,
-                const EntryDraft& draft) {
+bool WriteDraft(EditorHost& host, const EntryDraft& draft) {
     const bool sendTo = draft.typeIndex >= kSendToType;
     if (draft.addMode)
-        return sendTo ? CreateSendToShortcut(power, translation, owner, draft.name, draft.value)
-                      : AddShellEntry(power, translation, owner, draft);
-    return sendTo ? ReplaceSendToShortcut(power, translation, owner, draft.name, draft.value)
-                  : EditRegistryEntry(power, translation, owner, draft);
+        return sendTo ? CreateSendToShortcut(host, draft.name, draft.value)
+                      : AddShellEntry(host, draft);
+    return sendTo ? ReplaceSendToShortcut(host, draft.name, draft.value)
+                  : EditRegistryEntry(host, draft);
 }
 
 }  // namespace
@@ -104,50 +97,45 @@ RowCommands CommandsFor(const EntryRow& entry) {
             !entry.unreadableLink};
 }
 
-RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                         const EntryRow& entry) {
+RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry) {
     if (!MayRemove(entry))
         return RemoveResult::Refused;
-    if (IsSendToRow(entry) && !CanReachSendToFile(power, translation, owner, entry.name))
+    if (IsSendToRow(entry) && !CanReachSendToFile(host, entry.name))
         return RemoveResult::Refused;
-    const tstring question = FormatText(_T("%s\n\n%s"), {translation.GetText(texts::kRemoveQuestion1),
-                                                         translation.GetText(texts::kRemoveQuestion2)});
-    if (ShowEditorMessage(translation, owner, question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const tstring question = FormatText(_T("%s\n\n%s"), {host.Text(texts::kRemoveQuestion1),
+                                                         host.Text(texts::kRemoveQuestion2)});
+    if (!host.Ask(question))
         return RemoveResult::Declined;
-    if (!DeleteEntry(power, translation, owner, entry))
+    if (!DeleteEntry(host, entry))
         return RemoveResult::Failed;
-    ShowEditorMessage(translation, owner, texts::kRemoved);
+    host.Tell(texts::kRemoved);
     return RemoveResult::Removed;
 }
 
-std::optional<tstring> ToggleActivation(PowerClass& power, const CTranslation& translation,
-                                        HWND owner, const EntryRow& entry) {
+std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry) {
     const Location* location = LocationOfEntry(entry.keyPath, entry.name);
     if (!CommandsFor(entry).toggle || !location || !IsHandlerLocation(location->path))
         return std::nullopt;
     const tstring value = ToggledHandlerValue(entry.value);
     const BackupOperation operation = IsActiveHandlerValue(entry.value) ? BackupOperation::Deactivate
                                                                         : BackupOperation::Activate;
-    if (!BackedUp(translation, owner,
-                  EditorBackups().SaveClassesKey(operation, entry.name, entry.keyPath)))
+    if (!BackedUp(host, EditorBackups().SaveClassesKey(operation, entry.name, entry.keyPath)))
         return std::nullopt;
-    if (!WriteDefaultValue(power, translation, owner, entry.name, entry.keyPath, value))
+    if (!WriteDefaultValue(host, entry.name, entry.keyPath, value))
         return std::nullopt;
     return value;
 }
 
-std::optional<EditableValue> ReadEditableValue(PowerClass& power, const CTranslation& translation,
-                                               HWND owner, const EntryRow& entry) {
+std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow& entry) {
     if (IsSendToRow(entry))
         return EditableValue{entry.value, REG_SZ};
-    power.subKey = entry.keyPath;
-    EditableValue value;
-    if (!power.ReadRegistryValue(PowerClass::kClassesRoot, _T(""), value.type, value.text))
+    const std::optional<RegistryValue> value =
+        registry::ReadValue({HKEY_CLASSES_ROOT, entry.keyPath}, _T(""));
+    if (!value)
         return EditableValue{};   // no value yet: the edit writes a text
-    if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
-        return value;
-    ShowEditorMessage(translation, owner,
-                      FormatText(translation.GetText(texts::kNotText), {TypeName(value.type)}));
+    if (value->type == REG_SZ || value->type == REG_EXPAND_SZ)
+        return EditableValue{value->text, value->type};
+    host.Tell(FormatText(host.Text(texts::kNotText), {TypeName(value->type)}));
     return std::nullopt;
 }
 
@@ -170,30 +158,28 @@ std::optional<ShellStart> ExecutableCommand(const tstring& value) {
     return start;
 }
 
-void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value) {
+void ExecuteEntry(EditorHost& host, const tstring& value) {
     std::optional<ShellStart> start = ExecutableCommand(value);
     if (!start) {
-        ShowEditorMessage(translation, owner, texts::kCannotExecute);
+        host.Tell(texts::kCannotExecute);
         return;
     }
-    start->owner = owner;
-    const INT_PTR result = Ui().Shell(*start);
+    const INT_PTR result = host.Start(*start);
     if (result > 32)
         return;
-    const tstring what = translation.GetText(texts::kStartFailed) + _T("\n\n") + start->file;
-    ShowEditorMessage(translation, owner, FailureText(what, ShellStartError(result)));
+    const tstring what = host.Text(texts::kStartFailed) + _T("\n\n") + start->file;
+    host.Tell(FailureText(what, ShellStartError(result)));
 }
 
-bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-               const EntryDraft& draft) {
+bool SaveEntry(EditorHost& host, const EntryDraft& draft) {
     if (draft.name.empty() || draft.value.empty() || draft.typeIndex <= 0) {
-        ShowEditorMessage(translation, owner, texts::kEntryIncomplete);
+        host.Tell(texts::kEntryIncomplete);
         return false;
     }
     if (!draft.addMode && draft.value == draft.original.text)
         return true;
-    if (!WriteDraft(power, translation, owner, draft))
+    if (!WriteDraft(host, draft))
         return false;
-    ShowEditorMessage(translation, owner, draft.addMode ? texts::kEntryAdded : texts::kEntryChanged);
+    host.Tell(draft.addMode ? texts::kEntryAdded : texts::kEntryChanged);
     return true;
 }

@@ -3,8 +3,7 @@
 // the selected row as the scan made it, calls one of these and refreshes or
 // updates the row as each says.
 #include "common/PowerClass.h"
-#include "common/Translation.h"
-#include "framework/UiSeam.h"
+#include "verbsmith/core/EditorHost.h"
 #include "verbsmith/core/EntryScan.h"
 #include <optional>
 
@@ -34,15 +33,13 @@ enum class RemoveResult {
 // row's own path below one of the listed locations deletes nothing; a Send To
 // name outside the folder, or an unknown folder, is refused (443, 444)
 // before the question.
-RemoveResult RemoveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-                         const EntryRow& entry);
+RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry);
 
 // Deactivates an active handler ("{" -> "-{") or activates a deactivated one
 // by rewriting its key's default value; returns the new value for column 2
 // (the button then shows ActivationButtonText of it). Rows that are no
 // handler, and a write the system refused, come back empty.
-std::optional<tstring> ToggleActivation(PowerClass& power, const CTranslation& translation,
-                                        HWND owner, const EntryRow& entry);
+std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry);
 // Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
 int ActivationButtonText(const tstring& value);
 
@@ -55,7 +52,7 @@ std::optional<ShellStart> ExecutableCommand(const tstring& value);
 // Starts the entry's program, tells the user that the entry cannot run
 // (text 113), or tells why the start failed (text 600, the file and the
 // system's reason).
-void ExecuteEntry(const CTranslation& translation, HWND owner, const tstring& value);
+void ExecuteEntry(EditorHost& host, const tstring& value);
 
 // The value an edit starts from, as the registry or the link holds it.
 struct EditableValue {
@@ -65,8 +62,7 @@ struct EditableValue {
 // Reads the row's value afresh (the list shows "No REG_SZ" for other types);
 // a value that is not text (REG_DWORD, REG_BINARY, REG_MULTI_SZ, ...) is
 // refused with text 603 and comes back empty.
-std::optional<EditableValue> ReadEditableValue(PowerClass& power, const CTranslation& translation,
-                                               HWND owner, const EntryRow& entry);
+std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow& entry);
 
 // What the add and edit dialog's OK writes.
 struct EntryDraft {
@@ -83,5 +79,4 @@ struct EntryDraft {
 // closes silently; otherwise writes the entry, tells the user (190 added, 195
 // changed) and returns true: the dialog closes as confirmed. False keeps the
 // dialog open.
-bool SaveEntry(PowerClass& power, const CTranslation& translation, HWND owner,
-               const EntryDraft& draft);
+bool SaveEntry(EditorHost& host, const EntryDraft& draft);

@@ -1,4 +1,5 @@
 #include "verbsmith/core/EntryScan.h"
+#include "common/RegistryPlace.h"
 #include "framework/Handles.h"
 #include "framework/SafeFormat.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -8,27 +9,28 @@
 
 namespace {
 
-void ScanRegistryLocation(PowerClass& power, const tstring& location, const tstring& category,
-                          int iconIndex, EntryList& list) {
-    {
-        RegKey key;
-        if (RegOpenKeyEx(HKEY_CLASSES_ROOT, location.c_str(), 0, KEY_READ, key.Receive()) !=
-            ERROR_SUCCESS)
-            return;
-        power.EnumerateKey(key.Get());
-    }
-    // The value reads below reuse the PowerClass, so keep the names apart.
-    const tstrings names = power.subKeyNames;
+// The list shows a default value that is no REG_SZ text as "No REG_SZ", and
+// a missing one as nothing.
+tstring ShownValue(const std::optional<RegistryValue>& value) {
+    if (!value)
+        return tstring();
+    return value->type == REG_SZ ? value->text : PowerClass::kNoRegSz;
+}
+
+void ScanRegistryLocation(const tstring& location, const tstring& category, int iconIndex,
+                          EntryList& list) {
+    const std::optional<RegistryNames> names = registry::ListNames({HKEY_CLASSES_ROOT, location});
+    if (!names)
+        return;
     const EntryKind kind = IsHandlerLocation(location) ? EntryKind::kHandler : EntryKind::kShell;
-    for (const tstring& name : names) {
+    for (const tstring& name : names->subKeys) {
         EntryRow row;
         row.name = name;
         row.category = category;
         row.iconIndex = iconIndex;
         row.keyPath = EntryKeyPath(location, name);
         row.kind = kind;
-        power.subKey = row.keyPath;
-        row.value = power.ReadRegistryText(PowerClass::kClassesRoot, _T(""));
+        row.value = ShownValue(registry::ReadValue({HKEY_CLASSES_ROOT, row.keyPath}, _T("")));
         list.push_back(std::move(row));
     }
 }
@@ -42,7 +44,7 @@ bool IsListedSendToItem(const WIN32_FIND_DATA& found) {
 }
 
 void ScanSendToFolder(PowerClass& power, const CTranslation& translation, EntryList& list) {
-    const tstring folder = SendToFolder(power);
+    const tstring folder = SendToFolder();
     if (folder.empty())
         return;   // without the folder the pattern would search the drive's root
     const tstring pattern = folder + _T("\\") + _T("/*");
@@ -75,7 +77,7 @@ void ScanLocation(PowerClass& power, const CTranslation& translation, const tstr
     if (location == kSendToLocation)
         ScanSendToFolder(power, translation, list);
     else
-        ScanRegistryLocation(power, location, category, iconIndex, list);
+        ScanRegistryLocation(location, category, iconIndex, list);
 }
 
 EntryList ScanEntryList(PowerClass& power, const CTranslation& translation) {

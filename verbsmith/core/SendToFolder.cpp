@@ -1,8 +1,8 @@
 #include "verbsmith/core/SendToFolder.h"
+#include "common/RegistryPlace.h"
 
-tstring SendToFolder(const PowerClass& power) {
-    const tstring folder = power.ReadRegistryText(PowerClass::kShellFolders, _T("SendTo"));
-    return folder == PowerClass::kNoRegSz ? tstring() : folder;
+tstring SendToFolder() {
+    return registry::ReadText(registry::UserShellFolders(), _T("SendTo")).value_or(tstring());
 }
 
 bool IsPlainFileName(const tstring& name) {

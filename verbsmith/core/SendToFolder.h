@@ -1,9 +1,9 @@
 #pragma once
 // The user's Send To folder, as the Explorer's "Shell Folders" key names it.
-#include "common/PowerClass.h"
+#include "framework/TString.h"
 
 // The folder path; empty when the value is missing or not a REG_SZ text.
-tstring SendToFolder(const PowerClass& power);
+tstring SendToFolder();
 // True for a name that stays a file directly inside the folder: not empty,
 // no "\", "/" or ":" (a drive, or a stream of another file), not "." or "..".
 bool IsPlainFileName(const tstring& name);

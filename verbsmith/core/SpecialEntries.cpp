@@ -1,4 +1,5 @@
 #include "verbsmith/core/SpecialEntries.h"
+#include "common/RegistryPlace.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -10,50 +11,46 @@ namespace {
 // The path of the file Name names directly inside the Send To folder (with
 // its ".lnk" ending for a shortcut being written); empty, after telling the
 // user why, when there is none.
-tstring SendToFilePath(const PowerClass& power, const CTranslation& translation, HWND owner,
-                       const tstring& name, bool asLink) {
+tstring SendToFilePath(EditorHost& host, const tstring& name, bool asLink) {
     if (!IsPlainFileName(name)) {
-        ShowEditorMessage(translation, owner, texts::kBadSendToName);
+        host.Tell(texts::kBadSendToName);
         return tstring();
     }
-    const tstring folder = SendToFolder(power);
+    const tstring folder = SendToFolder();
     if (folder.empty()) {
-        ShowEditorMessage(translation, owner, texts::kNoSendToFolder);
+        host.Tell(texts::kNoSendToFolder);
         return tstring();
     }
     return folder + _T("\\") + (asLink ? SendToLinkName(name) : name);
 }
 
 // Saves the Send To file at path as it is (or that there is none).
-bool BackedUpFile(const CTranslation& translation, HWND owner, BackupOperation operation,
-                  const tstring& path) {
+bool BackedUpFile(EditorHost& host, BackupOperation operation, const tstring& path) {
     const size_t slash = path.rfind(_T('\\'));
-    return BackedUp(translation, owner,
+    return BackedUp(host,
                     EditorBackups().SaveSendToFile(operation, path.substr(0, slash),
                                                    path.substr(slash + 1)));
 }
 
 }  // namespace
 
-bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
-                        const tstring& name) {
-    return !SendToFilePath(power, translation, owner, name, false).empty();
+bool CanReachSendToFile(EditorHost& host, const tstring& name) {
+    return !SendToFilePath(host, name, false).empty();
 }
 
-void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button) {
+void AddSpecialHandler(EditorHost& host, int button) {
     for (const SpecialHandler& handler : SpecialHandlers) {
         if (handler.button != button)
             continue;
-        power.subKey = handler.key;
         const tstring key = handler.key;
         const tstring name = key.substr(key.rfind(_T('\\')) + 1);   // "Copy To", "Move To"
         const BackupOperation operation =
             &handler == &SpecialHandlers[0] ? BackupOperation::CopyTo : BackupOperation::MoveTo;
-        if (!BackedUp(translation, owner, EditorBackups().SaveClassesKey(operation, name, key)))
+        if (!BackedUp(host, EditorBackups().SaveClassesKey(operation, name, key)))
             return;
-        if (ReportedAsDone(translation, owner, name,
-                           power.WriteRegistryValue(PowerClass::kClassesRoot, _T(""), handler.classId)))
-            ShowEditorMessage(translation, owner, texts::kEntryAdded);
+        if (ReportedAsDone(host, name,
+                           registry::WriteText({HKEY_CLASSES_ROOT, key}, _T(""), handler.classId)))
+            host.Tell(texts::kEntryAdded);
     }
 }
 
@@ -65,36 +62,33 @@ tstring SendToLinkName(const tstring& name) {
     return name + _T(".lnk");
 }
 
-bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                          const tstring& name, const tstring& value) {
-    const tstring linkPath = SendToFilePath(power, translation, owner, name, true);
-    if (linkPath.empty() || !BackedUpFile(translation, owner, BackupOperation::Add, linkPath))
+bool CreateSendToShortcut(EditorHost& host, const tstring& name, const tstring& value) {
+    const tstring linkPath = SendToFilePath(host, name, true);
+    if (linkPath.empty() || !BackedUpFile(host, BackupOperation::Add, linkPath))
         return false;
-    return ReportedAsDone(translation, owner, name,
+    return ReportedAsDone(host, name,
                           PowerClass::CreateShortcut(value, linkPath,
-                                                     translation.GetText(texts::kShortcutDescription)),
+                                                     host.Text(texts::kShortcutDescription)),
                           false);
 }
 
-bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                           const tstring& name, const tstring& value) {
-    const tstring listed = SendToFilePath(power, translation, owner, name, false);
+bool ReplaceSendToShortcut(EditorHost& host, const tstring& name, const tstring& value) {
+    const tstring listed = SendToFilePath(host, name, false);
     if (listed.empty())
         return false;
     const tstring linkPath = PowerClass::FolderOfPath(listed) + _T("\\") + SendToLinkName(name);
-    if (!BackedUpFile(translation, owner, BackupOperation::Edit, linkPath))
+    if (!BackedUpFile(host, BackupOperation::Edit, linkPath))
         return false;
-    return ReportedAsDone(translation, owner, name,
+    return ReportedAsDone(host, name,
                           PowerClass::RetargetShortcut(listed, linkPath, value,
-                                                       translation.GetText(texts::kShortcutDescription)),
+                                                       host.Text(texts::kShortcutDescription)),
                           false);
 }
 
-bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                          const tstring& name) {
-    const tstring path = SendToFilePath(power, translation, owner, name, false);
-    if (path.empty() || !BackedUpFile(translation, owner, BackupOperation::Remove, path))
+bool DeleteSendToShortcut(EditorHost& host, const tstring& name) {
+    const tstring path = SendToFilePath(host, name, false);
+    if (path.empty() || !BackedUpFile(host, BackupOperation::Remove, path))
         return false;
     const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
-    return ReportedAsDone(translation, owner, name, deleted, false);
+    return ReportedAsDone(host, name, deleted, false);
 }

@@ -2,12 +2,12 @@
 // Entries that are not plain shell verbs: the shell's built-in Copy To and
 // Move To handlers, and the shortcut files of the Send To folder.
 #include "common/PowerClass.h"
-#include "common/Translation.h"
+#include "verbsmith/core/EditorHost.h"
 
 // Registers the built-in handler of button 1001 (Copy To) or 1002 (Move To)
 // and tells the user (text 190, or why the system refused it). Other
 // buttons do nothing.
-void AddSpecialHandler(PowerClass& power, const CTranslation& translation, HWND owner, int button);
+void AddSpecialHandler(EditorHost& host, int button);
 
 // The file name a new Send To shortcut gets: Name as it stands when it ends
 // in exactly ".lnk" or ".LNK", otherwise Name + ".lnk".
@@ -20,17 +20,13 @@ tstring SendToLinkName(const tstring& name);
 // its reason) and gives false too.
 // True when Name is a file directly inside a known Send To folder; otherwise
 // the user is told why (443, 444). Lets Remove refuse before it asks.
-bool CanReachSendToFile(const PowerClass& power, const CTranslation& translation, HWND owner,
-                        const tstring& name);
+bool CanReachSendToFile(EditorHost& host, const tstring& name);
 // New link Name(.lnk) -> Value with description text 436; overwrites a file
 // of that name.
-bool CreateSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                          const tstring& name, const tstring& value);
+bool CreateSendToShortcut(EditorHost& host, const tstring& name, const tstring& value);
 // The listed link Name with Value as its new target, saved as Name(.lnk):
 // its arguments, working folder, icon and description stay, and the old
 // file is replaced only once the new one is written.
-bool ReplaceSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                           const tstring& name, const tstring& value);
+bool ReplaceSendToShortcut(EditorHost& host, const tstring& name, const tstring& value);
 // Deletes the file exactly as listed (extension included).
-bool DeleteSendToShortcut(PowerClass& power, const CTranslation& translation, HWND owner,
-                          const tstring& name);
+bool DeleteSendToShortcut(EditorHost& host, const tstring& name);

@@ -49,10 +49,10 @@ TEST_F(AddEditTest, OffersNineTypesAndTwentyThreePrograms) {
     EXPECT_EQ(_T("Registry Editor"), programs[3]);
     EXPECT_EQ(_T("User Initialisation"), programs[22]);
     EXPECT_EQ(0, ui.ComboSelection(IDC_PROGRAM));
-    EXPECT_EQ(_T("Value / Command line:"), ui.Text(IDC_VALUE_LABEL));
-    EXPECT_EQ(_T("Add / edit normal entry"), ui.Text(IDC_NORMAL_GROUP));
-    EXPECT_EQ(_T("Add &Copy To"), ui.Text(IDC_ADD_COPY_TO));
-    EXPECT_EQ(_T("Cancel"), ui.Text(IDCANCEL));
+    EXPECT_EQ(Text(texts::kCommandLineLabel), ui.Text(IDC_VALUE_LABEL));
+    EXPECT_EQ(Text(texts::kNormalGroup), ui.Text(IDC_NORMAL_GROUP));
+    EXPECT_EQ(Text(texts::kAddCopyToButton), ui.Text(IDC_ADD_COPY_TO));
+    EXPECT_EQ(Text(texts::kCancelButton), ui.Text(IDCANCEL));
     EXPECT_FALSE(ui.IsVisible(IDC_BROWSE_FOLDER));
 }
 
@@ -118,7 +118,7 @@ TEST_F(AddEditTest, HiddenBrowseFolderTakesTheChosenFolder) {
     ui.Command(IDC_BROWSE_FOLDER);
     EXPECT_EQ(_T("C:\\Data"), ui.Text(IDC_VALUE));
     ASSERT_EQ(1u, ui_.folders.size());
-    EXPECT_EQ(_T("Please select a folder:"), ui_.folders[0].title);
+    EXPECT_EQ(Text(texts::kFolderBrowserTitle), ui_.folders[0].title);
 }
 
 TEST_F(AddEditTest, CheckCommandLineReportsAMissingProgram) {
@@ -128,12 +128,9 @@ TEST_F(AddEditTest, CheckCommandLineReportsAMissingProgram) {
     ui.Click(IDC_CHECK_COMMAND);
     ui.Type(IDC_VALUE, _T("notepad.exe %1"));
     ui.Click(IDC_CHECK_COMMAND);
-    ASSERT_EQ(2u, ui_.messages.size());
-    EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
-                  _T("(C:\\Missing\\gone.exe)"),
-              ui_.messages[0].text);
-    EXPECT_EQ(dialog_.Handle(), ui_.messages[0].owner);
-    EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
+    ExpectBoxes(dialog_.Handle(),
+                {{Text(texts::kCheckReport) + _T("\n\nGone\n\n(C:\\Missing\\gone.exe)")},
+                 {Text(texts::kCheckEnd)}});
 }
 
 TEST_F(AddEditTest, CopyToRegistersTheHandlerAndClosesAsCancelled) {
@@ -141,12 +138,12 @@ TEST_F(AddEditTest, CopyToRegistersTheHandlerAndClosesAsCancelled) {
     ui.PickCombo(IDC_ENTRY_TYPE, 1);
     ui.Type(IDC_NAME, _T("Ignored"));
     ui.Type(IDC_VALUE, _T("ignored.exe"));
+    const HWND owner = dialog_.Handle();   // gone once the dialog ends
     ui.Click(IDC_ADD_COPY_TO);
     EXPECT_EQ(_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"),
               reg::GetText(HKEY_CLASSES_ROOT,
                            _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Copy To"), _T("")));
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("The entry has been added."), ui_.messages[0].text);
+    ExpectBoxes(owner, {{Text(texts::kEntryAdded)}});
     EXPECT_TRUE(dialog_.Ended());
     EXPECT_EQ(IDCANCEL, dialog_.Result());
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Ignored")));
@@ -179,6 +176,7 @@ TEST_F(AddEditTest, EditOfASendToEntryReplacesItsShortcut) {
     OpenEdit(_T("Send To"), _T("Viewer"), _T("Send To"), _T("C:\\Old\\viewer.exe"));
     EXPECT_EQ(8, ui.ComboSelection(IDC_ENTRY_TYPE));
     ui.Type(IDC_VALUE, _T("C:\\New\\viewer.exe"));
+    const HWND owner = dialog_.Handle();
     ui.Click(IDOK);
     EXPECT_EQ(IDOK, dialog_.Result());
     tstrings listed = files::List(sendTo_.Path());
@@ -186,8 +184,7 @@ TEST_F(AddEditTest, EditOfASendToEntryReplacesItsShortcut) {
     const tstrings expected = {_T("Viewer"), _T("Viewer.lnk")};
     EXPECT_EQ(expected, listed);
     EXPECT_EQ("an old file without the ending", files::Read(sendTo_ / _T("Viewer")));
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("The entry has been changed."), ui_.messages[0].text);
+    ExpectBoxes(owner, {{Text(texts::kEntryChanged)}});
 }
 
 TEST_F(AddEditTest, MissingNameOrValueKeepsTheDialogOpen) {
@@ -199,9 +196,7 @@ TEST_F(AddEditTest, MissingNameOrValueKeepsTheDialogOpen) {
     ui.Type(IDC_VALUE, _T(""));
     ui.Click(IDOK);
     EXPECT_FALSE(dialog_.Ended());
-    ASSERT_EQ(2u, ui_.messages.size());
-    EXPECT_EQ(ui_.messages[0].text, ui_.messages[1].text);
-    EXPECT_EQ(_T("Please enter a name, a value and the type of the entry."), ui_.messages[0].text);
+    ExpectBoxes(dialog_.Handle(), {{Text(texts::kEntryIncomplete)}, {Text(texts::kEntryIncomplete)}});
     EXPECT_TRUE(reg::SubKeys(HKEY_CLASSES_ROOT, _T("")).empty());
 }
 

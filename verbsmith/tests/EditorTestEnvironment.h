@@ -7,6 +7,7 @@
 #include "tests/support/MachineClassesSandbox.h"
 #include "tests/support/ProgramFolder.h"
 #include "verbsmith/core/EditorBackups.h"
+#include "verbsmith/core/EditorTexts.h"
 #include <gtest/gtest.h>
 
 class EditorTest : public ::testing::Test {
@@ -24,6 +25,18 @@ protected:
     // Replaces the "Language" value of the test's config.ini.
     void SetLanguage(const std::string& marker) { program_.SetLanguage(marker); }
     std::string ConfigFile() const { return program_.Settings(); }
+
+    // The language text with this number, in the language the test set.
+    static tstring Text(int number);
+    // A message box as the editor shows it: with its caption (text 5), OK
+    // and no icon, or for a question Yes and No with the question icon.
+    struct Box {
+        tstring text;
+        bool question = false;
+    };
+    // Compares the boxes shown so far, in order, with the expected ones,
+    // each owned by owner.
+    void ExpectBoxes(HWND owner, const std::vector<Box>& expected) const;
 
     MachineClassesSandbox sandbox_;
     ProgramFolder program_{VERBSMITH_SOURCES, _T("Verbsmithtrl.ini")};

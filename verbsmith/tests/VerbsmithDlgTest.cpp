@@ -8,6 +8,7 @@
 #include "verbsmith/resource.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
+#include "framework/SafeFormat.h"
 #include <commctrl.h>
 
 namespace {
@@ -15,9 +16,6 @@ namespace {
 const TCHAR kAllFiles[] = _T("*\\shell");
 const TCHAR kAllFilesHandlers[] = _T("*\\shellex\\ContextMenuHandlers");
 const TCHAR kClassId[] = _T("{0D8B8E3C-2F41-4A3B-9F0E-6C1A2B3C4D5E}");
-const TCHAR kDeactivateText[] = _T("&Deactivate Entry");
-const TCHAR kActivateText[] = _T("Ac&tivate Entry");
-const TCHAR kUnreadable[] = _T("(link target not readable)");
 
 class MainWindowTest : public EditorTest {
 protected:
@@ -42,6 +40,9 @@ protected:
         TCHAR text[128] = {};
         GetMenuString(target, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
         return text;
+    }
+    static tstring CountLine(unsigned long long rows) {
+        return FormatText(Text(texts::kCountLine), {rows});
     }
     tstring Heading(int column) const {
         TCHAR text[64] = {};
@@ -68,7 +69,7 @@ TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
 
     ASSERT_EQ(4, main_.RowCount(IDC_ENTRY_LIST));
     const tstring expected[4][3] = {
-        {_T("Broken.lnk"), _T("Send To"), kUnreadable},
+        {_T("Broken.lnk"), _T("Send To"), Text(texts::kUnreadableLink)},
         {_T("Open with Notepad"), _T("All files"), _T("notepad.exe %1")},
         {_T("Scanner"), _T("All files"), kClassId},
         {_T("Tidy"), _T("Drives"), _T("cleanmgr.exe")},
@@ -87,15 +88,15 @@ TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
     for (const EntryRow& row : window_.Rows())
         keyPaths.push_back(row.keyPath);
     EXPECT_EQ(paths, keyPaths);
-    EXPECT_EQ(_T("You currently have 4 right click entries!"), main_.Text(IDC_COUNT_LINE));
+    EXPECT_EQ(CountLine(4), main_.Text(IDC_COUNT_LINE));
 
     // A second run builds the same three columns, not six.
     window_.RefreshEntryList();
     const HWND header = ListView_GetHeader(main_.Item(IDC_ENTRY_LIST));
     EXPECT_EQ(3, Header_GetItemCount(header));
-    EXPECT_EQ(_T("Name"), Heading(0));
-    EXPECT_EQ(_T("Category"), Heading(1));
-    EXPECT_EQ(_T("Value / Command line"), Heading(2));
+    EXPECT_EQ(Text(texts::kColumnName), Heading(0));
+    EXPECT_EQ(Text(texts::kColumnCategory), Heading(1));
+    EXPECT_EQ(Text(texts::kColumnValue), Heading(2));
     const int widths[3] = {130, 120, 300};
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(widths[column], ListView_GetColumnWidth(main_.Item(IDC_ENTRY_LIST), column));
@@ -120,18 +121,18 @@ TEST_F(MainWindowTest, ClickedRowDecidesWhichButtonsWork) {
 
     ClickRow(Row(_T("Active")));
     EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
-    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
     EXPECT_TRUE(main_.IsEnabled(IDC_EDIT));
 
     ClickRow(Row(_T("Sleeping")));
     EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
-    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kActivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
 
     ClickRow(Row(_T("Broken.lnk")));
     EXPECT_FALSE(main_.IsEnabled(IDC_TOGGLE));
-    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
     EXPECT_FALSE(main_.IsEnabled(IDC_EDIT));
     EXPECT_TRUE(main_.IsEnabled(IDC_ADD));
@@ -149,13 +150,13 @@ TEST_F(MainWindowTest, DeactivatesAndActivatesTheRowInPlace) {
     main_.Click(IDC_TOGGLE);
     EXPECT_EQ(tstring(_T("-")) + kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
     EXPECT_EQ(tstring(_T("-")) + kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
-    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kActivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
 
     main_.Click(IDC_TOGGLE);
     EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
     EXPECT_EQ(kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
-    EXPECT_EQ(kDeactivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
 
     EXPECT_EQ(countLine, main_.Text(IDC_COUNT_LINE));
     EXPECT_EQ(2, main_.RowCount(IDC_ENTRY_LIST));
@@ -168,9 +169,7 @@ TEST_F(MainWindowTest, ToggleWithoutSelectionOnlyTellsTheUser) {
     AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
     Open();
     main_.Click(IDC_TOGGLE);
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
-              ui_.messages[0].text);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kNothingToToggle)}});
     EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT,
                                      tstring(kAllFilesHandlers) + _T("\\Scanner"), _T("")));
 }
@@ -183,19 +182,14 @@ TEST_F(MainWindowTest, RemoveAnsweredYesDeletesTheVerbKeyOnly) {
     ui_.QueueButton(IDYES);
     main_.Click(IDC_REMOVE);
 
-    ASSERT_EQ(2u, ui_.messages.size());
-    EXPECT_EQ(tstring(_T("Do you really want to remove the selected entry from the right click menu?")) +
-                  _T("\n\nVerbsmith saves a backup first: Functions > Restore from backup... puts the entry back."),
-              ui_.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
-              ui_.messages[0].type & (MB_TYPEMASK | MB_ICONMASK));
-    EXPECT_EQ(_T("Vantorel Verbsmith"), ui_.messages[0].caption);
-    EXPECT_EQ(_T("The entry has been removed."), ui_.messages[1].text);
+    ExpectBoxes(window_.Handle(),
+                {{Text(texts::kRemoveQuestion1) + _T("\n\n") + Text(texts::kRemoveQuestion2), true},
+                 {Text(texts::kRemoved)}});
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First")));
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Second\\command")));
     ASSERT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
     EXPECT_EQ(_T("Second"), main_.Cell(IDC_ENTRY_LIST, 0, 0));
-    EXPECT_EQ(_T("You currently have 1 right click entries!"), main_.Text(IDC_COUNT_LINE));
+    EXPECT_EQ(CountLine(1), main_.Text(IDC_COUNT_LINE));
 }
 
 TEST_F(MainWindowTest, RemoveAnsweredNoKeepsEverything) {
@@ -214,9 +208,7 @@ TEST_F(MainWindowTest, RemoveWithoutSelectionAsksNothing) {
     AddVerb(kAllFiles, _T("First"), _T("one.exe"));
     Open();
     main_.Click(IDC_REMOVE);
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("Please select the entry that you want to remove."), ui_.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_OK), ui_.messages[0].type & MB_TYPEMASK);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kNothingToRemove)}});
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First\\command")));
 }
 
@@ -237,9 +229,7 @@ TEST_F(MainWindowTest, RemoveActsOnlyOnASelectedRowThatItsRulesAllow) {
 
     ListView_SetItemState(list.Handle(), -1, 0, LVIS_SELECTED);
     main_.Click(IDC_TOGGLE);
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
-              ui_.messages[0].text);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kNothingToToggle)}});
     EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shellex\\ContextMenuHandlers\\Scanner"), _T("")));
 }
 
@@ -278,8 +268,7 @@ TEST_F(MainWindowTest, DoubleClickEditsEveryRowButAnUnreadableLink) {
 TEST_F(MainWindowTest, EditWithoutSelectionTellsTheUser) {
     Open();
     main_.Click(IDC_EDIT);
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("Please select the entry that you want to edit."), ui_.messages[0].text);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kNothingToEdit)}});
 }
 
 TEST_F(MainWindowTest, EditingAShellEntryRewritesOnlyItsCommand) {
@@ -299,7 +288,7 @@ TEST_F(MainWindowTest, EditingAShellEntryRewritesOnlyItsCommand) {
               reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit\\command"), _T("")));
     EXPECT_EQ(_T("Edit"), reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit"), _T("")));
     ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("The entry has been changed."), ui_.messages[0].text);
+    EXPECT_EQ(Text(texts::kEntryChanged), ui_.messages[0].text);
     EXPECT_EQ(_T("C:\\Tools\\Writer.exe \"%1\""), main_.Cell(IDC_ENTRY_LIST, 0, 2));
 }
 
@@ -310,7 +299,7 @@ TEST_F(MainWindowTest, EditingAHandlerDisablesTheToolsAndRewritesItsValueOnly) {
     ModalDialogHandler modal;
     modal.Expect([&newId](HWND dialog) {
         DialogDriver edit(dialog);
-        EXPECT_EQ(_T("Class identifier of the handler:"), edit.Text(IDC_VALUE_LABEL));
+        EXPECT_EQ(Text(texts::kHandlerValueLabel), edit.Text(IDC_VALUE_LABEL));
         for (int id : {IDC_BROWSE_FILE, IDC_BROWSE_FOLDER, IDC_PROGRAM, IDC_ADD_PARAMETER,
                        IDC_REMOVE_PARAMETER, IDC_CHECK_COMMAND, IDC_NAME, IDC_ENTRY_TYPE,
                        IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO})
@@ -366,7 +355,7 @@ TEST_F(MainWindowTest, AddsAShellEntryOfEveryRegistryType) {
     }
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Directory\\shell")));
     ASSERT_EQ(7u, ui_.messages.size());
-    EXPECT_EQ(_T("The entry has been added."), ui_.messages[6].text);
+    EXPECT_EQ(Text(texts::kEntryAdded), ui_.messages[6].text);
     EXPECT_EQ(7, main_.RowCount(IDC_ENTRY_LIST));
     EXPECT_EQ(_T("Folders"), main_.Cell(IDC_ENTRY_LIST, Row(_T("Verb 3")), 1));
 }
@@ -389,9 +378,7 @@ TEST_F(MainWindowTest, AddRefusesThePlaceholderTypeAndWritesNothing) {
         add.Type(IDC_VALUE, _T("notepad.exe"));
         add.Click(IDOK);
         EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
-        ASSERT_EQ(1u, ui_.messages.size());
-        EXPECT_EQ(_T("Please enter a name, a value and the type of the entry."),
-                  ui_.messages[0].text);
+        ExpectBoxes(dialog, {{Text(texts::kEntryIncomplete)}});
         add.Click(IDCANCEL);
     });
     main_.Click(IDC_ADD);
@@ -414,6 +401,7 @@ TEST_F(MainWindowTest, ExecuteStartsTheProgramWithoutItsPlaceholders) {
     EXPECT_EQ(_T("notepad.exe"), ui_.shells[0].start.file);
     EXPECT_EQ(_T(""), ui_.shells[0].start.parameters);
     EXPECT_EQ(SW_SHOWNORMAL, ui_.shells[0].start.show);
+    EXPECT_EQ(window_.Handle(), ui_.shells[0].start.owner);
     EXPECT_EQ(_T("C:\\Tools\\diff.exe"), ui_.shells[1].start.file);
     EXPECT_EQ(_T(""), ui_.shells[1].start.parameters);
     EXPECT_TRUE(ui_.messages.empty());
@@ -426,10 +414,7 @@ TEST_F(MainWindowTest, ExecuteRefusesHandlersAndMissingSelection) {
     ClickRow(0);
     main_.MenuCommand(ID_FUNCTIONS_EXECUTE);
     EXPECT_TRUE(ui_.shells.empty());
-    ASSERT_EQ(2u, ui_.messages.size());
-    EXPECT_EQ(_T("Please select the entry whose program you want to execute."),
-              ui_.messages[0].text);
-    EXPECT_EQ(_T("The selected entry cannot be executed."), ui_.messages[1].text);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kNothingToExecute)}, {Text(texts::kCannotExecute)}});
 }
 
 TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
@@ -438,21 +423,17 @@ TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
     AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
     Open();
     main_.MenuCommand(ID_FUNCTIONS_CHECK);
-    ASSERT_EQ(2u, ui_.messages.size());
-    EXPECT_EQ(tstring(_T("The program file of the following entry was not found:\n\nGone\n\n")) +
-                  _T("(C:\\Missing\\gone.exe)"),
-              ui_.messages[0].text);
-    EXPECT_EQ(window_.Handle(), ui_.messages[0].owner);
-    EXPECT_EQ(_T("The check is finished."), ui_.messages[1].text);
+    ExpectBoxes(window_.Handle(),
+                {{Text(texts::kCheckReport) + _T("\n\nGone\n\n(C:\\Missing\\gone.exe)")},
+                 {Text(texts::kCheckEnd)}});
 }
 
 TEST_F(MainWindowTest, CheckOfAnEmptyListEndsAtOnce) {
     Open();
     ASSERT_EQ(0, main_.RowCount(IDC_ENTRY_LIST));
-    EXPECT_EQ(_T("You currently have 0 right click entries!"), main_.Text(IDC_COUNT_LINE));
+    EXPECT_EQ(CountLine(0), main_.Text(IDC_COUNT_LINE));
     main_.MenuCommand(ID_FUNCTIONS_CHECK);
-    ASSERT_EQ(1u, ui_.messages.size());
-    EXPECT_EQ(_T("The check is finished: no errors were found."), ui_.messages[0].text);
+    ExpectBoxes(window_.Handle(), {{Text(texts::kCheckEndClean)}});
 }
 
 TEST_F(MainWindowTest, LanguageChangeTranslatesMenusButtonsHeadingsAndRows) {
@@ -567,9 +548,9 @@ TEST_F(MainWindowTest, RestoreFromBackupPutsARemovedEntryBack) {
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) {
         DialogDriver restore(dialog);
-        EXPECT_EQ(_T("Restore from backup"), restore.Caption());
+        EXPECT_EQ(Text(texts::kRestoreCaption), restore.Caption());
         ASSERT_EQ(1, restore.RowCount(IDC_BACKUP_LIST));
-        EXPECT_EQ(_T("Remove"), restore.Cell(IDC_BACKUP_LIST, 0, 1));
+        EXPECT_EQ(Text(texts::kFirstOperation + int(BackupOperation::Remove)), restore.Cell(IDC_BACKUP_LIST, 0, 1));
         EXPECT_EQ(_T("Edit"), restore.Cell(IDC_BACKUP_LIST, 0, 2));
         EXPECT_EQ(_T("HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*\\shell\\Edit"),
                   restore.Cell(IDC_BACKUP_LIST, 0, 3));
@@ -580,7 +561,7 @@ TEST_F(MainWindowTest, RestoreFromBackupPutsARemovedEntryBack) {
 
     EXPECT_EQ(_T("notepad.exe %1"), reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit\\command"), _T("")));
     EXPECT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
-    EXPECT_EQ(_T("The backup has been restored."), ui_.messages.back().text);
+    EXPECT_EQ(Text(texts::kRestored), ui_.messages.back().text);
 }
 
 // Without its language file the editor says so once and stays English: its
@@ -596,7 +577,7 @@ TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
     main_.Click(IDC_TOGGLE);
     ClickRow(Row(_T("Scanner")));
     main_.Click(IDC_TOGGLE);
-    EXPECT_EQ(kActivateText, main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(_T("Ac&tivate Entry"), main_.Text(IDC_TOGGLE));
     ASSERT_EQ(2u, ui_.messages.size());
     EXPECT_NE(tstring::npos, ui_.messages[0].text.find(program_ / _T("Verbsmithtrl.ini")));
     EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "BackupTestValues.h"
-#include "common/PowerClass.h"
+#include "common/RegistryPlace.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "framework/Handles.h"
 #include "tests/support/MachineClassesSandbox.h"
@@ -202,14 +202,11 @@ TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
 TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
     PutEntry(kMachine);
     const std::wstring before = kMachine.Tree();
-    PowerClass power;
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
-    power.subKey = L"*\\shell";
-    ASSERT_TRUE(power.DeleteClassesKeyTree(L"Entry"));
+    ASSERT_TRUE(registry::DeleteKeyTree({HKEY_CLASSES_ROOT, L"*\\shell"}, L"Entry"));
     seam.now = At(11, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", L"*\\shell\\New"));
-    power.subKey = L"*\\shell\\New\\command";
-    ASSERT_TRUE(power.WriteRegistryValue(PowerClass::kClassesRoot, L"", L"notepad.exe %1"));
+    ASSERT_TRUE(registry::WriteText({HKEY_CLASSES_ROOT, L"*\\shell\\New\\command"}, L"", L"notepad.exe %1"));
     ASSERT_EQ(L"<missing>", kMachine.Tree());
     ASSERT_TRUE(reg::KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\*\\shell\\New\\command"));
 

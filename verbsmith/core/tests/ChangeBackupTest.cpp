@@ -9,7 +9,6 @@
 
 namespace {
 
-const HWND kOwner = reinterpret_cast<HWND>(0x1234);
 const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
 
 struct Change {
@@ -22,7 +21,7 @@ public:
     // What the changes of the table use.
     using CoreFixture::power;
     using CoreFixture::translation;
-    using CoreFixture::ui;
+    using CoreFixture::host;
 
     ChangeBackupTest() {
         SetDefault(_T("*\\shell\\Edit"), _T("Edit"));
@@ -79,8 +78,8 @@ TEST_P(ChangeBackupTest, AChangeWhoseBackupFailsIsNotMade) {
     const tstring before = State();
     EXPECT_FALSE(GetParam().make(*this));
     EXPECT_EQ(before, State());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(0u, ui.messages.back().text.find(_T("No backup in ") + backupFolder.Path()));
+    ASSERT_FALSE(host.told.empty());
+    EXPECT_EQ(0u, host.told.back().find(_T("No backup in ") + backupFolder.Path()));
     SetEditorBackups(&backups);
 }
 
@@ -88,40 +87,36 @@ INSTANTIATE_TEST_SUITE_P(
     EveryKind, ChangeBackupTest,
     testing::Values(
         Change{"AddVerb", [](ChangeBackupTest& t) {
-                   return SaveEntry(t.power, t.translation, kOwner,
-                                    {true, 1, _T("New"), _T("new.exe"), _T(""), {}});
+                   return SaveEntry(t.host, {true, 1, _T("New"), _T("new.exe"), _T(""), {}});
                }},
         Change{"EditCommand", [](ChangeBackupTest& t) {
-                   return SaveEntry(t.power, t.translation, kOwner,
-                                    {false, 1, _T("Edit"), _T("wordpad.exe %1"),
+                   return SaveEntry(t.host, {false, 1, _T("Edit"), _T("wordpad.exe %1"),
                                      _T("*\\shell\\Edit\\command"), {_T("notepad.exe %1"), REG_SZ}});
                }},
         Change{"RemoveVerb", [](ChangeBackupTest& t) {
-                   return RemoveEntry(t.power, t.translation, kOwner, t.Row(_T("Edit"))) ==
-                          RemoveResult::Removed;
+                   return RemoveEntry(t.host, t.Row(_T("Edit"))) == RemoveResult::Removed;
                }},
         Change{"Deactivate", [](ChangeBackupTest& t) {
-                   return ToggleActivation(t.power, t.translation, kOwner, t.Row(_T("Zip"))).has_value();
+                   return ToggleActivation(t.host, t.Row(_T("Zip"))).has_value();
                }},
         Change{"Activate", [](ChangeBackupTest& t) {
-                   return ToggleActivation(t.power, t.translation, kOwner, t.Row(_T("Off"))).has_value();
+                   return ToggleActivation(t.host, t.Row(_T("Off"))).has_value();
                }},
         Change{"CopyToOverADeactivatedOne", [](ChangeBackupTest& t) {
-                   AddSpecialHandler(t.power, t.translation, kOwner, 1001);
-                   return t.ui.messages.back().text == _T("Entry added.");
+                   AddSpecialHandler(t.host, 1001);
+                   return t.host.told.back() == _T("Entry added.");
                }},
         Change{"MoveTo", [](ChangeBackupTest& t) {
-                   AddSpecialHandler(t.power, t.translation, kOwner, 1002);
-                   return t.ui.messages.back().text == _T("Entry added.");
+                   AddSpecialHandler(t.host, 1002);
+                   return t.host.told.back() == _T("Entry added.");
                }},
         Change{"SendToCreate", [](ChangeBackupTest& t) {
-                   return CreateSendToShortcut(t.power, t.translation, kOwner, _T("Tool"), _T("C:\\t.exe"));
+                   return CreateSendToShortcut(t.host, _T("Tool"), _T("C:\\t.exe"));
                }},
         Change{"SendToReplace", [](ChangeBackupTest& t) {
-                   return ReplaceSendToShortcut(t.power, t.translation, kOwner, _T("Mail.lnk"),
-                                                _T("C:\\other.exe"));
+                   return ReplaceSendToShortcut(t.host, _T("Mail.lnk"), _T("C:\\other.exe"));
                }},
         Change{"SendToDelete", [](ChangeBackupTest& t) {
-                   return DeleteSendToShortcut(t.power, t.translation, kOwner, _T("Mail.lnk"));
+                   return DeleteSendToShortcut(t.host, _T("Mail.lnk"));
                }}),
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });

@@ -111,11 +111,20 @@ EntryRow CoreFixture::MakeRow(const tstring& name, const tstring& category, cons
     return row;
 }
 
-tstrings CoreFixture::MessageTexts() const {
-    tstrings texts;
-    for (const RecordingUi::MessageCall& call : ui.messages)
-        texts.push_back(call.text);
-    return texts;
+bool RecordingHost::Ask(const tstring& question) {
+    asked.push_back(question);
+    const bool yes = answers.empty() || answers.front();
+    if (!answers.empty())
+        answers.pop_front();
+    return yes;
+}
+
+INT_PTR RecordingHost::Start(const ShellStart& start) {
+    started.push_back(start);
+    const INT_PTR result = startResults.empty() ? 42 : startResults.front();
+    if (!startResults.empty())
+        startResults.pop_front();
+    return result;
 }
 
 namespace links {

@@ -6,8 +6,6 @@
 
 namespace {
 
-const HWND kOwner = reinterpret_cast<HWND>(0x5678);
-
 class EntryCheckTest : public CoreFixture {
 protected:
     EntryCheckTest() : program(programFolder / _T("tool.exe")) { files::Write(program, "MZ"); }
@@ -91,14 +89,14 @@ TEST_F(EntryCheckTest, ReadsTheProgramAsWindowsDoesAndReportsItWhenMissing) {
         SCOPED_TRACE(c.line);
         system.wow64 = c.wow64;
         system.files = std::set<tstring>(c.files.begin(), c.files.end());
-        ui.messages.clear();
+        host.told.clear();
 
         const CommandLine read = ReadCommandLine(c.line);
 
         EXPECT_EQ(c.program, read.program);
         EXPECT_EQ(c.arguments, read.arguments);
-        EXPECT_EQ(c.reported, CheckCommandLine(translation, kOwner, c.line, _T("Entry")));
-        EXPECT_EQ(c.reported ? tstrings{Report(_T("Entry"), c.program)} : tstrings{}, MessageTexts());
+        EXPECT_EQ(c.reported, CheckCommandLine(host, c.line, _T("Entry")));
+        EXPECT_EQ(c.reported ? tstrings{Report(_T("Entry"), c.program)} : tstrings{}, host.told);
     }
     system.wow64 = true;
     EXPECT_EQ(only64, ReadCommandLine(_T("%SystemRoot%\\System32\\only64.exe")).location);
@@ -107,43 +105,37 @@ TEST_F(EntryCheckTest, ReadsTheProgramAsWindowsDoesAndReportsItWhenMissing) {
 TEST_F(EntryCheckTest, AnExistingProgramPassesWhateverItsArguments) {
     for (const tstring& value : {program, program + _T(" %1"), program + _T(" %2 %3 %1 %4 -x"),
                                  _T("\"") + program + _T("\" \"%1\"")})
-        EXPECT_FALSE(CheckCommandLine(translation, kOwner, value, _T("Tool")));
-    EXPECT_TRUE(ui.messages.empty());
+        EXPECT_FALSE(CheckCommandLine(host, value, _T("Tool")));
+    EXPECT_TRUE(host.told.empty());
 }
 
 TEST_F(EntryCheckTest, AMissingProgramIsReportedWithItsPathInTheBrackets) {
-    EXPECT_TRUE(CheckCommandLine(translation, kOwner, programFolder / _T("gone.exe %1 %4"), _T("Tool %s")));
+    EXPECT_TRUE(CheckCommandLine(host, programFolder / _T("gone.exe %1 %4"), _T("Tool %s")));
 
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(Report(_T("Tool %s"), programFolder / _T("gone.exe")), ui.messages[0].text);
-    EXPECT_EQ(_T("Test Caption"), ui.messages[0].caption);
-    EXPECT_EQ(kOwner, ui.messages[0].owner);
-    EXPECT_EQ(UINT(MB_OK), ui.messages[0].type);
+    EXPECT_EQ(tstrings{Report(_T("Tool %s"), programFolder / _T("gone.exe"))}, host.told);
 }
 
 TEST_F(EntryCheckTest, ValuesWithoutAPathAreNotChecked) {
     for (const TCHAR* value : {_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"), _T("-{C2FBB630}"),
                                _T("(no link target)"), _T("(C:\\missing.exe)"), _T("No REG_SZ"),
                                _T(""), _T(" %1 %2"), _T("notepad.exe %1"), _T("missing.exe")})
-        EXPECT_FALSE(CheckCommandLine(translation, kOwner, value, _T("x")));
+        EXPECT_FALSE(CheckCommandLine(host, value, _T("x")));
 
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty());
 }
 
 TEST_F(EntryCheckTest, TheTypedCommandLineCheckEndsWithText127WhenItFindsNothing) {
-    CheckTypedCommandLine(translation, kOwner, program + _T(" %1"), _T("Tool"));
-    CheckTypedCommandLine(translation, kOwner, _T("C:\\missing\\x.exe"), _T("Gone"));
+    CheckTypedCommandLine(host, program + _T(" %1"), _T("Tool"));
+    CheckTypedCommandLine(host, _T("C:\\missing\\x.exe"), _T("Gone"));
 
     EXPECT_EQ((tstrings{_T("Check finished."), Report(_T("Gone"), _T("C:\\missing\\x.exe"))}),
-              MessageTexts());
+              host.told);
 }
 
 TEST_F(EntryCheckTest, AnEmptyListGivesText128AtOnce) {
-    CheckAllEntries(kOwner, {});
+    CheckAllEntries(host, {});
 
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(_T("Check finished: no errors."), ui.messages[0].text);
-    EXPECT_EQ(kOwner, ui.messages[0].owner);
+    EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, host.told);
 }
 
 TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
@@ -155,24 +147,20 @@ TEST_F(EntryCheckTest, TwoBadEntriesGiveTwoReportsInListOrderAndThenText127) {
         MakeRow(_T("Unreadable"), kSendToText, kUnreadableText),
     };
 
-    CheckAllEntries(kOwner, rows);
+    CheckAllEntries(host, rows);
 
     EXPECT_EQ((tstrings{Report(_T("First"), _T("C:\\gone\\first.exe")),
                         Report(_T("Second"), _T("D:\\gone\\second.exe")), _T("Check finished.")}),
-              MessageTexts());
-    for (const RecordingUi::MessageCall& call : ui.messages) {
-        EXPECT_EQ(kOwner, call.owner);
-        EXPECT_EQ(_T("Test Caption"), call.caption);
-    }
+              host.told);
 }
 
 TEST_F(EntryCheckTest, AListWithoutProblemsEndsWithText128) {
     const tstring folder = programFolder / _T("My Backup");
     ASSERT_TRUE(CreateDirectory(folder.c_str(), nullptr));
 
-    CheckAllEntries(kOwner, {MakeRow(_T("Good"), _T("All files"), program),
-                             MakeRow(_T("Bare"), _T("x"), _T("cmd.exe")),
-                             MakeRow(_T("Backup"), kSendToText, folder)});
+    CheckAllEntries(host, {MakeRow(_T("Good"), _T("All files"), program),
+                           MakeRow(_T("Bare"), _T("x"), _T("cmd.exe")),
+                           MakeRow(_T("Backup"), kSendToText, folder)});
 
-    EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, MessageTexts());
+    EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, host.told);
 }

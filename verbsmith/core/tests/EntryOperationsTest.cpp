@@ -1,5 +1,6 @@
 #include "CoreFixture.h"
 #include "verbsmith/core/EntryOperations.h"
+#include "common/RegistryPlace.h"
 #include "verbsmith/core/EntryScan.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "framework/SystemError.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-const HWND kOwner = reinterpret_cast<HWND>(0x1234);
 const TCHAR kQuestion[] = _T("Remove the entry?\n\nIt cannot be undone.");
 const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
 
@@ -31,18 +31,18 @@ TEST_F(EntryOperationsTest, DeactivateThenActivateRestoresTheExactValue) {
     const tstring key = tstring(kHandlers) + _T("\\Zip");
     SetDefault(key, _T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"));
 
-    const std::optional<tstring> off = ToggleActivation(power, translation, kOwner, Row(_T("Zip")));
+    const std::optional<tstring> off = ToggleActivation(host, Row(_T("Zip")));
     ASSERT_TRUE(off.has_value());
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), *off);
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
     EXPECT_EQ(85, ActivationButtonText(*off));
 
-    const std::optional<tstring> on = ToggleActivation(power, translation, kOwner, Row(_T("Zip")));
+    const std::optional<tstring> on = ToggleActivation(host, Row(_T("Zip")));
     ASSERT_TRUE(on.has_value());
     EXPECT_EQ(_T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
     EXPECT_EQ(*on, GetDefault(key));
     EXPECT_EQ(80, ActivationButtonText(*on));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty());
 }
 
 // The button may still be enabled from an earlier click while the keyboard
@@ -52,11 +52,11 @@ TEST_F(EntryOperationsTest, ToggleLeavesEverythingButHandlersAlone) {
     SetDefault(tstring(kHandlers) + _T("\\Odd"), _T("-(not a handler)"));
     links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
 
-    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Edit"))).has_value());
-    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Odd"))).has_value());
-    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, Row(_T("Mail.lnk"))).has_value());
+    EXPECT_FALSE(ToggleActivation(host, Row(_T("Edit"))).has_value());
+    EXPECT_FALSE(ToggleActivation(host, Row(_T("Odd"))).has_value());
+    EXPECT_FALSE(ToggleActivation(host, Row(_T("Mail.lnk"))).has_value());
     // A handler value under a key path that is not the row's own.
-    EXPECT_FALSE(ToggleActivation(power, translation, kOwner, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
+    EXPECT_FALSE(ToggleActivation(host, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
 
     EXPECT_EQ(_T("notepad.exe %1"), GetDefault(_T("*\\shell\\Edit\\command")));
     EXPECT_EQ(_T("-(not a handler)"), GetDefault(tstring(kHandlers) + _T("\\Odd")));
@@ -70,36 +70,32 @@ TEST_F(EntryOperationsTest, RemovingAVerbDeletesItWithItsCommandAndLeavesItsSibl
     SetDefault(_T("Drive\\shell\\Check\\extra"), _T("below"));
     SetDefault(_T("Drive\\shell\\Clean\\command"), _T("cleanmgr.exe"));
 
-    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("Check"))));
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(host, Row(_T("Check"))));
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Drive\\shell\\Check")));
     EXPECT_EQ(_T("cleanmgr.exe"), GetDefault(_T("Drive\\shell\\Clean\\command")));
-    ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(kQuestion, ui.messages[0].text);
-    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), ui.messages[0].type);
-    EXPECT_EQ(kOwner, ui.messages[0].owner);
-    EXPECT_EQ(_T("Entry removed."), ui.messages[1].text);
-    EXPECT_EQ(_T("Test Caption"), ui.messages[1].caption);
-    EXPECT_EQ(UINT(MB_OK), ui.messages[1].type);
+    EXPECT_EQ(tstrings{kQuestion}, host.asked);
+    EXPECT_EQ(tstrings{_T("Entry removed.")}, host.told);
 }
 
 TEST_F(EntryOperationsTest, RemovingAHandlerDeletesOnlyItsKey) {
     SetDefault(tstring(kHandlers) + _T("\\One"), _T("{1}"));
     SetDefault(tstring(kHandlers) + _T("\\Two"), _T("{2}"));
 
-    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("One"))));
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(host, Row(_T("One"))));
 
     EXPECT_EQ(tstrings{_T("Two")}, reg::SubKeys(HKEY_CLASSES_ROOT, kHandlers));
 }
 
 TEST_F(EntryOperationsTest, RemoveAnsweredNoDeletesNothing) {
     SetDefault(_T("*\\shell\\Keep\\command"), _T("keep.exe"));
-    ui.QueueButton(IDNO);
+    host.answers.push_back(false);
 
-    EXPECT_EQ(RemoveResult::Declined, RemoveEntry(power, translation, kOwner, Row(_T("Keep"))));
+    EXPECT_EQ(RemoveResult::Declined, RemoveEntry(host, Row(_T("Keep"))));
 
     EXPECT_EQ(_T("keep.exe"), GetDefault(_T("*\\shell\\Keep\\command")));
-    EXPECT_EQ(tstrings{kQuestion}, MessageTexts());
+    EXPECT_EQ(tstrings{kQuestion}, host.asked);
+    EXPECT_TRUE(host.told.empty());
 }
 
 // Only what the selected row names: a key path that is empty, belongs to
@@ -115,18 +111,18 @@ TEST_F(EntryOperationsTest, RemoveRefusesKeyPathsThatAreNotTheRowsOwn) {
         MakeRow(_T(""), _T("All files"), _T(""), _T("*\\shell\\\\command")),
     };
     for (const EntryRow& row : rows)
-        EXPECT_EQ(RemoveResult::Refused, RemoveEntry(power, translation, kOwner, row));
+        EXPECT_EQ(RemoveResult::Refused, RemoveEntry(host, row));
 
     EXPECT_EQ((tstrings{_T("A"), _T("B")}), reg::SubKeys(HKEY_CLASSES_ROOT, _T("*\\shell")));
     EXPECT_EQ(_T("data"), GetDefault(_T("Software\\Important")));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty() && host.asked.empty());
 }
 
 TEST_F(EntryOperationsTest, RemovingASendToEntryDeletesOnlyItsFile) {
     links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
     files::Write(sendTo / _T("Other.lnk"), "x");
 
-    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(power, translation, kOwner, Row(_T("Mail.lnk"))));
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(host, Row(_T("Mail.lnk"))));
 
     EXPECT_EQ(tstrings{_T("Other.lnk")}, files::List(sendTo.Path()));
 }
@@ -138,11 +134,11 @@ TEST_F(EntryOperationsTest, RemovingASendToNameOutsideTheFolderIsRefused) {
                            _T("\\victim.lnk");
 
     EXPECT_EQ(RemoveResult::Refused,
-              RemoveEntry(power, translation, kOwner,
-                          MakeRow(escape, kSendToText, _T("x"), _T("Send To"), EntryKind::kSendTo)));
+              RemoveEntry(host, MakeRow(escape, kSendToText, _T("x"), _T("Send To"), EntryKind::kSendTo)));
 
     EXPECT_TRUE(files::Exists(outside / _T("victim.lnk")));
-    EXPECT_EQ(tstrings{_T("Bad Send To name.")}, MessageTexts());
+    EXPECT_EQ(tstrings{_T("Bad Send To name.")}, host.told);
+    EXPECT_TRUE(host.asked.empty());
 }
 
 // The folder value went away after the list was built: the user hears why
@@ -154,10 +150,11 @@ TEST_F(EntryOperationsTest, RemovingASendToEntryWithoutTheFolderAsksNothing) {
                   _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
                   _T("SendTo"), 1);
 
-    EXPECT_EQ(RemoveResult::Refused, RemoveEntry(power, translation, kOwner, row));
+    EXPECT_EQ(RemoveResult::Refused, RemoveEntry(host, row));
 
     EXPECT_EQ(tstrings{_T("Mail.lnk")}, files::List(sendTo.Path()));
-    EXPECT_EQ(tstrings{_T("No Send To folder.")}, MessageTexts());
+    EXPECT_EQ(tstrings{_T("No Send To folder.")}, host.told);
+    EXPECT_TRUE(host.asked.empty());
 }
 
 TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocation) {
@@ -167,14 +164,13 @@ TEST_F(EntryOperationsTest, AddWritesTheVerbKeyAndItsCommandBelowTheTypesLocatio
                                  _T("SystemFileAssociations\\Directory.Image\\shell"), _T("Drive\\shell")};
     for (int type = 1; type <= 7; ++type) {
         SCOPED_TRACE(type);
-        EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                              {true, type, _T("Open with Tool"), _T("C:\\Tool\\tool.exe %1"), _T(""), {}}));
+        EXPECT_TRUE(SaveEntry(host, {true, type, _T("Open with Tool"), _T("C:\\Tool\\tool.exe %1"), _T(""), {}}));
         const tstring verb = locations[type - 1] + _T("\\Open with Tool");
         EXPECT_EQ(_T("Open with Tool"), GetDefault(verb));
         EXPECT_EQ(_T("C:\\Tool\\tool.exe %1"), GetDefault(verb + _T("\\command")));
     }
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Directory")));
-    EXPECT_EQ(tstrings(7, _T("Entry added.")), MessageTexts());
+    EXPECT_EQ(tstrings(7, _T("Entry added.")), host.told);
 }
 
 TEST_F(EntryOperationsTest, OkRefusesAMissingNameValueOrType) {
@@ -186,20 +182,19 @@ TEST_F(EntryOperationsTest, OkRefusesAMissingNameValueOrType) {
         {false, 1, _T("Name"), _T(""), _T("*\\shell\\Name\\command"), {}},
     };
     for (const EntryDraft& draft : drafts)
-        EXPECT_FALSE(SaveEntry(power, translation, kOwner, draft));
+        EXPECT_FALSE(SaveEntry(host, draft));
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*")));
     EXPECT_TRUE(files::List(sendTo.Path()).empty());
-    EXPECT_EQ(tstrings(5, _T("Name, value or type missing.")), MessageTexts());
+    EXPECT_EQ(tstrings(5, _T("Name, value or type missing.")), host.told);
 }
 
 // A backslash would silently create nested keys below the location.
 TEST_F(EntryOperationsTest, AddRefusesANameWithABackslash) {
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner,
-                           {true, 1, _T("Tools\\Open"), _T("tool.exe"), _T(""), {}}));
+    EXPECT_FALSE(SaveEntry(host, {true, 1, _T("Tools\\Open"), _T("tool.exe"), _T(""), {}}));
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*")));
-    EXPECT_EQ(tstrings{_T("No backslash in a name.")}, MessageTexts());
+    EXPECT_EQ(tstrings{_T("No backslash in a name.")}, host.told);
 }
 
 TEST_F(EntryOperationsTest, EditRewritesOnlyTheDefaultValueAtTheKeyPath) {
@@ -207,26 +202,23 @@ TEST_F(EntryOperationsTest, EditRewritesOnlyTheDefaultValueAtTheKeyPath) {
     SetDefault(_T("Folder\\shell\\Tool\\command"), _T("old.exe"));
     SetDefault(tstring(kHandlers) + _T("\\Zip"), _T("{OLD}"));
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                          {false, 3, _T("Tool"), _T("new.exe %1"), _T("Folder\\shell\\Tool\\command"), {}}));
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                          {false, 2, _T("Zip"), _T("{NEW}"), tstring(kHandlers) + _T("\\Zip"), {}}));
+    EXPECT_TRUE(SaveEntry(host, {false, 3, _T("Tool"), _T("new.exe %1"), _T("Folder\\shell\\Tool\\command"), {}}));
+    EXPECT_TRUE(SaveEntry(host, {false, 2, _T("Zip"), _T("{NEW}"), tstring(kHandlers) + _T("\\Zip"), {}}));
 
     EXPECT_EQ(_T("new.exe %1"), GetDefault(_T("Folder\\shell\\Tool\\command")));
     EXPECT_EQ(_T("Shown Name"), GetDefault(_T("Folder\\shell\\Tool")));
     EXPECT_EQ(_T("{NEW}"), GetDefault(tstring(kHandlers) + _T("\\Zip")));
     EXPECT_EQ(tstrings{_T("Tool")}, reg::SubKeys(HKEY_CLASSES_ROOT, _T("Folder\\shell")));
-    EXPECT_EQ(tstrings(2, _T("Entry changed.")), MessageTexts());
+    EXPECT_EQ(tstrings(2, _T("Entry changed.")), host.told);
 }
 
 TEST_F(EntryOperationsTest, EditWithAKeyPathOfNoListedEntryWritesNothing) {
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {false, 1, _T("Tool"), _T("x.exe"), _T(""), {}}));
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner,
-                           {false, 1, _T("Tool"), _T("x.exe"), _T("Software\\Tool\\command"), {}}));
+    EXPECT_FALSE(SaveEntry(host, {false, 1, _T("Tool"), _T("x.exe"), _T(""), {}}));
+    EXPECT_FALSE(SaveEntry(host, {false, 1, _T("Tool"), _T("x.exe"), _T("Software\\Tool\\command"), {}}));
 
     EXPECT_EQ(_T("<missing>"), GetDefault(_T("")));
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Software")));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty());
 }
 
 // Names and command lines beyond 8 bits, and longer than any fixed buffer,
@@ -235,7 +227,7 @@ TEST_F(EntryOperationsTest, WideAndLongTextsAreWrittenAndListedExactly) {
     const tstring name = L"\x00D6" L"ffnen mit \x03A9\x4E2D";
     const tstring command = L"C:\\Programme\\\x0444\x0430\x0439\x043B\\" + tstring(400, L'x') + L".exe %1";
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {true, 7, name, command, _T(""), {}}));
+    EXPECT_TRUE(SaveEntry(host, {true, 7, name, command, _T(""), {}}));
 
     EXPECT_EQ(name, GetDefault(_T("Drive\\shell\\") + name));
     EXPECT_EQ(command, GetDefault(_T("Drive\\shell\\") + name + _T("\\command")));
@@ -255,19 +247,18 @@ TEST_F(EntryOperationsTest, ExecuteStartsTheProgramWithItsArgumentsWithoutPlaceh
         {spaced + _T(" \"%L\" /n,\"%1\"  \"a b\""), spaced, _T("/n,\"%1\" \"a b\"")},
     };
     for (const auto& c : cases)
-        ExecuteEntry(translation, kOwner, c.value);
+        ExecuteEntry(host, c.value);
 
-    ASSERT_EQ(3u, ui.shells.size());
+    ASSERT_EQ(3u, host.started.size());
     for (size_t i = 0; i < 3; ++i) {
-        const ShellStart& start = ui.shells[i].start;
+        const ShellStart& start = host.started[i];
         EXPECT_EQ(cases[i].file, start.file);
         EXPECT_EQ(cases[i].parameters, start.parameters);
         EXPECT_EQ(_T("open"), start.verb);
         EXPECT_EQ(_T(""), start.directory);
         EXPECT_EQ(SW_SHOWNORMAL, start.show);
-        EXPECT_EQ(kOwner, start.owner);
     }
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty());
 }
 
 TEST_F(EntryOperationsTest, AFailedStartIsReportedWithTheSystemsReason) {
@@ -279,8 +270,8 @@ TEST_F(EntryOperationsTest, AFailedStartIsReportedWithTheSystemsReason) {
                  {SE_ERR_SHARE, ERROR_SHARING_VIOLATION}, {SE_ERR_DDETIMEOUT, ERROR_DDE_FAIL}};
     tstrings expected;
     for (const auto& c : cases) {
-        ui.QueueShellResult(c.result);
-        ExecuteEntry(translation, kOwner, _T("\"C:\\gone\\app.exe\" %1"));
+        host.startResults.push_back(c.result);
+        ExecuteEntry(host, _T("\"C:\\gone\\app.exe\" %1"));
         TCHAR reason[512] = {};
         ASSERT_GT(FormatMessage(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                 c.error, 0, reason, 512, nullptr), 2u);
@@ -289,17 +280,16 @@ TEST_F(EntryOperationsTest, AFailedStartIsReportedWithTheSystemsReason) {
                            tstring(reason, _tcscspn(reason, _T("\r\n"))));
     }
 
-    EXPECT_EQ(expected, MessageTexts());
-    EXPECT_EQ(kOwner, ui.messages.at(0).owner);
+    EXPECT_EQ(expected, host.told);
 }
 
 TEST_F(EntryOperationsTest, ExecuteRefusesWhatCannotRun) {
     for (const TCHAR* value : {_T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}"), _T("(no link target)"),
                                _T(""), _T(" %1"), _T("No REG_SZ"), _T("No REG_SZ %1"), _T("\"\" %1")})
-        ExecuteEntry(translation, kOwner, value);
+        ExecuteEntry(host, value);
 
-    EXPECT_TRUE(ui.shells.empty());
-    EXPECT_EQ(tstrings(7, _T("Cannot run this entry.")), MessageTexts());
+    EXPECT_TRUE(host.started.empty());
+    EXPECT_EQ(tstrings(7, _T("Cannot run this entry.")), host.told);
 }
 
 // Windows denies what Wine grants: every change that the system refuses is
@@ -311,25 +301,23 @@ TEST_F(EntryOperationsTest, EveryRefusedChangeIsReportedAndChangesNothing) {
     const tstring before = reg::Tree(HKEY_CLASSES_ROOT, _T(""));
     // The entry each change names, and the change; true when it reported success.
     const std::pair<tstring, std::function<bool()>> changes[] = {
-        {_T("Edit"), [&] { return RemoveEntry(power, translation, kOwner, Row(_T("Edit"))) == RemoveResult::Removed; }},
-        {_T("Zip"), [&] { return ToggleActivation(power, translation, kOwner, Row(_T("Zip"))).has_value(); }},
-        {_T("New"), [&] { return SaveEntry(power, translation, kOwner, {true, 1, _T("New"), _T("a.exe"), _T(""), {}}); }},
+        {_T("Edit"), [&] { return RemoveEntry(host, Row(_T("Edit"))) == RemoveResult::Removed; }},
+        {_T("Zip"), [&] { return ToggleActivation(host, Row(_T("Zip"))).has_value(); }},
+        {_T("New"), [&] { return SaveEntry(host, {true, 1, _T("New"), _T("a.exe"), _T(""), {}}); }},
         {_T("Edit"), [&] {
-             return SaveEntry(power, translation, kOwner,
-                              {false, 1, _T("Edit"), _T("b.exe"), _T("*\\shell\\Edit\\command"), {}});
+             return SaveEntry(host, {false, 1, _T("Edit"), _T("b.exe"), _T("*\\shell\\Edit\\command"), {}});
          }},
     };
     for (const auto& change : changes) {
-        ui.messages.clear();
+        host.told.clear();
         RecordingWrites writes;
         writes.changeError = ERROR_ACCESS_DENIED;
         EXPECT_FALSE(change.second());
-        ASSERT_FALSE(ui.messages.empty());
-        const tstring& report = ui.messages.back().text;
+        ASSERT_FALSE(host.told.empty());
+        const tstring& report = host.told.back();
         EXPECT_EQ(0u, report.find(change.first + _T(" could not be changed."))) << report;
         EXPECT_NE(tstring::npos, report.find(SystemErrorText(ERROR_ACCESS_DENIED))) << report;
         EXPECT_NE(tstring::npos, report.find(_T("Needs administrator rights."))) << report;
-        EXPECT_EQ(_T("Test Caption"), ui.messages.back().caption);
         EXPECT_EQ(before, reg::Tree(HKEY_CLASSES_ROOT, _T("")));
     }
 }
@@ -346,21 +334,19 @@ TEST_F(EntryOperationsTest, EditReadsTheValueByTypeAndWritesOnlyAChange) {
     const EntryRow row = Row(_T("Edit"));
     EXPECT_EQ(_T("No REG_SZ"), row.value);
 
-    const std::optional<EditableValue> value = ReadEditableValue(power, translation, kOwner, row);
+    const std::optional<EditableValue> value = ReadEditableValue(host, row);
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(command, value->text);
     EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), value->type);
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {false, 1, _T("Edit"), command, key, *value}));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(SaveEntry(host, {false, 1, _T("Edit"), command, key, *value}));
+    EXPECT_TRUE(host.told.empty());
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner, {false, 1, _T("Edit"), command + _T(" /x"), key, *value}));
-    DWORD type = 0;
-    tstring stored;
-    power.subKey = key;
-    ASSERT_TRUE(power.ReadRegistryValue(PowerClass::kClassesRoot, _T(""), type, stored));
-    EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), type);
-    EXPECT_EQ(command + _T(" /x"), stored);
+    EXPECT_TRUE(SaveEntry(host, {false, 1, _T("Edit"), command + _T(" /x"), key, *value}));
+    const std::optional<RegistryValue> stored = registry::ReadValue({HKEY_CLASSES_ROOT, key}, _T(""));
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), stored->type);
+    EXPECT_EQ(command + _T(" /x"), stored->text);
 
-    EXPECT_FALSE(ReadEditableValue(power, translation, kOwner, Row(_T("Flags"))).has_value());
-    EXPECT_EQ((tstrings{_T("Entry changed."), _T("Not a text: REG_DWORD")}), MessageTexts());
+    EXPECT_FALSE(ReadEditableValue(host, Row(_T("Flags"))).has_value());
+    EXPECT_EQ((tstrings{_T("Entry changed."), _T("Not a text: REG_DWORD")}), host.told);
 }

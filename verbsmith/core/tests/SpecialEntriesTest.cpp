@@ -7,7 +7,6 @@
 
 namespace {
 
-const HWND kOwner = reinterpret_cast<HWND>(0x4321);
 const TCHAR kCopyToId[] = _T("{C2FBB630-2971-11D1-A18C-00C04FD75D13}");
 const TCHAR kMoveToId[] = _T("{C2FBB631-2971-11D1-A18C-00C04FD75D13}");
 const TCHAR kHandlers[] = _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers");
@@ -24,8 +23,8 @@ protected:
 }  // namespace
 
 TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
-    AddSpecialHandler(power, translation, kOwner, 1001);
-    AddSpecialHandler(power, translation, kOwner, 1001);
+    AddSpecialHandler(host, 1001);
+    AddSpecialHandler(host, 1001);
 
     EXPECT_EQ(kCopyToId, GetDefault(tstring(kHandlers) + _T("\\Copy To")));
     const EntryList list = ScanEntryList(power, translation);
@@ -35,24 +34,23 @@ TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
     EXPECT_EQ(kCopyToId, list[0].value);
     EXPECT_EQ(2, list[0].iconIndex);
     EXPECT_EQ(tstring(kHandlers) + _T("\\Copy To"), list[0].keyPath);
-    EXPECT_EQ(tstrings(2, _T("Entry added.")), MessageTexts());
-    EXPECT_EQ(kOwner, ui.messages[0].owner);
+    EXPECT_EQ(tstrings(2, _T("Entry added.")), host.told);
 }
 
 TEST_F(SpecialEntriesTest, MoveToOverADeactivatedMoveToActivatesIt) {
     SetDefault(tstring(kHandlers) + _T("\\Move To"), tstring(_T("-")) + kMoveToId);
 
-    AddSpecialHandler(power, translation, kOwner, 1002);
+    AddSpecialHandler(host, 1002);
 
     EXPECT_EQ(kMoveToId, GetDefault(tstring(kHandlers) + _T("\\Move To")));
     EXPECT_EQ(tstrings{_T("Move To")}, reg::SubKeys(HKEY_CLASSES_ROOT, kHandlers));
 }
 
 TEST_F(SpecialEntriesTest, OnlyTheTwoButtonsRegisterAnything) {
-    AddSpecialHandler(power, translation, kOwner, 1003);
+    AddSpecialHandler(host, 1003);
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("AllFileSystemObjects")));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(host.told.empty());
 }
 
 // ".lnk" is appended unless the name ends in exactly ".lnk" or ".LNK".
@@ -60,15 +58,14 @@ TEST_F(SpecialEntriesTest, NewSendToShortcutsEndInLnk) {
     const TCHAR* const names[] = {_T("Plain"), _T("Upper.LNK"), _T("Mixed.Lnk"), _T("Lower.lnk"),
                                   _T("lnk")};
     for (const TCHAR* name : names)
-        EXPECT_TRUE(SaveEntry(power, translation, kOwner,
-                              {true, 8, name, _T("C:\\Tools\\tool.exe"), _T(""), {}}));
+        EXPECT_TRUE(SaveEntry(host, {true, 8, name, _T("C:\\Tools\\tool.exe"), _T(""), {}}));
 
     EXPECT_EQ((tstrings{_T("Lower.lnk"), _T("Mixed.Lnk.lnk"), _T("Plain.lnk"), _T("Upper.LNK"),
                         _T("lnk.lnk")}),
               SortedSendToFiles());
     EXPECT_EQ(_T("C:\\Tools\\tool.exe"), links::Target(sendTo / _T("Mixed.Lnk.lnk")));
     EXPECT_EQ(_T("Made by the editor"), links::Description(sendTo / _T("Upper.LNK")));
-    EXPECT_EQ(tstrings(5, _T("Entry added.")), MessageTexts());
+    EXPECT_EQ(tstrings(5, _T("Entry added.")), host.told);
 }
 
 // Only the target changes; a replace that fails leaves the old link whole.
@@ -84,24 +81,24 @@ TEST_F(SpecialEntriesTest, ReplacingChangesOnlyTheTargetAndNeverLosesTheLink) {
         // Readable (its backup is made) but not replaceable.
         const FileHandle holder(CreateFile(link.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        EXPECT_FALSE(SaveEntry(power, translation, kOwner, edit));
+        EXPECT_FALSE(SaveEntry(host, edit));
     }
     EXPECT_EQ(before, links::Details(link));
     EXPECT_EQ(tstrings{_T("Tool.lnk")}, files::List(sendTo.Path()));
 
-    EXPECT_TRUE(SaveEntry(power, translation, kOwner, edit));
+    EXPECT_TRUE(SaveEntry(host, edit));
     EXPECT_EQ(_T("C:\\New\\new.exe|/fast \"%1\"|C:\\Work|C:\\Icons\\tool.ico,2|old description"),
               links::Details(link));
-    ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(0u, ui.messages[0].text.find(_T("Tool.lnk could not be changed")));
-    EXPECT_EQ(_T("Entry changed."), ui.messages[1].text);
+    ASSERT_EQ(2u, host.told.size());
+    EXPECT_EQ(0u, host.told[0].find(_T("Tool.lnk could not be changed")));
+    EXPECT_EQ(_T("Entry changed."), host.told[1]);
 }
 
 // The listed file keeps its place; the new link gets the ".lnk" name.
 TEST_F(SpecialEntriesTest, EditingAnEntryListedWithoutLnkCreatesANewLink) {
     files::Write(sendTo / _T("Site.url"), "[InternetShortcut]\r\nURL=http://example.org/\r\n");
 
-    EXPECT_TRUE(ReplaceSendToShortcut(power, translation, kOwner, _T("Site.url"), _T("C:\\b.exe")));
+    EXPECT_TRUE(ReplaceSendToShortcut(host, _T("Site.url"), _T("C:\\b.exe")));
 
     EXPECT_EQ((tstrings{_T("Site.url"), _T("Site.url.lnk")}), SortedSendToFiles());
     EXPECT_EQ(_T("C:\\b.exe"), links::Target(sendTo / _T("Site.url.lnk")));
@@ -116,15 +113,15 @@ TEST_F(SpecialEntriesTest, NamesThatLeaveTheFolderAreRefused) {
     const tstring names[] = {escape, escape + _T(".lnk"), _T("sub/x"), _T("."), _T(".."), _T("C:x.lnk")};
     for (const tstring& name : names) {
         SCOPED_TRACE(testing::PrintToString(name));
-        EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, name, _T("C:\\x.exe"), _T(""), {}}));
-        EXPECT_FALSE(ReplaceSendToShortcut(power, translation, kOwner, name, _T("C:\\x.exe")));
-        EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, name));
+        EXPECT_FALSE(SaveEntry(host, {true, 8, name, _T("C:\\x.exe"), _T(""), {}}));
+        EXPECT_FALSE(ReplaceSendToShortcut(host, name, _T("C:\\x.exe")));
+        EXPECT_FALSE(DeleteSendToShortcut(host, name));
     }
 
     EXPECT_EQ("keep", files::Read(outside / _T("victim.lnk")));
     EXPECT_EQ(tstrings{_T("victim.lnk")}, files::List(outside.Path()));
     EXPECT_TRUE(files::List(sendTo.Path()).empty());
-    EXPECT_EQ(tstrings(18, _T("Bad Send To name.")), MessageTexts());
+    EXPECT_EQ(tstrings(18, _T("Bad Send To name.")), host.told);
 }
 
 // Without the folder value a link would land in the root of the drive.
@@ -134,18 +131,18 @@ TEST_F(SpecialEntriesTest, WithoutASendToFolderNothingIsWritten) {
                   _T("SendTo"), 1);
     SetCurrentDirectory(sendTo.Path().c_str());
 
-    EXPECT_FALSE(SaveEntry(power, translation, kOwner, {true, 8, _T("Tool"), _T("C:\\x.exe"), _T(""), {}}));
-    EXPECT_FALSE(DeleteSendToShortcut(power, translation, kOwner, _T("Tool.lnk")));
+    EXPECT_FALSE(SaveEntry(host, {true, 8, _T("Tool"), _T("C:\\x.exe"), _T(""), {}}));
+    EXPECT_FALSE(DeleteSendToShortcut(host, _T("Tool.lnk")));
 
     EXPECT_TRUE(files::List(sendTo.Path()).empty());
-    EXPECT_EQ(tstrings(2, _T("No Send To folder.")), MessageTexts());
+    EXPECT_EQ(tstrings(2, _T("No Send To folder.")), host.told);
 }
 
 TEST_F(SpecialEntriesTest, DeleteRemovesTheFileExactlyAsListed) {
     files::Write(sendTo / _T("Tool"), "no extension");
     files::Write(sendTo / _T("Tool.lnk"), "other");
 
-    EXPECT_TRUE(DeleteSendToShortcut(power, translation, kOwner, _T("Tool")));
+    EXPECT_TRUE(DeleteSendToShortcut(host, _T("Tool")));
 
     EXPECT_EQ(tstrings{_T("Tool.lnk")}, files::List(sendTo.Path()));
 }
