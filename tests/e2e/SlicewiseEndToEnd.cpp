@@ -2,7 +2,6 @@
 // process as a user would: it divides a real file and merges the parts back
 // through the real open-file dialog.
 #include "tests/support/ProgramWindows.h"
-#include "common/Handshake.h"
 #include "tests/support/StagedProgram.h"
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@ using namespace program;
 namespace {
 const int kSourcePath = 1000, kOutputFolder = 1002, kSize1Mb = 1009, kDivide = 1013,
           kMerge = 1014, kStatus = 1019;
-const TCHAR* const kHandshakeKey = handshake::kKey;
 
 std::string Pattern(size_t count) {
     std::string bytes(count, '\0');
@@ -100,17 +98,4 @@ TEST_F(SlicewiseProgram, ACloseDuringADivideStopsItAndEndsTheProgram) {
     // The program closed its files: every part can go.
     for (const tstring& name : files::List(data / _T("out")))
         EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
-}
-
-TEST_F(SlicewiseProgram, ClosingClearsTheLaunchersValueAndEndsTheProgram) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, kHandshakeKey, 0, nullptr, 0,
-                                            KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueEx(key, _T("active"), 0, REG_SZ, reinterpret_cast<const BYTE*>(_T("x")),
-                  2 * sizeof(TCHAR));
-    PostMessage(window, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(slicewise.WaitForExit());
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
-              RegQueryValueEx(key, _T("active"), nullptr, nullptr, nullptr, nullptr));
-    RegCloseKey(key);
 }

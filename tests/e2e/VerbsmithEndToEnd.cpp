@@ -13,7 +13,7 @@
 using namespace program;
 
 namespace {
-const int kList = 1000, kAdd = 1003, kToggle = 1004, kRemove = 1009;
+const int kList = 1000, kAdd = 1003, kRemove = 1009;
 const int kType = 1003, kName = 1007, kValue = 1004;
 const int kCheckEntries = 32780;
 const TCHAR* const kHandshakeKey = handshake::kKey;
@@ -104,20 +104,6 @@ TEST_F(VerbsmithProgram, ListsThePreparedEntries) {
     TCHAR count[64];
     wsprintf(count, _T("You currently have %d right click entries!"), Rows());
     EXPECT_EQ(count, TextOf(GetDlgItem(window, 1014)));
-}
-
-TEST_F(VerbsmithProgram, DeactivatesAndActivatesAHandler) {
-    const int handler = Row(_T("Verbsmith E2E Handler"));
-    ASSERT_GE(handler, 0);
-    Select(handler);
-    Press(window, kToggle);
-    const tstring deactivated = tstring(_T("-")) + kClassId;
-    EXPECT_TRUE(WaitUntil([&] { return reg::GetText(HKEY_CLASSES_ROOT, kHandler, _T("")) == deactivated; }));
-    EXPECT_EQ(deactivated, Cell(handler, 2));
-    EXPECT_EQ(_T("Ac&tivate Entry"), TextOf(GetDlgItem(window, kToggle)));
-    Press(window, kToggle);
-    EXPECT_TRUE(WaitUntil([&] { return reg::GetText(HKEY_CLASSES_ROOT, kHandler, _T("")) == kClassId; }));
-    EXPECT_EQ(_T("&Deactivate Entry"), TextOf(GetDlgItem(window, kToggle)));
 }
 
 TEST_F(VerbsmithProgram, AddsAndRemovesAnEntryThroughTheDialogs) {

@@ -138,30 +138,27 @@ TEST_F(MainWindowTest, ClickedRowDecidesWhichButtonsWork) {
     EXPECT_TRUE(main_.IsEnabled(IDC_ADD));
 }
 
+// What the toggle writes is the engine's; the window updates the row in
+// place (no new scan) and the button's text.
 TEST_F(MainWindowTest, DeactivatesAndActivatesTheRowInPlace) {
     AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
     AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
     Open();
-    const tstring handlerKey = tstring(kAllFilesHandlers) + _T("\\Scanner");
     const tstring countLine = main_.Text(IDC_COUNT_LINE);
     const int row = Row(_T("Scanner"));
 
     ClickRow(row);
     main_.Click(IDC_TOGGLE);
-    EXPECT_EQ(tstring(_T("-")) + kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
     EXPECT_EQ(tstring(_T("-")) + kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
     EXPECT_EQ(Text(texts::kActivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
 
     main_.Click(IDC_TOGGLE);
-    EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, handlerKey, _T("")));
     EXPECT_EQ(kClassId, main_.Cell(IDC_ENTRY_LIST, row, 2));
     EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
 
     EXPECT_EQ(countLine, main_.Text(IDC_COUNT_LINE));
     EXPECT_EQ(2, main_.RowCount(IDC_ENTRY_LIST));
-    EXPECT_EQ(_T("notepad.exe %1"), reg::GetText(HKEY_CLASSES_ROOT,
-                                                 _T("*\\shell\\Edit\\command"), _T("")));
     EXPECT_TRUE(ui_.messages.empty());
 }
 
