@@ -23,7 +23,6 @@ double NowMs() {
 // speed and the time left read calmly at a few changes a second.
 const int kBarRange = 1000;
 const double kLineMs = 250;
-const int kProgressLineText = 344;
 
 void ShowItem(HWND window, int id, bool show) {
     const HWND item = GetDlgItem(window, id);
@@ -69,7 +68,7 @@ void WindowSliceHost::ShowProgress() {
         return;
     lastLine_ = now;
     SetDlgItemText(window_, IDC_PROGRESS_TEXT,
-                   ProgressLine(texts_.GetText(kProgressLineText), done_, total_,
+                   ProgressLine(texts_.GetText(slicetext::kProgressLine), done_, total_,
                                 (now - start_) / 1000).c_str());
 }
 

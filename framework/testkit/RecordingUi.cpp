@@ -1,4 +1,20 @@
 #include "framework/testkit/RecordingUi.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+tstring Number(UINT_PTR value) {
+    const std::string digits = std::to_string(value);
+    return tstring(digits.begin(), digits.end());
+}
+
+// One line per box, so that a failure prints both sequences whole.
+tstring BoxLine(HWND owner, const tstring& caption, UINT type, const tstring& text) {
+    return Number(reinterpret_cast<UINT_PTR>(owner)) + _T(" ") + caption + _T(" ") +
+           Number(type & (MB_TYPEMASK | MB_ICONMASK)) + _T(": ") + text;
+}
+
+}  // namespace
 
 RecordingUi::RecordingUi() { SetUi(this); }
 
@@ -17,6 +33,16 @@ void RecordingUi::QueueProcess(bool started, HANDLE process) {
 void RecordingUi::OnNextMessage(void (*action)(void*), void* context) {
     messageAction_ = action;
     messageContext_ = context;
+}
+
+void RecordingUi::ExpectBoxes(HWND owner, const tstring& caption,
+                              const std::vector<Box>& expected) const {
+    tstrings wanted, shown;
+    for (const Box& box : expected)
+        wanted.push_back(BoxLine(owner, caption, box.type, box.text));
+    for (const MessageCall& call : messages)
+        shown.push_back(BoxLine(call.owner, call.caption, call.type, call.text));
+    EXPECT_EQ(wanted, shown);
 }
 
 int RecordingUi::DefaultButton(UINT type) {

@@ -15,8 +15,7 @@
 //   ui.QueueButton(IDYES);
 //   ui.QueueOpenFile(_T("C:\\data\\big.bin"));
 //   ... run the code under test ...
-//   ASSERT_EQ(1u, ui.messages.size());
-//   EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
+//   ui.ExpectBoxes(owner, caption, {{_T("Saved.")}, {question, MB_YESNO | MB_ICONQUESTION}});
 #include "framework/UiSeam.h"
 #include <deque>
 
@@ -85,6 +84,15 @@ public:
     }
     void BlockShutdown(HWND, const tstring& reason) override { shutdownBlocks.push_back(reason); }
     void UnblockShutdown(HWND) override { shutdownBlocks.push_back(tstring()); }
+
+    // An expected box: its text, buttons and icon (not its default button).
+    struct Box {
+        tstring text;
+        UINT type = MB_OK;
+    };
+    // Compares the boxes shown so far, in order, with the expected ones, each
+    // owned by owner and with this caption; a failure prints both lists whole.
+    void ExpectBoxes(HWND owner, const tstring& caption, const std::vector<Box>& expected) const;
 
     // The button a user pressing Enter gets in a box of this type.
     static int DefaultButton(UINT type);

@@ -68,6 +68,7 @@ enum : int {
     kCloseQuestion = 340,    // a run goes on: stop it and close?
     kStopButton = 341,       // the running command's button during the run
     kShutdownReason = 342,   // why the session should wait
+    kProgressLine = 344,     // under the bar: %s MB/s, %s time left
 };
 }  // namespace slicetext
 

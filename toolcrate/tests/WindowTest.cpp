@@ -9,11 +9,14 @@
 #include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/ProgramName.h"
+#include "framework/SystemError.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TempFolder.h"
+
+using namespace launchertext;
 
 namespace {
 
@@ -21,8 +24,6 @@ const TCHAR kLanguageFileName[] = _T("toolcratetrl.ini");
 
 const tstring kHandshakeKey = handshake::kKey;
 const TCHAR kUacKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System");
-
-std::string Narrow(const tstring& text) { return std::string(text.begin(), text.end()); }
 
 class ToolcrateWindow : public testing::Test {
 protected:
@@ -35,6 +36,11 @@ protected:
     }
     tstring Description(const CTranslation& texts, int first, int second) const {
         return texts.GetText(first) + _T("\n") + texts.GetText(second);
+    }
+    // A module's row, found by its button, and the description of its area.
+    static const SuiteModule& Module(int button) { return *ModuleByButton(button); }
+    tstring Hover(const CTranslation& texts, int button) const {
+        return Description(texts, Module(button).hoverFirst, Module(button).hoverSecond);
     }
     tstring Shown() const { return ui().Text(IDC_DESCRIPTION); }
     DialogDriver ui() const { return DialogDriver(dialog.Handle()); }
@@ -91,12 +97,12 @@ protected:
 TEST_F(ToolcrateWindow, StartShowsTheLanguagesTexts) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(_T("Vantorel Toolcrate 2"), ui().Caption());
-    EXPECT_EQ(Description(english, 20, 22), Shown());
+    EXPECT_EQ(Description(english, kStartFirstLine, kStartSecondLine), Shown());
     for (const SuiteModule& module : SuiteModules)
         EXPECT_EQ(english.GetText(module.caption), ui().Text(module.button)) << module.name;
-    EXPECT_EQ(english.GetText(10), ui().Text(IDC_GROUP_CLEANING));
-    EXPECT_EQ(english.GetText(11), ui().Text(IDC_GROUP_TUNING));
-    EXPECT_EQ(english.GetText(12), ui().Text(IDC_GROUP_FILES));
+    EXPECT_EQ(english.GetText(kCleaningGroup), ui().Text(IDC_GROUP_CLEANING));
+    EXPECT_EQ(english.GetText(kTuningGroup), ui().Text(IDC_GROUP_TUNING));
+    EXPECT_EQ(english.GetText(kFilesGroup), ui().Text(IDC_GROUP_FILES));
     EXPECT_EQ(_T(""), ui().Text(IDC_WELCOME));
     EXPECT_FALSE(ui().IsVisible(IDC_WELCOME));
     EXPECT_FALSE(ui().IsVisible(IDOK));
@@ -113,8 +119,8 @@ TEST_F(ToolcrateWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
     DeleteFile(file.c_str());
     ASSERT_TRUE(Open());
     EXPECT_EQ(tstrings{}, ui().BlankTexts());
-    EXPECT_EQ(Description(english, 20, 22), Shown());
-    EXPECT_EQ(english.GetText(211), MenuText({1, 0}));   // Diskscour
+    EXPECT_EQ(Description(english, kStartFirstLine, kStartSecondLine), Shown());
+    EXPECT_EQ(english.GetText(Module(IDC_DISKSCOUR).menuText), MenuText({1, 0}));
     DialogDriver::Pump();   // the report comes once the window shows
     ASSERT_EQ(1u, recording.messages.size());
     EXPECT_NE(tstring::npos, recording.messages[0].text.find(file));
@@ -138,18 +144,19 @@ TEST_F(ToolcrateWindow, EnterStartsDiskscourAndEscapeCloses) {
 
 TEST_F(ToolcrateWindow, MenusCarryTheTextsAndMarks) {
     ASSERT_TRUE(Open());
-    EXPECT_EQ(english.GetText(200), MenuText({0}));
-    EXPECT_EQ(english.GetText(210), MenuText({1}));
-    EXPECT_EQ(english.GetText(245), MenuText({2}));
-    EXPECT_EQ(_T("  ") + english.GetText(202), MenuText({0, 0}));
-    EXPECT_EQ(_T("  ") + english.GetText(205), MenuText({0, 2}));
-    EXPECT_EQ(english.GetText(211), MenuText({1, 0}));   // Diskscour
-    EXPECT_EQ(english.GetText(214), MenuText({1, 4}));   // Prefkeeper, after a separator
-    EXPECT_EQ(english.GetText(221), MenuText({1, 12}));  // Dirlister
-    EXPECT_EQ(_T("  ") + english.GetText(250), MenuText({2, 0}));
-    EXPECT_EQ(_T("  ") + english.GetText(255), MenuText({2, 1}));
-    EXPECT_EQ(_T("  ") + english.GetText(260), MenuText({2, 3}));
-    EXPECT_EQ(english.GetText(216), MenuText({2, 0, 6}));   // Verbsmith's help file
+    EXPECT_EQ(english.GetText(kFileMenu), MenuText({0}));
+    EXPECT_EQ(english.GetText(kModuleMenu), MenuText({1}));
+    EXPECT_EQ(english.GetText(kHelpMenu), MenuText({2}));
+    EXPECT_EQ(_T("  ") + english.GetText(kLanguageItem), MenuText({0, 0}));
+    EXPECT_EQ(_T("  ") + english.GetText(kExitItem), MenuText({0, 2}));
+    EXPECT_EQ(english.GetText(Module(IDC_DISKSCOUR).menuText), MenuText({1, 0}));
+    // Prefkeeper comes after a separator.
+    EXPECT_EQ(english.GetText(Module(IDC_PREFKEEPER).menuText), MenuText({1, 4}));
+    EXPECT_EQ(english.GetText(Module(IDC_DIRLISTER).menuText), MenuText({1, 12}));
+    EXPECT_EQ(_T("  ") + english.GetText(kHelpFilesItem), MenuText({2, 0}));
+    EXPECT_EQ(_T("  ") + english.GetText(kWebsiteItem), MenuText({2, 1}));
+    EXPECT_EQ(_T("  ") + english.GetText(kAboutItem), MenuText({2, 3}));
+    EXPECT_EQ(english.GetText(Module(IDC_VERBSMITH).menuText), MenuText({2, 0, 6}));   // help file
     // Ids stay: the help-file entry still opens its submenu.
     EXPECT_NE(nullptr, GetSubMenu(GetSubMenu(ui().Menu(), 2), 0));
     EXPECT_EQ(32800u, GetMenuItemID(GetSubMenu(GetSubMenu(ui().Menu(), 2), 0), 12));
@@ -166,50 +173,51 @@ TEST_F(ToolcrateWindow, MenusCarryTheTextsAndMarks) {
 
 TEST_F(ToolcrateWindow, DescriptionFollowsTheMouse) {
     ASSERT_TRUE(Open());
+    const tstring outside = Description(english, kOutsideFirstLine, kOutsideSecondLine);
     MoveTo(10, 10);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(outside, Shown());
     MoveTo(121, 46);
-    EXPECT_EQ(Description(english, 40, 42), Shown());
+    EXPECT_EQ(Hover(english, IDC_DISKSCOUR), Shown());
     MoveTo(120, 46);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(outside, Shown());
     MoveTo(200, 50);   // back into the same area: set again
-    EXPECT_EQ(Description(english, 40, 42), Shown());
+    EXPECT_EQ(Hover(english, IDC_DISKSCOUR), Shown());
     MoveTo(599, 46);
-    EXPECT_EQ(Description(english, 60, 62), Shown());
+    EXPECT_EQ(Hover(english, IDC_HIVEMOP), Shown());
     MoveTo(600, 46);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(outside, Shown());
     MoveTo(300, 45);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(outside, Shown());
     MoveTo(300, 283);
-    EXPECT_EQ(Description(english, 120, 122), Shown());   // Shredwell
+    EXPECT_EQ(Hover(english, IDC_SHREDWELL), Shown());
     MoveTo(300, 284);
     MoveTo(300, 285);
-    EXPECT_EQ(Description(english, 120, 122), Shown());   // the gap changes nothing
+    EXPECT_EQ(Hover(english, IDC_SHREDWELL), Shown());   // the gap changes nothing
     MoveTo(300, 286);
-    EXPECT_EQ(Description(english, 180, 182), Shown());   // Dirlister
+    EXPECT_EQ(Hover(english, IDC_DIRLISTER), Shown());
     MoveTo(300, 350);
     MoveTo(300, 358);
     MoveTo(500, 300);   // the empty cell
-    EXPECT_EQ(Description(english, 180, 182), Shown());
+    EXPECT_EQ(Hover(english, IDC_DIRLISTER), Shown());
     MoveTo(300, 349);
-    EXPECT_EQ(Description(english, 180, 182), Shown());
+    EXPECT_EQ(Hover(english, IDC_DIRLISTER), Shown());
     MoveTo(300, 359);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(outside, Shown());
 }
 
 TEST_F(ToolcrateWindow, HelpKeyShowsItsTextUntilAnotherAreaIsReached) {
     ASSERT_TRUE(Open());
     MoveTo(200, 100);
-    EXPECT_EQ(Description(english, 40, 42), Shown());
+    EXPECT_EQ(Hover(english, IDC_DISKSCOUR), Shown());
     ui().Help(IDC_DISKSCOUR);
-    EXPECT_EQ(Description(english, 80, 82), Shown());
+    EXPECT_EQ(Description(english, kHelpFirstLine, kHelpSecondLine), Shown());
     MoveTo(201, 101);   // within the area that was current
-    EXPECT_EQ(Description(english, 80, 82), Shown());
+    EXPECT_EQ(Description(english, kHelpFirstLine, kHelpSecondLine), Shown());
     MoveTo(300, 100);
-    EXPECT_EQ(Description(english, 50, 52), Shown());
+    EXPECT_EQ(Hover(english, IDC_TRACEBANE), Shown());
     ui().Help(IDC_TRACEBANE);
     MoveTo(5, 5);
-    EXPECT_EQ(Description(english, 30, 32), Shown());
+    EXPECT_EQ(Description(english, kOutsideFirstLine, kOutsideSecondLine), Shown());
 }
 
 TEST_F(ToolcrateWindow, LanguageChangeReachesEveryTextAndTheModules) {
@@ -233,17 +241,17 @@ TEST_F(ToolcrateWindow, LanguageChangeReachesEveryTextAndTheModules) {
     EXPECT_FALSE(files::Exists(folder / _T("Cryptvale\\config.ini")));
     EXPECT_TRUE(recording.messages.empty());
 
-    EXPECT_EQ(german.GetText(200), MenuText({0}));
-    EXPECT_EQ(german.GetText(245), MenuText({2}));
-    EXPECT_EQ(_T("  ") + german.GetText(260), MenuText({2, 3}));
-    EXPECT_EQ(german.GetText(219), MenuText({1, 10}));
-    EXPECT_EQ(german.GetText(11), ui().Text(IDC_GROUP_TUNING));
-    EXPECT_EQ(Description(german, 20, 22), Shown());
+    EXPECT_EQ(german.GetText(kFileMenu), MenuText({0}));
+    EXPECT_EQ(german.GetText(kHelpMenu), MenuText({2}));
+    EXPECT_EQ(_T("  ") + german.GetText(kAboutItem), MenuText({2, 3}));
+    EXPECT_EQ(german.GetText(Module(IDC_CRYPTVALE).menuText), MenuText({1, 10}));
+    EXPECT_EQ(german.GetText(kTuningGroup), ui().Text(IDC_GROUP_TUNING));
+    EXPECT_EQ(Description(german, kStartFirstLine, kStartSecondLine), Shown());
     MoveTo(300, 100);
-    EXPECT_EQ(Description(german, 50, 52), Shown());
+    EXPECT_EQ(Hover(german, IDC_TRACEBANE), Shown());
 
     PickLanguage(modal, _T("English"));
-    EXPECT_EQ(english.GetText(200), MenuText({0}));
+    EXPECT_EQ(english.GetText(kFileMenu), MenuText({0}));
     EXPECT_EQ(1, AboutItems());
 }
 
@@ -264,29 +272,26 @@ TEST_F(ToolcrateWindow, UnwritableModuleSettingsAreReportedAfterTheSwitch) {
     PickLanguage(modal, _T("Deutsch"));
     CloseHandle(holder);
 
-    EXPECT_EQ(german.GetText(200), MenuText({0}));
+    EXPECT_EQ(german.GetText(kFileMenu), MenuText({0}));
     EXPECT_EQ("Language\r\n[1031]\r\n", files::Read(folder / _T("Prefkeeper\\config.ini")));
     EXPECT_EQ("Language\r\n[1031]\r\n", files::Read(folder / _T("Cryptvale\\config.ini")));
     EXPECT_EQ("Language\r\n[1033]\r\n", files::Read(locked));
-    ASSERT_EQ(1u, recording.messages.size());
-    EXPECT_NE(tstring::npos, recording.messages[0].text.find(locked))
-        << Narrow(recording.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), recording.messages[0].type & MB_ICONMASK);
+    const FileError held = FileError::FromLastError(ERROR_SHARING_VIOLATION, locked);
+    recording.ExpectBoxes(dialog.Handle(), ProgramName(),
+                          {{FailureText(held.Message(), held.osError), MB_ICONSTOP}});
 }
 
 TEST_F(ToolcrateWindow, UacOnAsksAndYesContinues) {
     reg::SetDword(HKEY_LOCAL_MACHINE, kUacKey, _T("EnableLUA"), 1);
     recording.QueueButton(IDYES);
     ASSERT_TRUE(Open());
-    ASSERT_EQ(1u, recording.messages.size());
-    const RecordingUi::MessageCall& question = recording.messages[0];
-    EXPECT_EQ(english.GetText(195) + _T("\n\n") + english.GetText(196) + _T("\n\n") +
-                  english.GetText(197),
-              question.text);
-    EXPECT_EQ(english.GetText(5), question.caption);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), question.type);
+    const tstring question = english.GetText(kUacQuestion1) + _T("\n\n") +
+                             english.GetText(kUacQuestion2) + _T("\n\n") +
+                             english.GetText(kUacQuestion3);
+    recording.ExpectBoxes(dialog.Handle(), english.GetText(kCaption),
+                          {{question, MB_YESNO | MB_ICONQUESTION}});
     EXPECT_FALSE(dialog.Ended());
-    EXPECT_EQ(Description(english, 20, 22), Shown());
+    EXPECT_EQ(Description(english, kStartFirstLine, kStartSecondLine), Shown());
 
     // A language change does not ask again.
     ModalDialogHandler modal;
@@ -341,9 +346,9 @@ TEST_F(ToolcrateWindow, RefusalNamesTheProgramAndKeepsTheWindow) {
                  _T("background control"), _T("active"));
     ASSERT_TRUE(Open());
     ui().MenuCommand(ID_MODULE_BOOTKINDLE);
-    ASSERT_EQ(1u, recording.messages.size());
-    EXPECT_EQ(ProgramName(), recording.messages[0].caption);
-    EXPECT_EQ(dialog.Handle(), recording.messages[0].owner);
+    recording.ExpectBoxes(dialog.Handle(), ProgramName(),
+                          {{english.GetText(kBackgroundActive1) + _T("\n\n") +
+                            english.GetText(kBackgroundActive2)}});
     EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
     EXPECT_TRUE(recording.shells.empty());
 }

@@ -2,16 +2,6 @@
 #include "common/PowerClass.h"
 #include "common/Translation.h"
 
-namespace {
-
-// One line per box, so that a failure prints both sequences whole.
-tstring BoxLine(HWND owner, const tstring& caption, UINT type, const tstring& text) {
-    return std::to_wstring(reinterpret_cast<UINT_PTR>(owner)) + L" " + caption + L" " +
-           std::to_wstring(type & (MB_TYPEMASK | MB_ICONMASK)) + L": " + text;
-}
-
-}  // namespace
-
 void EditorTest::SetUp() {
     SetEditorBackups(&backups_);
     reg::SetText(HKEY_CURRENT_USER,
@@ -40,15 +30,4 @@ tstring EditorTest::Text(int number) {
     CTranslation translation(EditorDialects());
     translation.Load();
     return translation.GetText(number);
-}
-
-void EditorTest::ExpectBoxes(HWND owner, const std::vector<Box>& expected) const {
-    const tstring caption = Text(texts::kCaption);
-    tstrings wanted, shown;
-    for (const Box& box : expected)
-        wanted.push_back(BoxLine(owner, caption, box.question ? MB_YESNO | MB_ICONQUESTION : MB_OK,
-                                 box.text));
-    for (const RecordingUi::MessageCall& call : ui_.messages)
-        shown.push_back(BoxLine(call.owner, call.caption, call.type, call.text));
-    EXPECT_EQ(wanted, shown);
 }

@@ -28,15 +28,11 @@ protected:
 
     // The language text with this number, in the language the test set.
     static tstring Text(int number);
-    // A message box as the editor shows it: with its caption (text 5), OK
-    // and no icon, or for a question Yes and No with the question icon.
-    struct Box {
-        tstring text;
-        bool question = false;
-    };
-    // Compares the boxes shown so far, in order, with the expected ones,
-    // each owned by owner.
-    void ExpectBoxes(HWND owner, const std::vector<Box>& expected) const;
+    // The boxes shown so far, each owned by owner, with the editor's caption
+    // (text 5).
+    void ExpectBoxes(HWND owner, const std::vector<RecordingUi::Box>& expected) const {
+        ui_.ExpectBoxes(owner, Text(texts::kCaption), expected);
+    }
 
     MachineClassesSandbox sandbox_;
     ProgramFolder program_{VERBSMITH_SOURCES, _T("Verbsmithtrl.ini")};

@@ -180,7 +180,8 @@ TEST_F(MainWindowTest, RemoveAnsweredYesDeletesTheVerbKeyOnly) {
     main_.Click(IDC_REMOVE);
 
     ExpectBoxes(window_.Handle(),
-                {{Text(texts::kRemoveQuestion1) + _T("\n\n") + Text(texts::kRemoveQuestion2), true},
+                {{Text(texts::kRemoveQuestion1) + _T("\n\n") + Text(texts::kRemoveQuestion2),
+                  MB_YESNO | MB_ICONQUESTION},
                  {Text(texts::kRemoved)}});
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First")));
     EXPECT_TRUE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Second\\command")));
