@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # How fast Verbsmith shows its filled entry list: with COUNTS verbs below
-# HKEY_CLASSES_ROOT\*\shell (default 100 and 5000) in the build prefix, the
-# real Verbsmith.exe runs from a staged folder and listprobe (another
-# process, verbsmith/bench) measures from its start until the window is
-# visible with every row in the list; the reference is Wine's own
-# `reg query HKCR\* /s` listing the same keys, started and timed the same
-# way. RUNS alternating runs each (default 5), medians. The verbs are
-# removed again at the end. Targets for 5000 verbs: ratio <= 1.0, <= 1.0 s.
+# *\shell (default 100 and 5000) in the build prefix, half of them in the
+# user's half of HKEY_CLASSES_ROOT (HKCU\Software\Classes) and half in the
+# machine's (HKLM\Software\Classes), the real Verbsmith.exe runs from a
+# staged folder and listprobe (another process, verbsmith/bench) measures
+# from its start until the window is visible with every row in the list. The
+# reference is Wine's own `reg query` listing the same keys, one half after
+# the other (Wine's HKCR shows only the machine's half): two runs, started
+# and timed the same way, their times added. RUNS alternating runs each
+# (default 5), medians. The verbs are removed again at the end. Targets for
+# 5000 verbs: ratio <= 1.0, <= 1.0 s.
 #   BASELINE=/path/to/other/Verbsmith.exe  also runs that build, in the same
 #                                          alternation (before and after a change)
 #   VERBOSE=1                              prints every run's figure
@@ -47,20 +50,24 @@ if [ -n "${BASELINE:-}" ]; then
   baseline=$(win "$app/Baseline.exe")
 fi
 
-# verbs.reg adds COUNT verbs with a command each, remove.reg takes them away.
+halves=('HKEY_CURRENT_USER\Software\Classes' 'HKEY_LOCAL_MACHINE\Software\Classes')
+
+# verbs.reg adds COUNT verbs with a command each, alternately in the user's
+# and the machine's half; remove.reg takes them away.
 write_reg_files() {
   local count=$1 i name
   { echo REGEDIT4; echo; } >"$work/verbs.reg"
   { echo REGEDIT4; echo; } >"$work/remove.reg"
   for i in $(seq -w 1 "$count"); do
-    name="HKEY_CLASSES_ROOT\\*\\shell\\vtbench$i"
+    name="${halves[10#$i % 2]}\\*\\shell\\vtbench$i"
     printf '[%s]\n@="Bench verb %s"\n\n[%s\\command]\n@="C:\\\\windows\\\\notepad.exe \\"%%1\\""\n\n' \
       "$name" "$i" "$name" >>"$work/verbs.reg"
     printf '[-%s]\n\n' "$name" >>"$work/remove.reg"
   done
 }
 
-echo "Verbsmith, start to the shown and filled entry list, against reg query HKCR\\* /s; $runs runs each, medians:"
+echo "Verbsmith, start to the shown and filled entry list, against reg query HKCU\\Software\\Classes\\* /s"
+echo "and then HKLM\\Software\\Classes\\* /s; $runs runs each, medians:"
 for count in $counts; do
   write_reg_files "$count"
   imported=yes
@@ -73,7 +80,12 @@ for count in $counts; do
     probe list "$exe" "$rows" | field seconds >>"$work/ours" ||
       { echo "bench: a list run failed" >&2; exit 1; }
   }
-  theirs() { probe run 'reg query HKCR\* /s' | field seconds >>"$work/theirs"; }
+  theirs() {
+    local user machine
+    user=$(probe run 'reg query HKCU\Software\Classes\* /s' | field seconds)
+    machine=$(probe run 'reg query HKLM\Software\Classes\* /s' | field seconds)
+    echo "$user + $machine" | bc -l >>"$work/theirs"
+  }
   base() { [ -z "${baseline:-}" ] || probe list "$baseline" "$rows" | field seconds >>"$work/baseline"; }
   for i in $(seq 1 "$runs"); do
     if (( i % 2 )); then ours; theirs; base; else base; theirs; ours; fi

@@ -16,8 +16,13 @@ const COLORREF kCountLineColour = RGB(33, 93, 198);
 // The row images, in image-list order.
 const int kRowIcons[] = {133, 134, 135, 136, 137, 138, 139, 150};
 
-const ListColumns kColumns = {
-    {texts::kColumnName, 130}, {texts::kColumnCategory, 120}, {texts::kColumnValue, 300}};
+// After the three columns of what an entry is, where it lives: wide enough
+// for the longest language's text, so the list scrolls sideways rather than
+// cutting it.
+const ListColumns kColumns = {{texts::kColumnName, 130},
+                              {texts::kColumnCategory, 120},
+                              {texts::kColumnValue, 300},
+                              {texts::kColumnScope, 230}};
 
 MainWindowTables EditorTables() {
     MainWindowTables tables;
@@ -90,8 +95,8 @@ void CVerbsmithDlg::OnTextsApplied() { RefreshEntryList(); }
 
 void CVerbsmithDlg::RefreshEntryList() {
     ListView list = List();
-    // Three times column 0: the columns of the last run go, whatever they were.
-    for (int i = 0; i < 3; ++i)
+    // Column 0 once per column: the columns of the last run go, whatever they were.
+    for (size_t i = 0; i < kColumns.size(); ++i)
         list.DeleteColumn(0);
     InsertListColumns(list, kColumns, Texts(), Dpi());
     EntryList scanned = ScanEntryList(Power(), Texts());
@@ -110,6 +115,7 @@ void CVerbsmithDlg::RefreshEntryList() {
             continue;
         list.SetCell(index, 2, row.value);
         list.SetCell(index, 1, row.category);
+        list.SetCell(index, 3, Texts().GetText(ScopeText(row.scope)));
         rows_.push_back(std::move(row));
     }
     SetItemText(IDC_COUNT_LINE, CountLine(Texts(), rows_.size()));

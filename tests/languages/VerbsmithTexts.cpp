@@ -14,6 +14,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The cells of the list's fourth column, each text it can show: in the
+// list's font against the column less the cell's padding, with 10 % to spare.
+void ExpectScopeCellsFit(HWND list, const CTranslation& texts, const std::string& where) {
+    const int kCellPadding = 12;
+    const int room = ListView_GetColumnWidth(list, 3) - kCellPadding;
+    for (int text : {texts::kScopeUser, texts::kScopeMachine, texts::kScopeMachineChangedForUser}) {
+        const tstring cell = texts.GetText(text);
+        EXPECT_LE(ListView_GetStringWidth(list, cell.c_str()) * 11 / 10, room)
+            << where << " main window: text " << text << " in the list's fourth column";
+    }
+}
+
 void ExpectWindowsFit(const CTranslation& texts, const std::string& where) {
     // The main window lists the Send To folder the user's shell folders name.
     const TempFolder sendTo;
@@ -25,6 +37,7 @@ void ExpectWindowsFit(const CTranslation& texts, const std::string& where) {
     textfit::ExpectTextsFit(main.Handle(), where + " main window");
     textfit::ExpectTextFits(main.Item(IDC_TOGGLE), texts.GetText(texts::kActivateButton),
                             where + " main window");
+    ExpectScopeCellsFit(main.Item(IDC_ENTRY_LIST), texts, where);
 
     AddEditDlg entry;
     ASSERT_NE(nullptr, entry.Create());

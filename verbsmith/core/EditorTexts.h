@@ -5,7 +5,11 @@ enum : int {
     kCaption = 5,              // caption of every message box
     kColumnName = 15,
     kColumnCategory = 20,
+    kScopeUser = 21,           // 21-23: the fourth column's cells, where the entry lives
+    kScopeMachine = 22,
+    kScopeMachineChangedForUser = 23,
     kColumnValue = 25,
+    kColumnScope = 26,         // the fourth column's heading
     kSendToCategory = 27,
     kUnreadableLink = 28,      // value of a Send To file without a readable target
     kCountLine = 65,           // "%d" right click entries

@@ -1,9 +1,9 @@
 #include "verbsmith/core/EntryScan.h"
-#include "common/RegistryPlace.h"
 #include "framework/Handles.h"
 #include "framework/SafeFormat.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/MergedClasses.h"
 #include "verbsmith/core/SendToFolder.h"
 #include <utility>
 
@@ -19,18 +19,19 @@ tstring ShownValue(const std::optional<RegistryValue>& value) {
 
 void ScanRegistryLocation(const tstring& location, const tstring& category, int iconIndex,
                           EntryList& list) {
-    const std::optional<RegistryNames> names = registry::ListNames({HKEY_CLASSES_ROOT, location});
+    const std::optional<std::vector<MergedName>> names = classes::ListSubKeys(location);
     if (!names)
         return;
     const EntryKind kind = IsHandlerLocation(location) ? EntryKind::kHandler : EntryKind::kShell;
-    for (const tstring& name : names->subKeys) {
+    for (const MergedName& name : *names) {
         EntryRow row;
-        row.name = name;
+        row.name = name.name;
         row.category = category;
         row.iconIndex = iconIndex;
-        row.keyPath = EntryKeyPath(location, name);
+        row.keyPath = EntryKeyPath(location, name.name);
         row.kind = kind;
-        row.value = ShownValue(registry::ReadValue({HKEY_CLASSES_ROOT, row.keyPath}, _T("")));
+        row.scope = name.scope;
+        row.value = ShownValue(classes::ReadValue(row.keyPath, _T(""), row.scope));
         list.push_back(std::move(row));
     }
 }
@@ -62,6 +63,7 @@ void ScanSendToFolder(PowerClass& power, const CTranslation& translation, EntryL
         row.iconIndex = kSendToIcon;
         row.keyPath = kSendToMarker;
         row.kind = EntryKind::kSendTo;
+        row.scope = EntryScope::kUser;   // the user's own folder
         row.value = power.ReadShortcut(folder + _T("\\") + found.cFileName);
         row.unreadableLink = row.value.empty();
         if (row.unreadableLink)
@@ -86,6 +88,18 @@ EntryList ScanEntryList(PowerClass& power, const CTranslation& translation) {
         ScanLocation(power, translation, location.path, translation.GetText(location.categoryText),
                      location.iconIndex, list);
     return list;
+}
+
+int ScopeText(EntryScope scope) {
+    switch (scope) {
+    case EntryScope::kUser:
+        return texts::kScopeUser;
+    case EntryScope::kMachineChangedForUser:
+        return texts::kScopeMachineChangedForUser;
+    case EntryScope::kMachine:
+        break;
+    }
+    return texts::kScopeMachine;
 }
 
 tstring CountLine(const CTranslation& translation, size_t rowCount) {

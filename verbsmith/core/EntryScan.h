@@ -5,12 +5,14 @@
 // window to keep and show.
 #include "common/PowerClass.h"
 #include "common/Translation.h"
+#include "verbsmith/core/MergedClasses.h"
 #include <vector>
 
 enum class EntryKind { kShell, kHandler, kSendTo };
 
 // One row of the entry list: column 0, 1 and 2, the row image, and what the
-// row is, so that no operation has to tell it from its translated texts.
+// row is and where it lives, so that no operation has to tell it from its
+// translated texts.
 struct EntryRow {
     tstring name;
     tstring category;
@@ -18,6 +20,7 @@ struct EntryRow {
     int iconIndex = 0;
     tstring keyPath;   // below HKEY_CLASSES_ROOT; "Send To" for a Send To file
     EntryKind kind = EntryKind::kShell;
+    EntryScope scope = EntryScope::kMachine;   // the list's fourth column
     bool unreadableLink = false;   // a Send To file without a readable target
 };
 
@@ -30,5 +33,7 @@ void ScanLocation(PowerClass& power, const CTranslation& translation, const tstr
                   const tstring& category, int iconIndex, EntryList& list);
 // All 17 locations in their fixed order, from an empty list.
 EntryList ScanEntryList(PowerClass& power, const CTranslation& translation);
+// The text number of the fourth column's cell for a row of that scope.
+[[nodiscard]] int ScopeText(EntryScope scope);
 // The count line below the list: text 65 with the row count for its "%d".
 tstring CountLine(const CTranslation& translation, size_t rowCount);

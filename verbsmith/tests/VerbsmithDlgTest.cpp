@@ -90,10 +90,10 @@ TEST_F(MainWindowTest, ListsEveryLocationInOrderWithColumnsImagesAndCountLine) {
     EXPECT_EQ(paths, keyPaths);
     EXPECT_EQ(CountLine(4), main_.Text(IDC_COUNT_LINE));
 
-    // A second run builds the same three columns, not six.
+    // A second run builds the same four columns, not eight.
     window_.RefreshEntryList();
     const HWND header = ListView_GetHeader(main_.Item(IDC_ENTRY_LIST));
-    EXPECT_EQ(3, Header_GetItemCount(header));
+    EXPECT_EQ(4, Header_GetItemCount(header));
     EXPECT_EQ(Text(texts::kColumnName), Heading(0));
     EXPECT_EQ(Text(texts::kColumnCategory), Heading(1));
     EXPECT_EQ(Text(texts::kColumnValue), Heading(2));

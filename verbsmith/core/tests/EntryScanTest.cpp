@@ -46,8 +46,9 @@ const ExpectedLocation kRegistryLocations[] = {
 }  // namespace
 
 // One entry in every location but "AllFileSystemObjects\shell", which lies
-// between two present ones. The entries are written in reverse order, so the
-// list order cannot come from the order of writing.
+// between two present ones, each pair of locations in the other half of
+// HKEY_CLASSES_ROOT. The entries are written in reverse order, so the list
+// order cannot come from the order of writing or from the halves.
 TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
     links::Create(sendTo / _T("Editor.lnk"), _T("C:\\Tools\\editor.exe"), _T("d"));
     std::vector<EntryRow> expected = {MakeRow(_T("Editor.lnk"), kSendToText, _T("C:\\Tools\\editor.exe"))};
@@ -68,7 +69,8 @@ TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
         expectedPaths.push_back(keyPath);
     }
     for (size_t i = expected.size(); i-- > 1;)
-        SetDefault(expectedPaths[i], expected[i].value);
+        reg::SetText(i % 4 < 2 ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                     _T("Software\\Classes\\") + expectedPaths[i], _T(""), expected[i].value);
 
     const EntryList list = ScanEntryList(power, translation);
 
@@ -80,6 +82,7 @@ TEST_F(EntryScanTest, ListsAllLocationsInTableOrderAndSkipsAMissingOne) {
         EXPECT_EQ(expected[i].value, list[i].value);
         EXPECT_EQ(expected[i].iconIndex, list[i].iconIndex);
         EXPECT_EQ(i == 0 ? EntryKind::kSendTo : expected[i].kind, list[i].kind);
+        EXPECT_EQ(i % 4 < 2 ? EntryScope::kUser : EntryScope::kMachine, list[i].scope);
     }
     EXPECT_EQ(expectedPaths, KeyPaths(list));
 }
@@ -121,6 +124,7 @@ TEST_F(EntryScanTest, SendToFolderListsFilesAndNotPlainSubFoldersOrDesktopIni) {
         values[row.name] = row.value;
         EXPECT_EQ(row.value == kUnreadableText, row.unreadableLink);
         EXPECT_EQ(kSendToText, row.category);
+        EXPECT_EQ(EntryScope::kUser, row.scope);
         EXPECT_EQ(7, row.iconIndex);
     }
     const std::map<tstring, tstring> expected = {{_T("Hidden"), kUnreadableText},
