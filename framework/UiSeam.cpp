@@ -40,6 +40,9 @@ public:
             CloseHandle(info.hProcess);
         return started;
     }
+    DWORD ShellStartChecked(const ShellStart& start) override {
+        return ShellStartProcess(start, nullptr) ? ERROR_SUCCESS : GetLastError();
+    }
     void AllowForeground() override { AllowSetForegroundWindow(ASFW_ANY); }
     void BringToFront(HWND window) override { SetForegroundWindow(window); }
     void BlockShutdown(HWND window, const tstring& reason) override {

@@ -32,6 +32,10 @@ public:
     // false when the start failed; otherwise *process is the started process
     // (nullptr when the shell gave none); the caller closes it.
     virtual bool ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
+    // ShellExecuteEx as above, for a start whose failure matters by its kind
+    // (the verb "runas" fails with ERROR_CANCELLED when the user declines the
+    // elevation): ERROR_SUCCESS, or the error the start failed with.
+    [[nodiscard]] virtual DWORD ShellStartChecked(const ShellStart& start) = 0;
     // AllowSetForegroundWindow(ASFW_ANY): a program that is about to close
     // lets the one waiting for it come to the front.
     virtual void AllowForeground() = 0;

@@ -25,6 +25,9 @@ const std::vector<ControlText> kControlTexts = {
     {IDC_ADD_PARAMETER, texts::kAddParameterButton},
     {IDC_REMOVE_PARAMETER, texts::kRemoveParameterButton},
     {IDC_CHECK_COMMAND, texts::kCheckCommandButton},
+    {IDC_HALF_GROUP, texts::kHalfGroup},
+    {IDC_FOR_ME, texts::kForMe},
+    {IDC_FOR_ALL_USERS, texts::kForAllUsers},
 };
 
 // Controls that only make sense for a command line.
@@ -59,9 +62,23 @@ BOOL AddEditDlg::OnInitDialog() {
         EnableItem(IDC_NAME, false);
         EnableItem(IDC_ADD_COPY_TO, false);
         EnableItem(IDC_ADD_MOVE_TO, false);
+        // An edit stays in the half the entry lives in: shown, not chosen.
+        EnableItem(IDC_FOR_ME, false);
+        EnableItem(IDC_FOR_ALL_USERS, false);
     }
+    ShowHalf(addMode ? DefaultHalf() : original.half);
     UpdateData(false);
     return TRUE;
+}
+
+void AddEditDlg::ShowHalf(ClassesHalf half) {
+    CheckRadioButton(Handle(), IDC_FOR_ME, IDC_FOR_ALL_USERS,
+                     half == ClassesHalf::kUser ? IDC_FOR_ME : IDC_FOR_ALL_USERS);
+}
+
+ClassesHalf AddEditDlg::ChosenHalf() const {
+    return IsDlgButtonChecked(Handle(), IDC_FOR_ME) == BST_CHECKED ? ClassesHalf::kUser
+                                                                   : ClassesHalf::kMachine;
 }
 
 void AddEditDlg::FillLists() {
@@ -155,7 +172,7 @@ void AddEditDlg::ChangeParameter(bool add) {
 }
 
 void AddEditDlg::AddSpecialEntry(int button) {
-    AddSpecialHandler(host_, button);
+    AddSpecialHandler(host_, button, ChosenHalf());
     // Nothing else of the dialog is written.
     EndDialog(IDCANCEL);
 }
@@ -175,6 +192,7 @@ void AddEditDlg::OnOK() {
     draft.value = Value;
     draft.entryKeyPath = entryKeyPath;
     draft.original = original;
+    draft.half = addMode ? ChosenHalf() : original.half;
     if (SaveEntry(host_, draft))
         EndDialog(IDOK);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The dialog in which the user adds a context-menu entry or changes the value
 // of a listed one. Add mode picks a type, a name and a command line; edit
-// mode keeps name and type and writes the value back.
+// mode keeps name and type and writes the value back. A new entry goes to
+// the half the user chooses; an edit to the half the entry lives in.
 #include "common/Translation.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/WindowEditorHost.h"
@@ -35,6 +36,9 @@ private:
     void ChangeParameter(bool add);
     void AddSpecialEntry(int button);
     void CheckTypedValue();
+    // The "only for me" / "for all users" choice.
+    void ShowHalf(ClassesHalf half);
+    ClassesHalf ChosenHalf() const;
 
     tstring valueLabel;
     tstring typeLabel;

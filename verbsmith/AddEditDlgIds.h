@@ -20,3 +20,6 @@
 #define IDC_TYPE_LABEL         1021
 #define IDC_NAME_LABEL         1022
 #define IDC_SPECIAL_TEXT       1023
+#define IDC_HALF_GROUP         1024
+#define IDC_FOR_ME             1025
+#define IDC_FOR_ALL_USERS      1026

@@ -1,8 +1,11 @@
 #include "VerbsmithDlg.h"
+#include "common/Elevation.h"
 #include "common/Handshake.h"
 #include "verbsmith/ListColumns.h"
 #include "AddEditDlg.h"
 #include "framework/Dpi.h"
+#include "framework/ModulePath.h"
+#include "framework/SystemError.h"
 #include "RestoreDlg.h"
 #include "resource.h"
 #include "verbsmith/core/EditorTexts.h"
@@ -119,6 +122,7 @@ void CVerbsmithDlg::RefreshEntryList() {
         rows_.push_back(std::move(row));
     }
     SetItemText(IDC_COUNT_LINE, CountLine(Texts(), rows_.size()));
+    UpdateShields();
 }
 
 // The row the commands act on: the selection mark, while that row is still
@@ -158,6 +162,49 @@ void CVerbsmithDlg::UpdateButtonStates() {
     EnableItem(IDC_EDIT, commands.edit);
     if (commands.toggle || row->unreadableLink)
         SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(row->value)));
+    UpdateShields();
+}
+
+// An entry the user changed for themself lives in their own half, which
+// needs no rights.
+bool CVerbsmithDlg::NeedsElevation(const EntryRow& entry) {
+    return entry.scope == EntryScope::kMachine &&
+           ProcessElevation().Read() != Elevation::kElevated;
+}
+
+// The shields follow the selection, whatever the buttons' state.
+void CVerbsmithDlg::UpdateShields() {
+    const EntryRow* row = EntryOfRow(SelectedRow());
+    shieldsShown_ = row && NeedsElevation(*row);
+    for (int button : {IDC_REMOVE, IDC_EDIT})
+        Button_SetElevationRequiredState(Item(button), shieldsShown_ ? TRUE : FALSE);
+}
+
+// Running as another account would edit that account's menu, Send To folder
+// and backups: a standard user is only told.
+bool CVerbsmithDlg::HandedToElevation(const EntryRow& entry) {
+    if (!NeedsElevation(entry))
+        return false;
+    if (ProcessElevation().Read() == Elevation::kStandardUser)
+        host_.Tell(texts::kAdministratorMustChange);
+    else if (host_.Ask(host_.Text(texts::kRestartElevated)))
+        RestartElevated();
+    return true;
+}
+
+// The programs read no command line: the user repeats the change in the new
+// window, which this one makes way for as its Exit would.
+void CVerbsmithDlg::RestartElevated() {
+    ShellStart start;
+    start.owner = Handle();
+    start.verb = _T("runas");
+    start.file = ModuleFilePath();
+    const DWORD error = Ui().ShellStartChecked(start);
+    if (error == ERROR_SUCCESS)
+        Close(IDOK);
+    else if (error != ERROR_CANCELLED)
+        ReportFailure(Handle(), Texts().GetText(texts::kRestartFailed), error,
+                      Texts().GetText(texts::kCaption), MB_OK | MB_ICONERROR);
 }
 
 bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
@@ -179,6 +226,9 @@ bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
         return false;
     if (header.code == NM_CLICK) {
         UpdateButtonStates();
+    } else if (header.code == LVN_ITEMCHANGED) {
+        if (reinterpret_cast<const NMLISTVIEW&>(header).uChanged & LVIF_STATE)
+            UpdateShields();
     } else if (header.code == NM_DBLCLK) {
         EditSelectedEntry();
     }
@@ -205,7 +255,7 @@ void CVerbsmithDlg::EditSelectedEntry() {
         host_.Tell(texts::kNothingToEdit);
         return;
     }
-    if (!Allowed(*entry, &RowCommands::edit))
+    if (!Allowed(*entry, &RowCommands::edit) || HandedToElevation(*entry))
         return;
     const std::optional<EditableValue> value = ReadEditableValue(host_, *entry);
     if (!value)
@@ -246,7 +296,7 @@ void CVerbsmithDlg::RemoveSelectedEntry() {
         host_.Tell(texts::kNothingToRemove);
         return;
     }
-    if (!Allowed(*entry, &RowCommands::remove))
+    if (!Allowed(*entry, &RowCommands::remove) || HandedToElevation(*entry))
         return;
     switch (RemoveEntry(host_, *entry)) {
     case RemoveResult::Removed:

@@ -21,6 +21,9 @@ public:
 
     // The rows as the list shows them, each with its key path and kind.
     const EntryList& Rows() const { return rows_; }
+    // Whether Remove and Edit show the shield (buttons have no message that
+    // says so).
+    bool ShieldsShown() const { return shieldsShown_; }
 
 protected:
     void OnFirstInitialisation() override;
@@ -40,6 +43,15 @@ private:
     // The entry a list row shows; nullptr for no row.
     EntryRow* EntryOfRow(int row);
     bool Allowed(const EntryRow& entry, bool RowCommands::*command);
+    // Without administrator rights a machine-wide entry is changed in a
+    // Verbsmith that has them: the shields on Remove and Edit say so, and
+    // choosing either offers that Verbsmith instead of the change.
+    [[nodiscard]] static bool NeedsElevation(const EntryRow& entry);
+    void UpdateShields();
+    // true when the change is not to be made here (offered, refused or
+    // handed over to the elevated Verbsmith).
+    [[nodiscard]] bool HandedToElevation(const EntryRow& entry);
+    void RestartElevated();
 
     void AddEntry();
     void EditSelectedEntry();
@@ -50,6 +62,7 @@ private:
     void RestoreFromBackup();
 
     EntryList rows_;
+    bool shieldsShown_ = false;
     ImageListHandle imageList_;
     WindowEditorHost host_{*this, Texts()};
 };

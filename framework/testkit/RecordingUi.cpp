@@ -122,3 +122,12 @@ bool RecordingUi::ShellStartProcess(const ShellStart& start, HANDLE* process) {
         *process = answer.started ? answer.process : nullptr;
     return answer.started;
 }
+
+DWORD RecordingUi::ShellStartChecked(const ShellStart& start) {
+    shells.push_back({start, false});
+    if (startErrors_.empty())
+        return ERROR_SUCCESS;
+    const DWORD error = startErrors_.front();
+    startErrors_.pop_front();
+    return error;
+}

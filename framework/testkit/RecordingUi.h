@@ -10,6 +10,7 @@
 //   ChooseFolder       cancel (false)
 //   Shell              42 (success)
 //   ShellStartProcess  started, no process handle
+//   ShellStartChecked  ERROR_SUCCESS
 //
 //   RecordingUi ui;
 //   ui.QueueButton(IDYES);
@@ -38,7 +39,7 @@ public:
     };
     struct ShellCall {
         ShellStart start;
-        bool withProcess;   // true: ShellStartProcess, false: Shell
+        bool withProcess;   // true: ShellStartProcess, false: Shell or ShellStartChecked
     };
 
     RecordingUi();
@@ -56,6 +57,8 @@ public:
     // started false: ShellStartProcess fails. The process handle is handed to
     // the code under test, which closes it.
     void QueueProcess(bool started, HANDLE process = nullptr);
+    // The error ShellStartChecked answers with (ERROR_CANCELLED: declined).
+    void QueueStartError(DWORD error) { startErrors_.push_back(error); }
     // Runs while the next message box is "shown" (before it answers), for
     // tests that act while the owner is blocked.
     void OnNextMessage(void (*action)(void* context), void* context);
@@ -77,6 +80,7 @@ public:
     bool ChooseFolder(HWND owner, const tstring& title, tstring& path) override;
     INT_PTR Shell(const ShellStart& start) override;
     bool ShellStartProcess(const ShellStart& start, HANDLE* process) override;
+    DWORD ShellStartChecked(const ShellStart& start) override;
     void AllowForeground() override { foreground.push_back("allow"); }
     void BringToFront(HWND window) override {
         foreground.push_back("front");
@@ -111,6 +115,7 @@ private:
     std::deque<PathAnswer> folderAnswers_;
     std::deque<INT_PTR> shellResults_;
     std::deque<ProcessAnswer> processes_;
+    std::deque<DWORD> startErrors_;
     void (*messageAction_)(void*) = nullptr;
     void* messageContext_ = nullptr;
 };

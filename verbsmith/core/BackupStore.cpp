@@ -1,7 +1,6 @@
 #include "verbsmith/core/BackupStore.h"
 #include "framework/WriteSeam.h"
 #include "framework/Handles.h"
-#include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
 #include "verbsmith/core/RestoreScope.h"
 #include "verbsmith/core/SendToFolder.h"
@@ -134,7 +133,8 @@ const BackupSeam& BackupStore::DefaultSeam() {
 BackupStore::BackupStore(std::wstring folder, const BackupSeam& seam) : folder_(std::move(folder)), seam_(&seam) {}
 
 template <class Bytes>
-DWORD BackupStore::Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes) const {
+DWORD BackupStore::Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes,
+                        std::wstring* savedFile) const {
     if (folder_.empty()) return ERROR_PATH_NOT_FOUND;
     // An existing folder (or a file in its way) is for the write to report.
     SHCreateDirectoryExW(nullptr, folder_.c_str(), nullptr);
@@ -142,19 +142,21 @@ DWORD BackupStore::Save(BackupOperation operation, BackupKind kind, const std::w
     for (int attempt = 0; attempt < kNameAttempts; ++attempt, time = OneMillisecondLater(time)) {
         std::string content;
         DWORD rc = bytes(time, content);
-        if (rc == ERROR_SUCCESS)
-            rc = seam_->CreateNewFile(folder_ + L"\\" + BackupFileName(time, operation, kind, name), content);
+        const std::wstring path = folder_ + L"\\" + BackupFileName(time, operation, kind, name);
+        if (rc == ERROR_SUCCESS) rc = seam_->CreateNewFile(path, content);
+        if (rc == ERROR_SUCCESS && savedFile) *savedFile = path;
         if (rc != ERROR_FILE_EXISTS) return rc;
     }
     return ERROR_FILE_EXISTS;
 }
 
-DWORD BackupStore::SaveClassesKey(BackupOperation operation, const std::wstring& entry,
-                                  const std::wstring& classesPath) const {
-    return SaveKey(operation, entry, ClassesKeyName(classesPath));
+DWORD BackupStore::SaveClassesKey(BackupOperation operation, const std::wstring& entry, ClassesHalf half,
+                                  const std::wstring& classesPath, std::wstring* savedFile) const {
+    return SaveKey(operation, entry, HalfKeyName(half, classesPath), savedFile);
 }
 
-DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName) const {
+DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName,
+                           std::wstring* savedFile) const {
     KeySnapshot snapshot;
     const DWORD rc = TakeKeySnapshot(keyName, snapshot);
     if (rc != ERROR_SUCCESS) return rc;
@@ -165,11 +167,11 @@ DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry,
                                       L" Time: " + BackupTimeText(time),
                                       kLocationComment + keyName};
         return FormatRegFile(snapshot.document, bytes);
-    });
+    }, savedFile);
 }
 
 DWORD BackupStore::SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
-                                  const std::wstring& fileName) const {
+                                  const std::wstring& fileName, std::wstring* savedFile) const {
     if (!IsPlainFileName(fileName)) return ERROR_INVALID_NAME;
     // Without the folder the path would name a file at the root of the drive.
     if (sendToFolder.empty()) return ERROR_PATH_NOT_FOUND;
@@ -181,7 +183,7 @@ DWORD BackupStore::SaveSendToFile(BackupOperation operation, const std::wstring&
                 [&bytes](const SYSTEMTIME&, std::string& content) {
                     content = bytes;
                     return static_cast<DWORD>(ERROR_SUCCESS);
-                });
+                }, savedFile);
 }
 
 std::vector<Backup> BackupStore::List() const {

@@ -7,6 +7,7 @@
 // it was, or an empty note that there was none. No window code: failures are
 // the system's error codes, and a caller refuses a change whose backup fails.
 #include "verbsmith/core/BackupFileName.h"
+#include "verbsmith/core/ClassesHalf.h"
 #include <vector>
 
 // What the store does to the disk and the clock; tests replace it to make a
@@ -47,16 +48,18 @@ public:
 
     // Before a registry change: saves the key below HKEY_CLASSES_ROOT that it
     // touches (the verb key for Add and Remove, the "command" key for Edit,
-    // the handler key for Deactivate, Activate, Copy To and Move To), named by
-    // where it really lives (ClassesKeyName).
-    DWORD SaveClassesKey(BackupOperation operation, const std::wstring& entry,
-                         const std::wstring& classesPath) const;
+    // the handler key for Deactivate, Activate, Copy To and Move To) in the
+    // half the change is made in. savedFile, when given, receives the
+    // backup's path, so that a change the system refuses can take it away.
+    DWORD SaveClassesKey(BackupOperation operation, const std::wstring& entry, ClassesHalf half,
+                         const std::wstring& classesPath, std::wstring* savedFile = nullptr) const;
     // The same for a key given by its full name.
-    DWORD SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName) const;
+    DWORD SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName,
+                  std::wstring* savedFile = nullptr) const;
     // Before a Send To change (create, replace, delete): the file as it is.
     // A name that is no plain file name gives ERROR_INVALID_NAME.
     DWORD SaveSendToFile(BackupOperation operation, const std::wstring& sendToFolder,
-                         const std::wstring& fileName) const;
+                         const std::wstring& fileName, std::wstring* savedFile = nullptr) const;
 
     // The store's backups, newest first; other files of the folder are left
     // out. Of a registry backup only the first few lines are read, for its
@@ -79,7 +82,8 @@ private:
     // Writes bytes(time) under the name for that time, moving on by a
     // millisecond while a file of that name exists.
     template <class Bytes>
-    DWORD Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes) const;
+    DWORD Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes,
+               std::wstring* savedFile) const;
 
     std::wstring folder_;
     const BackupSeam* seam_;

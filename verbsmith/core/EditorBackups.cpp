@@ -21,3 +21,27 @@ bool BackedUp(EditorHost& host, DWORD result) {
                           result));
     return false;
 }
+
+bool ChangeWithBackup(EditorHost& host, const std::function<DWORD(std::wstring& savedFile)>& save,
+                      const std::function<ChangeOutcome()>& change) {
+    std::wstring savedFile;
+    if (!BackedUp(host, save(savedFile)))
+        return false;
+    const ChangeOutcome outcome = change();
+    if (outcome == ChangeOutcome::kRefused)
+        DeleteFileW(savedFile.c_str());
+    return outcome == ChangeOutcome::kMade;
+}
+
+bool ChangeClassesKey(EditorHost& host, BackupOperation operation, const tstring& entry,
+                      ClassesHalf half, const tstring& classesPath,
+                      const std::function<ChangeOutcome()>& change) {
+    return ChangeWithBackup(
+        host,
+        [&](std::wstring& savedFile) {
+            return EditorBackups().SaveClassesKey(operation, entry, half, classesPath, &savedFile);
+        },
+        change);
+}
+
+ChangeOutcome OutcomeOf(bool done) { return done ? ChangeOutcome::kMade : ChangeOutcome::kRefused; }

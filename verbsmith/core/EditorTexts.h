@@ -90,6 +90,14 @@ enum : int {
     kUnreadableBackup = 664,   // "%s": the backup file
     kForeignKey = 665,         // "%s" the backup file, "%s" the key or file it would change
     kFirstOperation = 670,     // 670-677: Add, Edit, Remove, Deactivate, Activate, Copy To, Move To, Restore
+    kHalfGroup = 680,          // the add dialog's choice of the half a new entry goes to
+    kForMe = 681,
+    kForAllUsers = 682,
+
+    // A machine-wide entry without administrator rights.
+    kRestartElevated = 690,    // question: restart with administrator rights?
+    kAdministratorMustChange = 691,   // said to a user who is no administrator
+    kRestartFailed = 692,      // the elevated start failed for another reason
 };
 }
 

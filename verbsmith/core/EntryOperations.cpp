@@ -2,6 +2,7 @@
 #include "common/RegistryPlace.h"
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
+#include "verbsmith/core/ClassesHalf.h"
 #include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
@@ -27,18 +28,19 @@ bool DeleteEntry(EditorHost& host, const EntryRow& entry) {
     // The entry's own key: the verb key of a shell entry (its key path
     // without "\command"), the handler key of a handler.
     const tstring location = LocationOfEntry(entry.keyPath, entry.name)->path;
-    if (!BackedUp(host,
-                  EditorBackups().SaveClassesKey(BackupOperation::Remove, entry.name,
-                                                 location + _T("\\") + entry.name)))
-        return false;
-    return ReportedAsDone(host, entry.name,
-                          registry::DeleteKeyTree({HKEY_CLASSES_ROOT, location}, entry.name));
+    const ClassesHalf half = HalfOf(entry.scope);
+    return ChangeClassesKey(host, BackupOperation::Remove, entry.name, half,
+                            location + _T("\\") + entry.name, [&] {
+                                return OutcomeOf(ReportedAsDone(
+                                    host, entry.name,
+                                    registry::DeleteKeyTree(HalfPlace(half, location), entry.name)));
+                            });
 }
 
-bool WriteDefaultValue(EditorHost& host, const tstring& entryName, const tstring& keyPath, const tstring& data,
-                       DWORD type = REG_SZ) {
+bool WriteDefaultValue(EditorHost& host, const tstring& entryName, ClassesHalf half,
+                       const tstring& keyPath, const tstring& data, DWORD type = REG_SZ) {
     return ReportedAsDone(host, entryName,
-                          registry::WriteText({HKEY_CLASSES_ROOT, keyPath}, _T(""), data, type));
+                          registry::WriteText(HalfPlace(half, keyPath), _T(""), data, type));
 }
 
 const TCHAR* TypeName(DWORD type) {
@@ -54,30 +56,32 @@ const TCHAR* TypeName(DWORD type) {
     }
 }
 
-// A new registry entry: the verb key with its Name, then the command line.
+// A new registry entry in the chosen half: the verb key with its Name, then
+// the command line.
 bool AddShellEntry(EditorHost& host, const EntryDraft& draft) {
     if (draft.name.find(_T('\\')) != tstring::npos) {
         host.Tell(texts::kNameWithBackslash);
         return false;
     }
     const tstring verbKey = TypeWriteLocation(draft.typeIndex) + _T("\\") + draft.name;
-    if (!BackedUp(host,
-                  EditorBackups().SaveClassesKey(BackupOperation::Add, draft.name, verbKey)))
-        return false;
-    return WriteDefaultValue(host, draft.name, verbKey, draft.name) &&
-           WriteDefaultValue(host, draft.name, verbKey + _T("\\command"), draft.value);
+    return ChangeClassesKey(host, BackupOperation::Add, draft.name, draft.half, verbKey, [&] {
+        if (!WriteDefaultValue(host, draft.name, draft.half, verbKey, draft.name))
+            return ChangeOutcome::kRefused;
+        return WriteDefaultValue(host, draft.name, draft.half, verbKey + _T("\\command"), draft.value)
+                   ? ChangeOutcome::kMade
+                   : ChangeOutcome::kMadeInPart;
+    });
 }
 
 // Editing never renames: only the default value at the row's key path, in
-// the type it had.
+// the type it had and in the half it was read from.
 bool EditRegistryEntry(EditorHost& host, const EntryDraft& draft) {
     if (!LocationOfEntry(draft.entryKeyPath, draft.name))
         return false;
-    if (!BackedUp(host,
-                  EditorBackups().SaveClassesKey(BackupOperation::Edit, draft.name, draft.entryKeyPath)))
-        return false;
-    return WriteDefaultValue(host, draft.name, draft.entryKeyPath, draft.value,
-                             draft.original.type);
+    return ChangeClassesKey(host, BackupOperation::Edit, draft.name, draft.half, draft.entryKeyPath, [&] {
+        return OutcomeOf(WriteDefaultValue(host, draft.name, draft.half, draft.entryKeyPath,
+                                           draft.value, draft.original.type));
+    });
 }
 
 bool WriteDraft(EditorHost& host, const EntryDraft& draft) {
@@ -119,9 +123,10 @@ std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry)
     const tstring value = ToggledHandlerValue(entry.value);
     const BackupOperation operation = IsActiveHandlerValue(entry.value) ? BackupOperation::Deactivate
                                                                         : BackupOperation::Activate;
-    if (!BackedUp(host, EditorBackups().SaveClassesKey(operation, entry.name, entry.keyPath)))
-        return std::nullopt;
-    if (!WriteDefaultValue(host, entry.name, entry.keyPath, value))
+    const ClassesHalf half = HalfOf(entry.scope);
+    if (!ChangeClassesKey(host, operation, entry.name, half, entry.keyPath, [&] {
+            return OutcomeOf(WriteDefaultValue(host, entry.name, half, entry.keyPath, value));
+        }))
         return std::nullopt;
     return value;
 }
@@ -129,12 +134,12 @@ std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry)
 std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow& entry) {
     if (IsSendToRow(entry))
         return EditableValue{entry.value, REG_SZ};
-    const std::optional<RegistryValue> value =
-        registry::ReadValue({HKEY_CLASSES_ROOT, entry.keyPath}, _T(""));
+    const ClassesHalf half = HalfOf(entry.scope);
+    const std::optional<RegistryValue> value = classes::ReadValue(entry.keyPath, _T(""), entry.scope);
     if (!value)
-        return EditableValue{};   // no value yet: the edit writes a text
+        return EditableValue{tstring(), REG_SZ, half};   // no value yet: the edit writes a text
     if (value->type == REG_SZ || value->type == REG_EXPAND_SZ)
-        return EditableValue{value->text, value->type};
+        return EditableValue{value->text, value->type, half};
     host.Tell(FormatText(host.Text(texts::kNotText), {TypeName(value->type)}));
     return std::nullopt;
 }

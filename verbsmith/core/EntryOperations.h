@@ -3,6 +3,7 @@
 // the selected row as the scan made it, calls one of these and refreshes or
 // updates the row as each says.
 #include "common/PowerClass.h"
+#include "verbsmith/core/ClassesHalf.h"
 #include "verbsmith/core/EditorHost.h"
 #include "verbsmith/core/EntryScan.h"
 #include <optional>
@@ -18,7 +19,8 @@ RowCommands CommandsFor(const EntryRow& entry);
 
 // Every change below tells the user when the system refused it (text 601
 // with the entry's name and the system's reason; 602 when access to the
-// registry was denied) and then never shows its success text.
+// registry was denied) and then never shows its success text. A change of a
+// listed entry acts on the half it lives in (HalfOf its scope).
 
 enum class RemoveResult {
     Removed,    // deleted and told (text 125): refresh the list
@@ -58,10 +60,11 @@ void ExecuteEntry(EditorHost& host, const tstring& value);
 struct EditableValue {
     tstring text;
     DWORD type = REG_SZ;   // REG_SZ or REG_EXPAND_SZ, kept when written back
+    ClassesHalf half = ClassesHalf::kMachine;   // where the edit writes: HalfOf the row's scope
 };
-// Reads the row's value afresh (the list shows "No REG_SZ" for other types);
-// a value that is not text (REG_DWORD, REG_BINARY, REG_MULTI_SZ, ...) is
-// refused with text 603 and comes back empty.
+// Reads the row's value afresh as the merged view shows it (the list shows
+// "No REG_SZ" for other types); a value that is not text (REG_DWORD,
+// REG_BINARY, REG_MULTI_SZ, ...) is refused with text 603 and comes back empty.
 std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow& entry);
 
 // What the add and edit dialog's OK writes.
@@ -72,6 +75,7 @@ struct EntryDraft {
     tstring value;
     tstring entryKeyPath;   // edit mode: the row's key path
     EditableValue original; // edit mode: what the value was when the dialog opened
+    ClassesHalf half = ClassesHalf::kMachine;   // add: the chosen half; edit: original.half
 };
 // The whole of OK: refuses a missing name, value or type (text 441), a
 // registry name with a backslash (text 442) and a bad Send To name (443, 444)

@@ -1,5 +1,4 @@
 #include "verbsmith/core/KeyNames.h"
-#include "framework/Handles.h"
 
 namespace {
 
@@ -12,8 +11,6 @@ const Root kRoots[] = {
     {L"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},   {L"HKEY_USERS", HKEY_USERS},
     {L"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
 };
-
-const wchar_t kUserClasses[] = L"Software\\Classes\\";
 
 }  // namespace
 
@@ -33,12 +30,4 @@ bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
         }
     }
     return false;
-}
-
-std::wstring ClassesKeyName(const std::wstring& classesPath) {
-    const std::wstring user = kUserClasses + classesPath;
-    RegKey key;
-    const LONG rc = RegOpenKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, KEY_QUERY_VALUE, key.Receive());
-    // A user's key that cannot be opened is still the user's.
-    return rc == ERROR_FILE_NOT_FOUND ? kMachineClassesName + (L"\\" + classesPath) : L"HKEY_CURRENT_USER\\" + user;
 }

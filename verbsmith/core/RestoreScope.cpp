@@ -5,8 +5,8 @@
 namespace {
 
 // The keys a registry backup may name: each registry location of the
-// editor's table in both parts of HKEY_CLASSES_ROOT, where ClassesKeyName
-// says a backed-up key lives. Later kinds of backup add the keys they save.
+// editor's table in either half of HKEY_CLASSES_ROOT, the half a change was
+// made in. Later kinds of backup add the keys they save.
 std::vector<std::wstring> RestorableKeys() {
     std::vector<std::wstring> keys;
     for (const wchar_t* classes : {kUserClassesName, kMachineClassesName})

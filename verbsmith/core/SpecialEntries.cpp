@@ -24,12 +24,18 @@ tstring SendToFilePath(EditorHost& host, const tstring& name, bool asLink) {
     return folder + _T("\\") + (asLink ? SendToLinkName(name) : name);
 }
 
-// Saves the Send To file at path as it is (or that there is none).
-bool BackedUpFile(EditorHost& host, BackupOperation operation, const tstring& path) {
+// Saves the Send To file at path as it is (or that there is none), then
+// makes the change; a refused change takes its backup away again.
+bool ChangeSendToFile(EditorHost& host, BackupOperation operation, const tstring& path,
+                      const std::function<bool()>& change) {
     const size_t slash = path.rfind(_T('\\'));
-    return BackedUp(host,
-                    EditorBackups().SaveSendToFile(operation, path.substr(0, slash),
-                                                   path.substr(slash + 1)));
+    return ChangeWithBackup(
+        host,
+        [&](std::wstring& savedFile) {
+            return EditorBackups().SaveSendToFile(operation, path.substr(0, slash),
+                                                  path.substr(slash + 1), &savedFile);
+        },
+        [&] { return OutcomeOf(change()); });
 }
 
 }  // namespace
@@ -38,7 +44,7 @@ bool CanReachSendToFile(EditorHost& host, const tstring& name) {
     return !SendToFilePath(host, name, false).empty();
 }
 
-void AddSpecialHandler(EditorHost& host, int button) {
+void AddSpecialHandler(EditorHost& host, int button, ClassesHalf half) {
     for (const SpecialHandler& handler : SpecialHandlers) {
         if (handler.button != button)
             continue;
@@ -46,10 +52,10 @@ void AddSpecialHandler(EditorHost& host, int button) {
         const tstring name = key.substr(key.rfind(_T('\\')) + 1);   // "Copy To", "Move To"
         const BackupOperation operation =
             &handler == &SpecialHandlers[0] ? BackupOperation::CopyTo : BackupOperation::MoveTo;
-        if (!BackedUp(host, EditorBackups().SaveClassesKey(operation, name, key)))
-            return;
-        if (ReportedAsDone(host, name,
-                           registry::WriteText({HKEY_CLASSES_ROOT, key}, _T(""), handler.classId)))
+        if (ChangeClassesKey(host, operation, name, half, key, [&] {
+                return OutcomeOf(ReportedAsDone(
+                    host, name, registry::WriteText(HalfPlace(half, key), _T(""), handler.classId)));
+            }))
             host.Tell(texts::kEntryAdded);
     }
 }
@@ -64,12 +70,13 @@ tstring SendToLinkName(const tstring& name) {
 
 bool CreateSendToShortcut(EditorHost& host, const tstring& name, const tstring& value) {
     const tstring linkPath = SendToFilePath(host, name, true);
-    if (linkPath.empty() || !BackedUpFile(host, BackupOperation::Add, linkPath))
-        return false;
-    return ReportedAsDone(host, name,
-                          PowerClass::CreateShortcut(value, linkPath,
-                                                     host.Text(texts::kShortcutDescription)),
-                          false);
+    return !linkPath.empty() &&
+           ChangeSendToFile(host, BackupOperation::Add, linkPath, [&] {
+               return ReportedAsDone(host, name,
+                                     PowerClass::CreateShortcut(value, linkPath,
+                                                                host.Text(texts::kShortcutDescription)),
+                                     false);
+           });
 }
 
 bool ReplaceSendToShortcut(EditorHost& host, const tstring& name, const tstring& value) {
@@ -77,18 +84,18 @@ bool ReplaceSendToShortcut(EditorHost& host, const tstring& name, const tstring&
     if (listed.empty())
         return false;
     const tstring linkPath = PowerClass::FolderOfPath(listed) + _T("\\") + SendToLinkName(name);
-    if (!BackedUpFile(host, BackupOperation::Edit, linkPath))
-        return false;
-    return ReportedAsDone(host, name,
-                          PowerClass::RetargetShortcut(listed, linkPath, value,
-                                                       host.Text(texts::kShortcutDescription)),
-                          false);
+    return ChangeSendToFile(host, BackupOperation::Edit, linkPath, [&] {
+        return ReportedAsDone(host, name,
+                              PowerClass::RetargetShortcut(listed, linkPath, value,
+                                                           host.Text(texts::kShortcutDescription)),
+                              false);
+    });
 }
 
 bool DeleteSendToShortcut(EditorHost& host, const tstring& name) {
     const tstring path = SendToFilePath(host, name, false);
-    if (path.empty() || !BackedUpFile(host, BackupOperation::Remove, path))
-        return false;
-    const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
-    return ReportedAsDone(host, name, deleted, false);
+    return !path.empty() && ChangeSendToFile(host, BackupOperation::Remove, path, [&] {
+        const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
+        return ReportedAsDone(host, name, deleted, false);
+    });
 }

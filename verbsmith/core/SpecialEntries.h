@@ -2,12 +2,13 @@
 // Entries that are not plain shell verbs: the shell's built-in Copy To and
 // Move To handlers, and the shortcut files of the Send To folder.
 #include "common/PowerClass.h"
+#include "verbsmith/core/ClassesHalf.h"
 #include "verbsmith/core/EditorHost.h"
 
 // Registers the built-in handler of button 1001 (Copy To) or 1002 (Move To)
-// and tells the user (text 190, or why the system refused it). Other
-// buttons do nothing.
-void AddSpecialHandler(EditorHost& host, int button);
+// in that half and tells the user (text 190, or why the system refused it).
+// Other buttons do nothing.
+void AddSpecialHandler(EditorHost& host, int button, ClassesHalf half);
 
 // The file name a new Send To shortcut gets: Name as it stands when it ends
 // in exactly ".lnk" or ".LNK", otherwise Name + ".lnk".

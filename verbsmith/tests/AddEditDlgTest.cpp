@@ -149,12 +149,18 @@ TEST_F(AddEditTest, CopyToRegistersTheHandlerAndClosesAsCancelled) {
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Ignored")));
 }
 
-TEST_F(AddEditTest, MoveToRegistersItsOwnHandler) {
-    OpenAdd();
+// Without administrator rights the choice starts at "only for me", and the
+// special buttons follow it.
+TEST_F(AddEditTest, MoveToRegistersItsOwnHandlerInTheChosenHalf) {
+    {
+        const ForcedElevation filtered(Elevation::kFilteredAdministrator);
+        OpenAdd();
+    }
+    EXPECT_TRUE(ui.IsChecked(IDC_FOR_ME));
     ui.Click(IDC_ADD_MOVE_TO);
     EXPECT_EQ(_T("{C2FBB631-2971-11D1-A18C-00C04FD75D13}"),
-              reg::GetText(HKEY_CLASSES_ROOT,
-                           _T("AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To"), _T("")));
+              reg::GetText(HKEY_CURRENT_USER,
+                           _T("Software\\Classes\\AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To"), _T("")));
     EXPECT_EQ(IDCANCEL, dialog_.Result());
 }
 
@@ -162,7 +168,8 @@ TEST_F(AddEditTest, EditModeFixesNameAndTypeAndOffersNoSpecialEntries) {
     OpenEdit(_T("Folder\\shell\\Open here\\command"), _T("Open here"), _T("Folders"),
              _T("cmd.exe"));
     EXPECT_EQ(3, ui.ComboSelection(IDC_ENTRY_TYPE));
-    for (int id : {IDC_ENTRY_TYPE, IDC_NAME, IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO})
+    for (int id : {IDC_ENTRY_TYPE, IDC_NAME, IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO, IDC_FOR_ME,
+                   IDC_FOR_ALL_USERS})
         EXPECT_FALSE(ui.IsEnabled(id)) << id;
     for (int id : {IDC_VALUE, IDC_PROGRAM, IDC_BROWSE_FILE, IDC_ADD_PARAMETER,
                    IDC_REMOVE_PARAMETER, IDC_CHECK_COMMAND})

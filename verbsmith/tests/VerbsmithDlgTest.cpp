@@ -2,12 +2,14 @@
 // and every command, checked against the registry and the Send To folder.
 #include "EditorTestEnvironment.h"
 #include "verbsmith/VerbsmithDlg.h"
+#include "common/Handshake.h"
 #include "common/PowerClass.h"
 #include "verbsmith/AddEditDlgIds.h"
 #include "verbsmith/RestoreDlgIds.h"
 #include "verbsmith/resource.h"
 #include "framework/testkit/DialogDriver.h"
 #include "framework/testkit/ModalDialogHandler.h"
+#include "framework/ModulePath.h"
 #include "framework/SafeFormat.h"
 #include <commctrl.h>
 
@@ -581,4 +583,52 @@ TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
     EXPECT_EQ(_T("Please select the entry that you want to deactivate or activate."),
               ui_.messages[1].text);
     EXPECT_EQ(_T("Vantorel Verbsmith"), ui_.messages[1].caption);
+}
+
+// Without rights a machine-wide row shows the shields and is changed only by an elevated Verbsmith.
+TEST_F(MainWindowTest, ChangingAMachineRowFollowsTheRights) {
+    AddVerb(kAllFiles, _T("Machine"), _T("one.exe"));
+    reg::SetText(HKEY_CURRENT_USER, _T("Software\\Classes\\*\\shell\\Mine\\command"), _T(""), _T("two.exe"));
+    const RecordingUi::Box restart{Text(texts::kRestartElevated), MB_YESNO | MB_ICONQUESTION};
+    const tstring remove = Text(texts::kRemoveQuestion1) + _T("\n\n") + Text(texts::kRemoveQuestion2);
+    const struct {
+        Elevation elevation;
+        int command, answer;
+        DWORD startError;
+        std::vector<RecordingUi::Box> boxes;
+        bool closed;
+    } cases[] = {
+        {Elevation::kElevated, IDC_REMOVE, IDNO, 0, {{remove, MB_YESNO | MB_ICONQUESTION}}, false},
+        {Elevation::kFilteredAdministrator, IDC_REMOVE, IDYES, ERROR_SUCCESS, {restart}, true},
+        {Elevation::kFilteredAdministrator, IDC_EDIT, IDYES, ERROR_CANCELLED, {restart}, false},
+        {Elevation::kFilteredAdministrator, IDC_REMOVE, IDNO, 0, {restart}, false},
+        {Elevation::kStandardUser, IDC_EDIT, IDOK, 0, {{Text(texts::kAdministratorMustChange)}}, false},
+    };
+    for (const auto& c : cases) {
+        const ForcedElevation forced(c.elevation);
+        reg::SetText(HKEY_LOCAL_MACHINE, handshake::kKey, handshake::kValue, handshake::kRunning);
+        ui_.messages.clear();
+        ui_.shells.clear();
+        CVerbsmithDlg window;
+        ASSERT_TRUE(window.Create());
+        const HWND owner = window.Handle();
+        DialogDriver main(owner);
+        main.ClickRow(IDC_ENTRY_LIST, 1);   // the user's own
+        EXPECT_FALSE(window.ShieldsShown());
+        main.ClickRow(IDC_ENTRY_LIST, 0);
+        EXPECT_EQ(c.elevation != Elevation::kElevated, window.ShieldsShown());
+        ui_.QueueButton(c.answer);
+        if (c.answer == IDYES)
+            ui_.QueueStartError(c.startError);
+        ModalDialogHandler noEditor;
+        main.Click(c.command);
+        ExpectBoxes(owner, c.boxes);
+        ASSERT_EQ(c.answer == IDYES ? 1u : 0u, ui_.shells.size()) << int(c.elevation);
+        for (const RecordingUi::ShellCall& call : ui_.shells)
+            EXPECT_EQ((tstrings{_T("runas"), ModuleFilePath()}), (tstrings{call.start.verb, call.start.file}));
+        EXPECT_EQ(c.closed, !IsWindow(owner));
+        EXPECT_EQ(c.closed, !reg::ValueExists(HKEY_LOCAL_MACHINE, handshake::kKey, handshake::kValue));
+        EXPECT_EQ(_T("one.exe"), reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Machine\\command"), _T("")));
+        EXPECT_TRUE(files::List(backupFolder_.Path()).empty());
+    }
 }

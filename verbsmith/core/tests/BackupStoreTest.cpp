@@ -62,7 +62,7 @@ const ClassesPart kMachine = {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE\\", L"SOF
 struct Place {
     const char* label;
     bool user, machine;   // where the key exists before the change
-    bool namedUser;       // the backup names the user's key
+    bool namedUser;       // the change is made in the user's half
 };
 const Place kPlaces[] = {
     {"UsersOwn", true, false, true},
@@ -93,7 +93,8 @@ TEST_P(KeyBackupTest, RestoresTheKeyWhereItReallyLives) {
     const std::wstring key = named.classes + std::wstring(kEntryPath);
     const std::wstring before = named.Tree(), otherBefore = other.Tree();
 
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    const ClassesHalf half = place.namedUser ? ClassesHalf::kUser : ClassesHalf::kMachine;
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", half, kEntryPath));
     const std::vector<Backup> saved = store.List();
     ASSERT_EQ(1u, saved.size());
     EXPECT_EQ(named.rootName + key, saved[0].location);
@@ -121,25 +122,25 @@ TEST_F(BackupStoreTest, ReportsABackupThatCannotBeWrittenWithItsCode) {
     PutEntry(kMachine);
     files::Write(sendTo / L"Mail.lnk", "link");
     seam.failure = ERROR_DISK_FULL;
-    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
+    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
     EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
     seam.failure = ERROR_SUCCESS;
     RecordingWrites writes;   // a backup that does not reach the disk is none
     writes.flushError = ERROR_IO_DEVICE;
-    EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
+    EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
     EXPECT_TRUE(files::List(temp / L"Vantorel\\Backups").empty());
 
     // Without the seam: a plain file where the folder should be.
     files::Write(temp / L"Blocked", "x");
     const BackupStore blocked(temp / L"Blocked");
-    EXPECT_NE(DWORD(ERROR_SUCCESS), blocked.SaveClassesKey(BackupOperation::Edit, L"Entry", kEntryPath));
+    EXPECT_NE(DWORD(ERROR_SUCCESS), blocked.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
     EXPECT_EQ("x", files::Read(temp / L"Blocked"));
 }
 
 // A trailing or doubled "\" would reach the whole classes key.
 TEST_F(BackupStoreTest, NeverReachesAboveTheKeyItNames) {
     PutEntry(kMachine);
-    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), store.SaveClassesKey(BackupOperation::Remove, L"Entry", L""));
+    EXPECT_EQ(DWORD(ERROR_BAD_PATHNAME), store.SaveClassesKey(BackupOperation::Remove, L"Entry", ClassesHalf::kMachine, L""));
     const RegDocument document = {{},
                                   {{L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\*", true, {}},
                                    {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\\\x", false, {}}}};
@@ -151,7 +152,7 @@ TEST_F(BackupStoreTest, ListsNewestFirstWithTimeOperationEntryAndLocation) {
     files::Write(sendTo / L"Mail.lnk", "link");
     const std::wstring entry = L"Open <with>: \"App\" \\ / * ? | and a name that goes on and on";
     seam.now = At(10, 0);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Edit, entry, kEntryPath));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Edit, entry, ClassesHalf::kMachine, kEntryPath));
     seam.now = At(9, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
     seam.now = At(11, 0);
@@ -202,10 +203,10 @@ TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
 TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
     PutEntry(kMachine);
     const std::wstring before = kMachine.Tree();
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", ClassesHalf::kMachine, kEntryPath));
     ASSERT_TRUE(registry::DeleteKeyTree({HKEY_CLASSES_ROOT, L"*\\shell"}, L"Entry"));
     seam.now = At(11, 0);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", L"*\\shell\\New"));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", ClassesHalf::kMachine, L"*\\shell\\New"));
     ASSERT_TRUE(registry::WriteText({HKEY_CLASSES_ROOT, L"*\\shell\\New\\command"}, L"", L"notepad.exe %1"));
     ASSERT_EQ(L"<missing>", kMachine.Tree());
     ASSERT_TRUE(reg::KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\*\\shell\\New\\command"));
@@ -220,7 +221,7 @@ TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
 TEST_F(BackupStoreTest, RestoresNothingOfABackupThatReachesBeyondItsEntry) {
     PutEntry(kMachine);
     reg::SetText(HKEY_CURRENT_USER, L"Software\\Kept", L"", L"x");
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", ClassesHalf::kMachine, kEntryPath));
     const Backup saved = store.List()[0];
     const std::string original = files::Read(saved.path);
     const std::wstring classes = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\", entry = classes + L"*\\shell\\Entry";
@@ -250,7 +251,7 @@ TEST_F(BackupStoreTest, RestoresNothingOfABackupThatReachesBeyondItsEntry) {
 // Restore refuses to read it.
 TEST_F(BackupStoreTest, ListsButRefusesABackupFileBeyondTheLimit) {
     PutEntry(kMachine);
-    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", kEntryPath));
+    ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", ClassesHalf::kMachine, kEntryPath));
     const FileHandle file(CreateFileW(store.List()[0].path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size;
     size.QuadPart = (64 << 20) + 1;   // sparse: nothing is written

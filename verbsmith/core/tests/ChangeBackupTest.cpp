@@ -103,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
                    return ToggleActivation(t.host, t.Row(_T("Off"))).has_value();
                }},
         Change{"CopyToOverADeactivatedOne", [](ChangeBackupTest& t) {
-                   AddSpecialHandler(t.host, 1001);
+                   AddSpecialHandler(t.host, 1001, ClassesHalf::kMachine);
                    return t.host.told.back() == _T("Entry added.");
                }},
         Change{"MoveTo", [](ChangeBackupTest& t) {
-                   AddSpecialHandler(t.host, 1002);
+                   AddSpecialHandler(t.host, 1002, ClassesHalf::kMachine);
                    return t.host.told.back() == _T("Entry added.");
                }},
         Change{"SendToCreate", [](ChangeBackupTest& t) {

@@ -2,6 +2,8 @@
 #include "verbsmith/core/EntryOperations.h"
 #include "common/RegistryPlace.h"
 #include "verbsmith/core/EntryScan.h"
+#include "verbsmith/core/SpecialEntries.h"
+#include "verbsmith/core/EntryModel.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "framework/SystemError.h"
 #include "tests/support/RegistryTree.h"
@@ -292,6 +294,47 @@ TEST_F(EntryOperationsTest, ExecuteRefusesWhatCannotRun) {
     EXPECT_EQ(tstrings(7, _T("Cannot run this entry.")), host.told);
 }
 
+// A new entry and Copy To land in the half chosen, and nowhere else.
+TEST_F(EntryOperationsTest, AddAndCopyToLandInTheChosenHalfAlone) {
+    for (const ClassesHalf half : {ClassesHalf::kUser, ClassesHalf::kMachine}) {
+        const bool user = half == ClassesHalf::kUser;
+        const HKEY root = user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+        const HKEY other = user ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        const tstring otherBefore = reg::Tree(other, _T("Software\\Classes"));
+        EntryDraft draft{true, 1, _T("Tool"), _T("tool.exe"), _T(""), {}};
+        draft.half = half;
+        EXPECT_TRUE(SaveEntry(host, draft));
+        AddSpecialHandler(host, 1001, half);
+        EXPECT_EQ(_T("tool.exe"), reg::GetText(root, _T("Software\\Classes\\*\\shell\\Tool\\command"), _T("")));
+        EXPECT_TRUE(reg::KeyExists(root, _T("Software\\Classes\\") + tstring(SpecialHandlers[0].key)));
+        EXPECT_EQ(otherBefore, reg::Tree(other, _T("Software\\Classes")));
+    }
+}
+
+// A machine's entry that the user's key changes is edited and removed in the
+// user's key: the machine's key stays as it was and shows through again.
+TEST_F(EntryOperationsTest, EditAndRemoveActOnTheUsersKeyOfAChangedMachineEntry) {
+    const tstring verb = _T("Software\\Classes\\*\\shell\\Both");
+    reg::SetText(HKEY_LOCAL_MACHINE, verb + _T("\\command"), _T(""), _T("machine.exe"));
+    reg::SetText(HKEY_CURRENT_USER, verb, _T(""), _T("Both"));
+    const tstring machineBefore = reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes"));
+    const EntryRow row = Row(_T("Both"));
+    ASSERT_EQ(EntryScope::kMachineChangedForUser, row.scope);
+
+    const std::optional<EditableValue> value = ReadEditableValue(host, row);
+    ASSERT_TRUE(value.has_value());
+    EntryDraft draft{false, 1, _T("Both"), _T("mine.exe"), row.keyPath, *value};
+    draft.half = value->half;
+    EXPECT_TRUE(SaveEntry(host, draft));
+    EXPECT_EQ(_T("mine.exe"), reg::GetText(HKEY_CURRENT_USER, verb + _T("\\command"), _T("")));
+    EXPECT_EQ(machineBefore, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
+
+    EXPECT_EQ(RemoveResult::Removed, RemoveEntry(host, row));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, verb));
+    EXPECT_EQ(machineBefore, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
+    EXPECT_EQ(EntryScope::kMachine, Row(_T("Both")).scope);
+}
+
 // Windows denies what Wine grants: every change that the system refuses is
 // reported with the entry, its reason and the administrator hint, never with
 // a success text, and the registry stays as it was.
@@ -319,6 +362,7 @@ TEST_F(EntryOperationsTest, EveryRefusedChangeIsReportedAndChangesNothing) {
         EXPECT_NE(tstring::npos, report.find(SystemErrorText(ERROR_ACCESS_DENIED))) << report;
         EXPECT_NE(tstring::npos, report.find(_T("Needs administrator rights."))) << report;
         EXPECT_EQ(before, reg::Tree(HKEY_CLASSES_ROOT, _T("")));
+        EXPECT_TRUE(backups.List().empty());   // no backup of a change that never was
     }
 }
 

@@ -23,8 +23,8 @@ protected:
 }  // namespace
 
 TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
-    AddSpecialHandler(host, 1001);
-    AddSpecialHandler(host, 1001);
+    AddSpecialHandler(host, 1001, ClassesHalf::kMachine);
+    AddSpecialHandler(host, 1001, ClassesHalf::kMachine);
 
     EXPECT_EQ(kCopyToId, GetDefault(tstring(kHandlers) + _T("\\Copy To")));
     const EntryList list = ScanEntryList(power, translation);
@@ -40,14 +40,14 @@ TEST_F(SpecialEntriesTest, CopyToPressedTwiceGivesOneHandlerRow) {
 TEST_F(SpecialEntriesTest, MoveToOverADeactivatedMoveToActivatesIt) {
     SetDefault(tstring(kHandlers) + _T("\\Move To"), tstring(_T("-")) + kMoveToId);
 
-    AddSpecialHandler(host, 1002);
+    AddSpecialHandler(host, 1002, ClassesHalf::kMachine);
 
     EXPECT_EQ(kMoveToId, GetDefault(tstring(kHandlers) + _T("\\Move To")));
     EXPECT_EQ(tstrings{_T("Move To")}, reg::SubKeys(HKEY_CLASSES_ROOT, kHandlers));
 }
 
 TEST_F(SpecialEntriesTest, OnlyTheTwoButtonsRegisterAnything) {
-    AddSpecialHandler(host, 1003);
+    AddSpecialHandler(host, 1003, ClassesHalf::kMachine);
 
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("AllFileSystemObjects")));
     EXPECT_TRUE(host.told.empty());

@@ -1,0 +1,20 @@
+#include "verbsmith/core/ClassesHalf.h"
+#include "common/Elevation.h"
+#include "verbsmith/core/KeyNames.h"
+
+ClassesHalf HalfOf(EntryScope scope) {
+    return scope == EntryScope::kMachine ? ClassesHalf::kMachine : ClassesHalf::kUser;
+}
+
+ClassesHalf DefaultHalf() {
+    return ProcessElevation().Read() == Elevation::kElevated ? ClassesHalf::kMachine
+                                                              : ClassesHalf::kUser;
+}
+
+RegistryPlace HalfPlace(ClassesHalf half, const tstring& path) {
+    return half == ClassesHalf::kUser ? classes::UserPlace(path) : classes::MachinePlace(path);
+}
+
+std::wstring HalfKeyName(ClassesHalf half, const std::wstring& path) {
+    return (half == ClassesHalf::kUser ? kUserClassesName : kMachineClassesName) + (L"\\" + path);
+}
