@@ -9,6 +9,9 @@
 #include "framework/SystemError.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorMessages.h"
+#include "verbsmith/core/KeyNames.h"
+#include "verbsmith/core/RestoreScope.h"
+#include "ElevatedRestart.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/SendToFolder.h"
 
@@ -103,6 +106,8 @@ void RestoreDlg::RestoreSelected() {
         ReportFailure(backup, {RestoreStep::Reading, backup.readError, {}});
         return;
     }
+    if (HandedToElevation(backup))
+        return;
     if (!host_.Ask(FormatText(translation_.GetText(texts::kRestoreQuestion),
                               {backup.entry, BackupTimeText(backup.time)})))
         return;
@@ -115,6 +120,19 @@ void RestoreDlg::RestoreSelected() {
     }
     ReportFailure(backup, result);
     FillList();
+}
+
+// A backup of the machine's half is put back by a Verbsmith with
+// administrator rights, as every change there is.
+bool RestoreDlg::HandedToElevation(const Backup& backup) {
+    const bool machine = backup.kind == BackupKind::Key && KeyLiesAtOrBelow(backup.location, kMachineClassesName);
+    const Handover handover =
+        HandOverToElevated(host_, Handle(), machine ? ClassesHalf::kMachine : ClassesHalf::kUser);
+    if (handover == Handover::kRestarted) {
+        restartedElevated = true;
+        EndDialog(IDCANCEL);
+    }
+    return handover != Handover::kNone;
 }
 
 // Up to the backing up nothing has changed; a restore that failed while it

@@ -12,6 +12,9 @@ public:
 
     // True once a restore was tried: the main window's list may be stale.
     bool restored = false;
+    // True when a Verbsmith with administrator rights started to restore a
+    // machine-wide backup: the main window makes way for it.
+    bool restartedElevated = false;
 
 protected:
     BOOL OnInitDialog() override;
@@ -24,6 +27,7 @@ private:
     void FillList();
     tstring LocationText(const Backup& backup) const;
     void RestoreSelected();
+    [[nodiscard]] bool HandedToElevation(const Backup& backup);
     void ReportFailure(const Backup& backup, const RestoreResult& result);
 
     CTranslation translation_;

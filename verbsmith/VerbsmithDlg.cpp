@@ -1,10 +1,9 @@
 #include "VerbsmithDlg.h"
-#include "common/Elevation.h"
 #include "common/Handshake.h"
 #include "verbsmith/ListColumns.h"
 #include "AddEditDlg.h"
 #include "framework/Dpi.h"
-#include "framework/ModulePath.h"
+#include "ElevatedRestart.h"
 #include "framework/SystemError.h"
 #include "RestoreDlg.h"
 #include "resource.h"
@@ -165,46 +164,21 @@ void CVerbsmithDlg::UpdateButtonStates() {
     UpdateShields();
 }
 
-// An entry the user changed for themself lives in their own half, which
-// needs no rights.
-bool CVerbsmithDlg::NeedsElevation(const EntryRow& entry) {
-    return entry.scope == EntryScope::kMachine &&
-           ProcessElevation().Read() != Elevation::kElevated;
-}
-
-// The shields follow the selection, whatever the buttons' state.
+// The shields follow the selection, whatever the buttons' state. An entry
+// the user changed for themself lives in their own half, which needs no
+// rights.
 void CVerbsmithDlg::UpdateShields() {
     const EntryRow* row = EntryOfRow(SelectedRow());
-    shieldsShown_ = row && NeedsElevation(*row);
+    shieldsShown_ = row && NeedsRights(HalfOf(row->scope));
     for (int button : {IDC_REMOVE, IDC_EDIT})
         Button_SetElevationRequiredState(Item(button), shieldsShown_ ? TRUE : FALSE);
 }
 
-// Running as another account would edit that account's menu, Send To folder
-// and backups: a standard user is only told.
-bool CVerbsmithDlg::HandedToElevation(const EntryRow& entry) {
-    if (!NeedsElevation(entry))
-        return false;
-    if (ProcessElevation().Read() == Elevation::kStandardUser)
-        host_.Tell(texts::kAdministratorMustChange);
-    else if (host_.Ask(host_.Text(texts::kRestartElevated)))
-        RestartElevated();
-    return true;
-}
-
-// The programs read no command line: the user repeats the change in the new
-// window, which this one makes way for as its Exit would.
-void CVerbsmithDlg::RestartElevated() {
-    ShellStart start;
-    start.owner = Handle();
-    start.verb = _T("runas");
-    start.file = ModuleFilePath();
-    const DWORD error = Ui().ShellStartChecked(start);
-    if (error == ERROR_SUCCESS)
+bool CVerbsmithDlg::HandedToElevation(ClassesHalf half) {
+    const Handover handover = HandOverToElevated(host_, Handle(), half);
+    if (handover == Handover::kRestarted)
         Close(IDOK);
-    else if (error != ERROR_CANCELLED)
-        ReportFailure(Handle(), Texts().GetText(texts::kRestartFailed), error,
-                      Texts().GetText(texts::kCaption), MB_OK | MB_ICONERROR);
+    return handover != Handover::kNone;
 }
 
 bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
@@ -255,7 +229,7 @@ void CVerbsmithDlg::EditSelectedEntry() {
         host_.Tell(texts::kNothingToEdit);
         return;
     }
-    if (!Allowed(*entry, &RowCommands::edit) || HandedToElevation(*entry))
+    if (!Allowed(*entry, &RowCommands::edit) || HandedToElevation(HalfOf(entry->scope)))
         return;
     const std::optional<EditableValue> value = ReadEditableValue(host_, *entry);
     if (!value)
@@ -281,11 +255,12 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
     }
     if (!Allowed(*entry, &RowCommands::toggle))
         return;
-    const std::optional<tstring> value = ToggleActivation(host_, *entry);
-    if (value) {
-        entry->value = *value;
-        List().SetCell(row, 2, *value);
-        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(*value)));
+    if (std::optional<EntryRow> toggled = ToggleActivation(host_, *entry)) {
+        *entry = std::move(*toggled);
+        List().SetCell(row, 2, entry->value);
+        List().SetCell(row, 3, Texts().GetText(ScopeText(entry->scope)));
+        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(entry->value)));
+        UpdateShields();
     }
     List().Focus();
 }
@@ -296,7 +271,7 @@ void CVerbsmithDlg::RemoveSelectedEntry() {
         host_.Tell(texts::kNothingToRemove);
         return;
     }
-    if (!Allowed(*entry, &RowCommands::remove) || HandedToElevation(*entry))
+    if (!Allowed(*entry, &RowCommands::remove) || HandedToElevation(HalfOf(entry->scope)))
         return;
     switch (RemoveEntry(host_, *entry)) {
     case RemoveResult::Removed:
@@ -318,7 +293,9 @@ void CVerbsmithDlg::ExecuteSelectedEntry() {
 void CVerbsmithDlg::RestoreFromBackup() {
     RestoreDlg dialog;
     dialog.DoModal(Handle());
-    if (dialog.restored)
+    if (dialog.restartedElevated)
+        Close(IDOK);
+    else if (dialog.restored)
         Refresh();
 }
 

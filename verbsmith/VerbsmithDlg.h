@@ -46,12 +46,10 @@ private:
     // Without administrator rights a machine-wide entry is changed in a
     // Verbsmith that has them: the shields on Remove and Edit say so, and
     // choosing either offers that Verbsmith instead of the change.
-    [[nodiscard]] static bool NeedsElevation(const EntryRow& entry);
     void UpdateShields();
     // true when the change is not to be made here (offered, refused or
-    // handed over to the elevated Verbsmith).
-    [[nodiscard]] bool HandedToElevation(const EntryRow& entry);
-    void RestartElevated();
+    // handed over to the elevated Verbsmith, for which this window closes).
+    [[nodiscard]] bool HandedToElevation(ClassesHalf half);
 
     void AddEntry();
     void EditSelectedEntry();

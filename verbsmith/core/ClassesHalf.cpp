@@ -7,8 +7,11 @@ ClassesHalf HalfOf(EntryScope scope) {
 }
 
 ClassesHalf DefaultHalf() {
-    return ProcessElevation().Read() == Elevation::kElevated ? ClassesHalf::kMachine
-                                                              : ClassesHalf::kUser;
+    return NeedsRights(ClassesHalf::kMachine) ? ClassesHalf::kUser : ClassesHalf::kMachine;
+}
+
+bool NeedsRights(ClassesHalf half) {
+    return half == ClassesHalf::kMachine && ProcessElevation().Read() != Elevation::kElevated;
 }
 
 RegistryPlace HalfPlace(ClassesHalf half, const tstring& path) {

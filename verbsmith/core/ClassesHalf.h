@@ -15,6 +15,9 @@ enum class ClassesHalf { kUser, kMachine };
 // Where a new entry goes unless the user chooses: the user's own half
 // without administrator rights, the machine's with them.
 [[nodiscard]] ClassesHalf DefaultHalf();
+// A change in that half needs administrator rights that the program lacks:
+// the machine's half without them.
+[[nodiscard]] bool NeedsRights(ClassesHalf half);
 // The key path below HKEY_CLASSES_ROOT in that half.
 [[nodiscard]] RegistryPlace HalfPlace(ClassesHalf half, const tstring& path);
 // The key's full name as a backup names it (KeyNames.h).

@@ -84,6 +84,25 @@ bool EditRegistryEntry(EditorHost& host, const EntryDraft& draft) {
     });
 }
 
+// A machine's handler is toggled in the machine's key by a program with
+// administrator rights, and for the user alone by one without them.
+ClassesHalf ToggleHalf(EntryScope scope) {
+    return scope == EntryScope::kMachine && NeedsRights(ClassesHalf::kMachine) ? ClassesHalf::kUser
+                                                                               : HalfOf(scope);
+}
+
+// The user's key of a machine's handler holds the default value alone, and
+// without it the machine's value, newValue, shows through.
+bool IsUsersDeactivatingCopy(const EntryRow& entry, const tstring& newValue) {
+    if (entry.scope != EntryScope::kMachineChangedForUser)
+        return false;
+    const std::optional<RegistryNames> names = registry::ListNames(classes::UserPlace(entry.keyPath));
+    const std::optional<RegistryValue> machine =
+        classes::ReadValue(entry.keyPath, _T(""), EntryScope::kMachine);
+    return names && names->subKeys.empty() && names->values == tstrings{_T("")} && machine &&
+           machine->text == newValue;
+}
+
 bool WriteDraft(EditorHost& host, const EntryDraft& draft) {
     const bool sendTo = draft.typeIndex >= kSendToType;
     if (draft.addMode)
@@ -116,19 +135,32 @@ RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry) {
     return RemoveResult::Removed;
 }
 
-std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry) {
+std::optional<EntryRow> ToggleActivation(EditorHost& host, const EntryRow& entry) {
     const Location* location = LocationOfEntry(entry.keyPath, entry.name);
     if (!CommandsFor(entry).toggle || !location || !IsHandlerLocation(location->path))
         return std::nullopt;
-    const tstring value = ToggledHandlerValue(entry.value);
+    EntryRow toggled = entry;
+    toggled.value = ToggledHandlerValue(entry.value);
     const BackupOperation operation = IsActiveHandlerValue(entry.value) ? BackupOperation::Deactivate
                                                                         : BackupOperation::Activate;
-    const ClassesHalf half = HalfOf(entry.scope);
+    if (IsUsersDeactivatingCopy(entry, toggled.value)) {
+        toggled.scope = EntryScope::kMachine;
+        if (!ChangeClassesKey(host, operation, entry.name, ClassesHalf::kUser, entry.keyPath, [&] {
+                return OutcomeOf(ReportedAsDone(
+                    host, entry.name,
+                    registry::DeleteKeyTree(classes::UserPlace(location->path), entry.name)));
+            }))
+            return std::nullopt;
+        return toggled;
+    }
+    const ClassesHalf half = ToggleHalf(entry.scope);
+    if (half == ClassesHalf::kUser && entry.scope == EntryScope::kMachine)
+        toggled.scope = EntryScope::kMachineChangedForUser;
     if (!ChangeClassesKey(host, operation, entry.name, half, entry.keyPath, [&] {
-            return OutcomeOf(WriteDefaultValue(host, entry.name, half, entry.keyPath, value));
+            return OutcomeOf(WriteDefaultValue(host, entry.name, half, entry.keyPath, toggled.value));
         }))
         return std::nullopt;
-    return value;
+    return toggled;
 }
 
 std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow& entry) {

@@ -38,10 +38,15 @@ enum class RemoveResult {
 RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry);
 
 // Deactivates an active handler ("{" -> "-{") or activates a deactivated one
-// by rewriting its key's default value; returns the new value for column 2
-// (the button then shows ActivationButtonText of it). Rows that are no
-// handler, and a write the system refused, come back empty.
-std::optional<tstring> ToggleActivation(EditorHost& host, const EntryRow& entry);
+// by rewriting its key's default value; returns the row as it is now (the
+// button then shows ActivationButtonText of its value). Without
+// administrator rights a machine-wide handler is deactivated for the user
+// alone: a copy of its key in the user's half holds the deactivated value,
+// which wins in the merged view. Activating a handler whose user's key is
+// such a copy and nothing more removes the copy when the machine's value is
+// the active one. Rows that are no handler, and a write the system refused,
+// come back empty.
+std::optional<EntryRow> ToggleActivation(EditorHost& host, const EntryRow& entry);
 // Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
 int ActivationButtonText(const tstring& value);
 

@@ -3,22 +3,13 @@
 // program folder of its own holding the shipped config.ini (set to English)
 // and language file, an empty Send To folder named by the sandboxed
 // "Shell Folders" key, a backup store of its own, and the recording UI double.
-#include "common/Elevation.h"
 #include "framework/testkit/RecordingUi.h"
+#include "tests/support/ForcedElevation.h"
 #include "tests/support/MachineClassesSandbox.h"
 #include "tests/support/ProgramFolder.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorTexts.h"
 #include <gtest/gtest.h>
-
-// How the program runs, forced for the object's lifetime (Wine's token is
-// always elevated).
-struct ForcedElevation : ElevationSeam {
-    explicit ForcedElevation(Elevation forced) : elevation(forced) { SetProcessElevation(this); }
-    ~ForcedElevation() override { SetProcessElevation(nullptr); }
-    Elevation Read() const override { return elevation; }
-    Elevation elevation;
-};
 
 class EditorTest : public ::testing::Test {
 protected:

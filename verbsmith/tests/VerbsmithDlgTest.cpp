@@ -564,6 +564,30 @@ TEST_F(MainWindowTest, RestoreFromBackupPutsARemovedEntryBack) {
     EXPECT_EQ(Text(texts::kRestored), ui_.messages.back().text);
 }
 
+// A machine-wide backup without rights takes the way every machine-wide
+// change takes: the elevated Verbsmith restores it, this one makes way.
+TEST_F(MainWindowTest, AMachineWideBackupIsRestoredByAnElevatedVerbsmith) {
+    AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
+    Open();
+    ClickRow(Row(_T("Edit")));
+    main_.Click(IDC_REMOVE);
+    const HWND owner = window_.Handle();
+    const ForcedElevation filtered(Elevation::kFilteredAdministrator);
+    ui_.messages.clear();
+    ui_.QueueButton(IDYES);
+    ui_.QueueStartError(ERROR_SUCCESS);
+    ModalDialogHandler modal;
+    modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDC_RESTORE_BACKUP); });
+    main_.MenuCommand(ID_FUNCTIONS_RESTORE);
+    ASSERT_EQ(1, modal.Handled());
+    ASSERT_EQ(1u, ui_.messages.size());
+    EXPECT_EQ(Text(texts::kRestartElevated), ui_.messages[0].text);
+    ASSERT_EQ(1u, ui_.shells.size());
+    EXPECT_EQ(_T("runas"), ui_.shells[0].start.verb);
+    EXPECT_FALSE(IsWindow(owner));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit")));
+}
+
 // Without its language file the editor says so once and stays English: its
 // headings, the toggle button and its messages come from its built-in texts.
 TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {

@@ -6,6 +6,7 @@
 #include "verbsmith/core/EntryModel.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "framework/SystemError.h"
+#include "tests/support/ForcedElevation.h"
 #include "tests/support/RegistryTree.h"
 #include <functional>
 #include <shellapi.h>
@@ -33,17 +34,17 @@ TEST_F(EntryOperationsTest, DeactivateThenActivateRestoresTheExactValue) {
     const tstring key = tstring(kHandlers) + _T("\\Zip");
     SetDefault(key, _T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"));
 
-    const std::optional<tstring> off = ToggleActivation(host, Row(_T("Zip")));
+    const std::optional<EntryRow> off = ToggleActivation(host, Row(_T("Zip")));
     ASSERT_TRUE(off.has_value());
-    EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), *off);
+    EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), off->value);
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
-    EXPECT_EQ(85, ActivationButtonText(*off));
+    EXPECT_EQ(85, ActivationButtonText(off->value));
 
-    const std::optional<tstring> on = ToggleActivation(host, Row(_T("Zip")));
+    const std::optional<EntryRow> on = ToggleActivation(host, Row(_T("Zip")));
     ASSERT_TRUE(on.has_value());
     EXPECT_EQ(_T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
-    EXPECT_EQ(*on, GetDefault(key));
-    EXPECT_EQ(80, ActivationButtonText(*on));
+    EXPECT_EQ(on->value, GetDefault(key));
+    EXPECT_EQ(80, ActivationButtonText(on->value));
     EXPECT_TRUE(host.told.empty());
 }
 
@@ -333,6 +334,31 @@ TEST_F(EntryOperationsTest, EditAndRemoveActOnTheUsersKeyOfAChangedMachineEntry)
     EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, verb));
     EXPECT_EQ(machineBefore, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
     EXPECT_EQ(EntryScope::kMachine, Row(_T("Both")).scope);
+}
+
+// Without rights a machine's handler is switched off for the user alone, by
+// a copy of its key that Activate takes away again; a user's key that holds
+// more than that copy keeps it and is written instead.
+TEST_F(EntryOperationsTest, WithoutRightsAMachineHandlerIsDeactivatedForTheUserAlone) {
+    const tstring key = _T("Software\\Classes\\") + tstring(kHandlers) + _T("\\Zip");
+    reg::SetText(HKEY_LOCAL_MACHINE, key, _T(""), _T("{ZIP}"));
+    const tstring machineBefore = reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes"));
+    const ForcedElevation filtered(Elevation::kFilteredAdministrator);
+    for (const bool userValue : {false, true}) {
+        const std::optional<EntryRow> off = ToggleActivation(host, Row(_T("Zip")));
+        ASSERT_TRUE(off.has_value());
+        EXPECT_EQ(EntryScope::kMachineChangedForUser, off->scope);
+        EXPECT_EQ(_T("-{ZIP}"), reg::GetText(HKEY_CURRENT_USER, key, _T("")));
+        if (userValue)
+            reg::SetText(HKEY_CURRENT_USER, key, _T("Mine"), _T("1"));
+        const std::optional<EntryRow> on = ToggleActivation(host, Row(_T("Zip")));
+        ASSERT_TRUE(on.has_value());
+        EXPECT_EQ(_T("{ZIP}"), on->value);
+        EXPECT_EQ(userValue ? EntryScope::kMachineChangedForUser : EntryScope::kMachine, on->scope);
+        EXPECT_EQ(userValue, reg::KeyExists(HKEY_CURRENT_USER, key));
+        EXPECT_EQ(on->scope, Row(_T("Zip")).scope);
+        EXPECT_EQ(machineBefore, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
+    }
 }
 
 // Windows denies what Wine grants: every change that the system refuses is
