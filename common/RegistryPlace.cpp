@@ -2,7 +2,6 @@
 #include "common/WideText.h"
 #include "framework/Handles.h"
 #include "framework/WriteSeam.h"
-#include <shlwapi.h>
 #include <algorithm>
 
 namespace {
@@ -106,8 +105,31 @@ WriteResult DeleteKeyTree(const RegistryPlace& parent, const tstring& name) {
     if (const DWORD refused = Writes().Permit(parent.path + _T("\\") + name)) return {refused};
     RegKey key;
     LONG rc = Open(parent, KEY_ALL_ACCESS, key);
-    if (rc == ERROR_SUCCESS) rc = static_cast<LONG>(SHDeleteKey(key.Get(), name.c_str()));
+    if (rc == ERROR_SUCCESS) rc = DeleteTree(key.Get(), name, parent.view);
     return {static_cast<DWORD>(rc)};
+}
+
+// Once a program uses a view, the system wants it named on every open and
+// delete below: the shell's recursive delete knows no views, so this walks
+// the tree itself, children first.
+LONG DeleteTree(HKEY parent, const tstring& path, REGSAM view) {
+    {
+        RegKey key;
+        LONG rc = RegOpenKeyEx(parent, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | view, key.Receive());
+        TCHAR child[kMaxKeyNameChars];
+        while (rc == ERROR_SUCCESS) {
+            DWORD length = kMaxKeyNameChars;
+            rc = RegEnumKeyEx(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr);
+            if (rc == ERROR_SUCCESS) rc = DeleteTree(key.Get(), tstring(child, length), view);
+        }
+        if (rc != ERROR_NO_MORE_ITEMS) return rc;
+    }
+    return RegDeleteKeyEx(parent, path.c_str(), view, 0);
+}
+
+bool KeyExists(const RegistryPlace& place) {
+    RegKey key;
+    return Open(place, KEY_QUERY_VALUE, key) == ERROR_SUCCESS;
 }
 
 RegistryNames ListNames(HKEY key) {

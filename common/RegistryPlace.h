@@ -41,9 +41,14 @@ WriteResult WriteText(const RegistryPlace& place, const tstring& name, const tst
 // and zero bytes, the form the modules of the suite read the handshake in.
 WriteResult WriteFixedText(const RegistryPlace& place, const tstring& name, const tstring& text);
 WriteResult DeleteValue(const RegistryPlace& place, const tstring& name);
-// The sub key name of parent with everything below it; an empty name is
-// refused, as it would take parent itself.
+// The sub key name of parent with everything below it, in parent's view; an
+// empty name is refused, as it would take parent itself.
 WriteResult DeleteKeyTree(const RegistryPlace& parent, const tstring& name);
+// The same below an open key, for a caller that asked the write seam itself;
+// the system's error code.
+LONG DeleteTree(HKEY parent, const tstring& path, REGSAM view);
+// True when the key is there (and may be read).
+[[nodiscard]] bool KeyExists(const RegistryPlace& place);
 // The names below an open key; a name that cannot be read is left out.
 RegistryNames ListNames(HKEY key);
 // Nothing when the key cannot be opened.

@@ -188,7 +188,7 @@ TEST(RegistryPlace, DeletesOneValueOrOneKeyTree) {
     EXPECT_TRUE(reg::ValueExists(HKEY_CURRENT_USER, kToolcrate, _T("other")));
 
     const RegistryPlace shell{HKEY_CLASSES_ROOT, _T("*\\shell")};
-    reg::SetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit it\\command"), _T(""), _T("app.exe %1"));
+    reg::SetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit it\\command\\deeper"), _T(""), _T("app.exe %1"));
     reg::SetText(HKEY_CLASSES_ROOT, _T("*\\shell\\Keep\\command"), _T(""), _T("keep.exe"));
     EXPECT_TRUE(registry::DeleteKeyTree(shell, _T("Edit it")));
     EXPECT_FALSE(registry::DeleteKeyTree(shell, _T("Edit it")));

@@ -1,6 +1,7 @@
 #include "verbsmith/core/BackupStore.h"
 #include "framework/WriteSeam.h"
 #include "framework/Handles.h"
+#include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
 #include "verbsmith/core/RestoreScope.h"
 #include "verbsmith/core/SendToFolder.h"
@@ -12,6 +13,9 @@ namespace {
 const int kNameAttempts = 1000;
 const wchar_t kEntryComment[] = L" Entry: ";
 const wchar_t kLocationComment[] = L" Location: ";
+// For people: the 64-bit regedit applies such a file in that view anyway,
+// and Restore takes the view from the location (KeyNames.h), never from it.
+const wchar_t k64BitViewComment[] = L" View: 64-bit";
 // A backup is a few kilobytes: a file far larger is no backup of ours, and
 // reading it whole would only exhaust the memory.
 const size_t kMaxFileBytes = 64u << 20;
@@ -158,7 +162,8 @@ DWORD BackupStore::SaveClassesKey(BackupOperation operation, const std::wstring&
 DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName,
                            std::wstring* savedFile) const {
     KeySnapshot snapshot;
-    const DWORD rc = TakeKeySnapshot(keyName, snapshot);
+    const REGSAM view = ViewOfKey(keyName);
+    const DWORD rc = TakeKeySnapshot(keyName, snapshot, view);
     if (rc != ERROR_SUCCESS) return rc;
     return Save(operation, BackupKind::Key, entry, [&](const SYSTEMTIME& time, std::string& bytes) {
         snapshot.document.comments = {L" Verbsmith backup",
@@ -166,6 +171,7 @@ DWORD BackupStore::SaveKey(BackupOperation operation, const std::wstring& entry,
                                       kEntryComment + entry,
                                       L" Time: " + BackupTimeText(time),
                                       kLocationComment + keyName};
+        if (view == KEY_WOW64_64KEY) snapshot.document.comments.push_back(k64BitViewComment);
         return FormatRegFile(snapshot.document, bytes);
     }, savedFile);
 }
@@ -221,7 +227,7 @@ RestoreResult BackupStore::RestoreKey(const Backup& backup) const {
         return {RestoreStep::Checking, ERROR_INVALID_DATA, *foreign};
     rc = SaveKey(BackupOperation::Restore, CommentValue(document.comments, kEntryComment), location);
     if (rc != ERROR_SUCCESS) return Failed(RestoreStep::BackingUp, rc);
-    rc = ApplyRegDocument(document);
+    rc = ApplyRegDocument(document, ViewOfKey(location));
     return rc == ERROR_SUCCESS ? RestoreResult() : Failed(RestoreStep::Applying, rc);
 }
 

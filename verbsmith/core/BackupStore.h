@@ -53,7 +53,8 @@ public:
     // backup's path, so that a change the system refuses can take it away.
     DWORD SaveClassesKey(BackupOperation operation, const std::wstring& entry, ClassesHalf half,
                          const std::wstring& classesPath, std::wstring* savedFile = nullptr) const;
-    // The same for a key given by its full name.
+    // The same for a key given by its full name, read in the view that
+    // name is seen in (KeyNames.h).
     DWORD SaveKey(BackupOperation operation, const std::wstring& entry, const std::wstring& keyName,
                   std::wstring* savedFile = nullptr) const;
     // Before a Send To change (create, replace, delete): the file as it is.

@@ -98,6 +98,11 @@ enum : int {
     kRestartElevated = 690,    // question: restart with administrator rights?
     kAdministratorMustChange = 691,   // said to a user who is no administrator
     kRestartFailed = 692,      // the elevated start failed for another reason
+
+    // Windows 11's classic context menu.
+    kClassicMenuItem = 695,    // the Functions menu's item; also the entry its backups name
+    kRestartExplorer = 696,    // question: restart the Explorer now, or at the next sign-in?
+    kExplorerRestartFailed = 697,   // the Explorer could not be restarted
 };
 }
 

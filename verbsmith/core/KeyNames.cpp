@@ -16,6 +16,7 @@ const Root kRoots[] = {
 
 const wchar_t kUserClassesName[] = L"HKEY_CURRENT_USER\\Software\\Classes";
 const wchar_t kMachineClassesName[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes";
+const wchar_t kClassicMenuClassPath[] = L"CLSID\\{86ca1aa0-34aa-4e8b-a509-50c905bae2a2}";
 
 bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
     // No empty part: a trailing or doubled "\" would reach a key above the one meant.
@@ -30,4 +31,16 @@ bool SplitKeyName(const std::wstring& name, HKEY& root, std::wstring& path) {
         }
     }
     return false;
+}
+
+bool KeyLiesAtOrBelow(const std::wstring& key, const std::wstring& root) {
+    if (key.size() < root.size() || (key.size() > root.size() && key[root.size()] != L'\\')) return false;
+    return CompareStringOrdinal(key.c_str(), static_cast<int>(root.size()), root.c_str(),
+                                static_cast<int>(root.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::wstring ClassicMenuKeyName() { return kUserClassesName + (L"\\" + std::wstring(kClassicMenuClassPath)); }
+
+REGSAM ViewOfKey(const std::wstring& name) {
+    return KeyLiesAtOrBelow(name, ClassicMenuKeyName()) ? KEY_WOW64_64KEY : 0;
 }

@@ -1,7 +1,7 @@
 #include "verbsmith/core/KeySnapshot.h"
+#include "common/RegistryPlace.h"
 #include "framework/Handles.h"
 #include "verbsmith/core/KeyNames.h"
-#include <shlwapi.h>
 #include <algorithm>
 
 namespace {
@@ -38,27 +38,27 @@ DWORD ReadSubKeyNames(HKEY key, std::vector<std::wstring>& names) {
     }
 }
 
-DWORD ReadTree(HKEY key, const std::wstring& name, std::vector<RegKeyBlock>& blocks) {
+DWORD ReadTree(HKEY key, const std::wstring& name, REGSAM view, std::vector<RegKeyBlock>& blocks) {
     blocks.push_back({name, false, {}});
     DWORD rc = ReadValues(key, blocks.back().values);
     std::vector<std::wstring> subKeys;
     if (rc == ERROR_SUCCESS) rc = ReadSubKeyNames(key, subKeys);
     for (size_t i = 0; rc == ERROR_SUCCESS && i < subKeys.size(); ++i) {
         RegKey subKey;
-        rc = RegOpenKeyExW(key, subKeys[i].c_str(), 0, KEY_READ, subKey.Receive());
-        if (rc == ERROR_SUCCESS) rc = ReadTree(subKey.Get(), name + L"\\" + subKeys[i], blocks);
+        rc = RegOpenKeyExW(key, subKeys[i].c_str(), 0, KEY_READ | view, subKey.Receive());
+        if (rc == ERROR_SUCCESS) rc = ReadTree(subKey.Get(), name + L"\\" + subKeys[i], view, blocks);
     }
     return rc;
 }
 
-DWORD DeleteTree(HKEY root, const std::wstring& path) {
-    const DWORD rc = SHDeleteKeyW(root, path.c_str());
+DWORD DeleteIfThere(HKEY root, const std::wstring& path, REGSAM view) {
+    const DWORD rc = registry::DeleteTree(root, path, view);
     return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
 }
 
-DWORD WriteKey(HKEY root, const std::wstring& path, const std::vector<RegValue>& values) {
+DWORD WriteKey(HKEY root, const std::wstring& path, REGSAM view, const std::vector<RegValue>& values) {
     RegKey key;
-    LONG rc = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
+    LONG rc = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, key.Receive(), nullptr);
     for (size_t i = 0; rc == ERROR_SUCCESS && i < values.size(); ++i) {
         // The string setters add a NUL that the stated size leaves out when
         // the character after the data is one; no NUL follows here, so the
@@ -72,21 +72,21 @@ DWORD WriteKey(HKEY root, const std::wstring& path, const std::vector<RegValue>&
 
 }  // namespace
 
-DWORD TakeKeySnapshot(const std::wstring& name, KeySnapshot& snapshot) {
+DWORD TakeKeySnapshot(const std::wstring& name, KeySnapshot& snapshot, REGSAM view) {
     snapshot = KeySnapshot();
     HKEY root;
     std::wstring path;
     if (!SplitKeyName(name, root, path)) return ERROR_BAD_PATHNAME;
     snapshot.document.keys.push_back({name, true, {}});
     RegKey key;
-    const LONG rc = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Receive());
+    const LONG rc = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, key.Receive());
     if (rc == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
     if (rc != ERROR_SUCCESS) return rc;
     snapshot.existed = true;
-    return ReadTree(key.Get(), name, snapshot.document.keys);
+    return ReadTree(key.Get(), name, view, snapshot.document.keys);
 }
 
-DWORD ApplyRegDocument(const RegDocument& document) {
+DWORD ApplyRegDocument(const RegDocument& document, REGSAM view) {
     std::vector<std::pair<HKEY, std::wstring>> places;
     for (const RegKeyBlock& block : document.keys) {
         HKEY root;
@@ -96,8 +96,8 @@ DWORD ApplyRegDocument(const RegDocument& document) {
     }
     for (size_t i = 0; i < places.size(); ++i) {
         const RegKeyBlock& block = document.keys[i];
-        const DWORD rc = block.remove ? DeleteTree(places[i].first, places[i].second)
-                                      : WriteKey(places[i].first, places[i].second, block.values);
+        const DWORD rc = block.remove ? DeleteIfThere(places[i].first, places[i].second, view)
+                                      : WriteKey(places[i].first, places[i].second, view, block.values);
         if (rc != ERROR_SUCCESS) return rc;
     }
     return ERROR_SUCCESS;

@@ -1,14 +1,14 @@
 #include "verbsmith/core/RestoreScope.h"
 #include "verbsmith/core/EntryModel.h"
-#include "verbsmith/core/KeyNames.h"
 
 namespace {
 
 // The keys a registry backup may name: each registry location of the
 // editor's table in either half of HKEY_CLASSES_ROOT, the half a change was
-// made in. Later kinds of backup add the keys they save.
+// made in, and the classic menu's key. Later kinds of backup add the keys
+// they save.
 std::vector<std::wstring> RestorableKeys() {
-    std::vector<std::wstring> keys;
+    std::vector<std::wstring> keys = {ClassicMenuKeyName()};
     for (const wchar_t* classes : {kUserClassesName, kMachineClassesName})
         for (const Location& location : LocationTable)
             if (location.path != std::wstring(kSendToLocation))
@@ -23,12 +23,6 @@ bool IsRestorable(const std::wstring& location) {
 }
 
 }  // namespace
-
-bool KeyLiesAtOrBelow(const std::wstring& key, const std::wstring& root) {
-    if (key.size() < root.size() || (key.size() > root.size() && key[root.size()] != L'\\')) return false;
-    return CompareStringOrdinal(key.c_str(), static_cast<int>(root.size()), root.c_str(),
-                                static_cast<int>(root.size()), TRUE) == CSTR_EQUAL;
-}
 
 std::optional<std::wstring> FirstForeignKey(const std::wstring& location, const RegDocument& document) {
     if (!IsRestorable(location)) return location;

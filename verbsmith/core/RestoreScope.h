@@ -4,14 +4,11 @@
 // and Restore may run with administrator rights: it writes only what the
 // editor itself could have saved. A registry backup stays at or below the
 // key its "Location:" line names, and that key at or below one of the keys
-// the editor lists entries from; a Send To backup names a file directly in
-// the Send To folder.
+// the editor lists entries from or the classic menu's key (KeyNames.h); a
+// Send To backup names a file directly in the Send To folder.
+#include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/RegFile.h"
 #include <optional>
-
-// True when key is root itself or lies below it, comparing whole key names
-// without regard to case, as the registry does.
-bool KeyLiesAtOrBelow(const std::wstring& key, const std::wstring& root);
 
 // The first key a registry backup of that location reaches outside it: the
 // location itself when it lies below none of the editor's keys, otherwise

@@ -7,6 +7,7 @@
 #include "tests/support/RegistryTree.h"
 #include "tests/support/TempFolder.h"
 #include "verbsmith/core/BackupStore.h"
+#include "verbsmith/core/KeyNames.h"
 #include "verbsmith/core/KeySnapshot.h"
 
 namespace {
@@ -233,6 +234,8 @@ TEST_F(BackupStoreTest, RestoresNothingOfABackupThatReachesBeyondItsEntry) {
         {entry, L"[" + entry + L"2]", entry + L"2"},
         {entry, L"[" + classes + L"Directory\\shell]", classes + L"Directory\\shell"},
         {user, L"", user},
+        {user + L"\\Classes\\CLSID\\{0}", L"", user + L"\\Classes\\CLSID\\{0}"},
+        {ClassicMenuKeyName(), L"", entry},
         {entry, L"[hkey_local_machine\\software\\CLASSES\\*\\SHELL\\entry\\Planted]", L""},
     };
     const std::wstring registry = reg::Tree(HKEY_LOCAL_MACHINE, L"") + reg::Tree(HKEY_CURRENT_USER, L"");

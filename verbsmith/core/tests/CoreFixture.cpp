@@ -43,6 +43,7 @@ const char kLanguageFile[] =
     "00602 Needs administrator rights.\r\n"
     "00603 Not a text: %s\r\n"
     "00650 No backup in %s:\r\n"
+    "00695 Classic menu\r\n"
     "[EOL]\r\n";
 
 const TCHAR kShellFoldersKey[] = _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
