@@ -5,7 +5,7 @@
 #   <name>_a  narrow (system code page), for Toolcrate
 
 set(VT_WARNINGS -Wall -Wextra)
-set(VT_SYSTEM_LIBS comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32)
+set(VT_SYSTEM_LIBS comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid advapi32 rstrtmgr gdi32 user32 kernel32)
 
 # vt_set_width(<target> WIDE|NARROW)
 function(vt_set_width target width)

@@ -1,6 +1,8 @@
 #include "framework/UiSeam.h"
 #include "framework/Pickers.h"
+#include "framework/Handles.h"
 #include "framework/SystemFunction.h"
+#include <restartmanager.h>
 #include <shellapi.h>
 
 namespace {
@@ -43,6 +45,23 @@ public:
     DWORD ShellStartChecked(const ShellStart& start) override {
         return ShellStartProcess(start, nullptr) ? ERROR_SUCCESS : GetLastError();
     }
+    DWORD RestartExplorer() override {
+        RM_UNIQUE_PROCESS explorer = {};
+        if (!ShellProcess(explorer))
+            return GetLastError();
+        DWORD session = 0;
+        WCHAR key[CCH_RM_SESSION_KEY + 1] = {};
+        DWORD rc = RmStartSession(&session, 0, key);
+        if (rc != ERROR_SUCCESS)
+            return rc;
+        rc = RmRegisterResources(session, 0, nullptr, 1, &explorer, 0, nullptr);
+        if (rc == ERROR_SUCCESS)
+            rc = RmShutdown(session, 0, nullptr);
+        if (rc == ERROR_SUCCESS)
+            rc = RmRestart(session, 0, nullptr);
+        RmEndSession(session);
+        return rc;
+    }
     void AllowForeground() override { AllowSetForegroundWindow(ASFW_ANY); }
     void BringToFront(HWND window) override { SetForegroundWindow(window); }
     void BlockShutdown(HWND window, const tstring& reason) override {
@@ -57,6 +76,22 @@ public:
     }
 
 private:
+    // The process that owns the shell's window, named as the Restart
+    // Manager names it: by its id and its start time.
+    static bool ShellProcess(RM_UNIQUE_PROCESS& process) {
+        DWORD id = 0;
+        const HWND shell = GetShellWindow();
+        if (!shell || !GetWindowThreadProcessId(shell, &id)) {
+            SetLastError(ERROR_NOT_FOUND);
+            return false;
+        }
+        const KernelHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+        FILETIME exited, kernel, user;
+        if (!handle || !GetProcessTimes(handle.Get(), &process.ProcessStartTime, &exited, &kernel, &user))
+            return false;
+        process.dwProcessId = id;
+        return true;
+    }
     template <class Function>
     static Function User32(const char* name) {
         return SystemFunction<Function>(_T("user32.dll"), name);

@@ -36,6 +36,10 @@ public:
     // (the verb "runas" fails with ERROR_CANCELLED when the user declines the
     // elevation): ERROR_SUCCESS, or the error the start failed with.
     [[nodiscard]] virtual DWORD ShellStartChecked(const ShellStart& start) = 0;
+    // Restarts the Explorer, the process of the shell's window, through the
+    // Restart Manager, which lets it close its windows as at a sign-out and
+    // starts it again: ERROR_SUCCESS, or the error it stopped with.
+    [[nodiscard]] virtual DWORD RestartExplorer() = 0;
     // AllowSetForegroundWindow(ASFW_ANY): a program that is about to close
     // lets the one waiting for it come to the front.
     virtual void AllowForeground() = 0;

@@ -1,6 +1,7 @@
 #include "AddEditDlg.h"
 #include "CommandParameters.h"
 #include "AddEditDlgIds.h"
+#include "ElevatedRestart.h"
 #include "common/HelpFile.h"
 #include "common/TextTables.h"
 #include "framework/Controls.h"
@@ -68,7 +69,22 @@ BOOL AddEditDlg::OnInitDialog() {
     }
     ShowHalf(addMode ? DefaultHalf() : original.half);
     UpdateData(false);
+    UpdateShields();
     return TRUE;
+}
+
+// An edit was offered the other Verbsmith before the dialog opened; a Send
+// To shortcut is always the user's own.
+bool AddEditDlg::WritesNeedRights() const {
+    return addMode && NeedsRights(ChosenHalf());
+}
+
+void AddEditDlg::UpdateShields() {
+    const bool needed = WritesNeedRights();
+    const bool sendTo = ComboBox(Item(IDC_ENTRY_TYPE)).Selection() >= kSendToType;
+    Button_SetElevationRequiredState(Item(IDOK), needed && !sendTo ? TRUE : FALSE);
+    for (int button : {IDC_ADD_COPY_TO, IDC_ADD_MOVE_TO})
+        Button_SetElevationRequiredState(Item(button), needed ? TRUE : FALSE);
 }
 
 void AddEditDlg::ShowHalf(ClassesHalf half) {
@@ -111,9 +127,15 @@ void AddEditDlg::DoDataExchange(DataExchange& exchange) {
 bool AddEditDlg::OnCommand(int id, int code, HWND control) {
     switch (id) {
     case IDC_ENTRY_TYPE:
-        if (code == CBN_SELCHANGE)
+        if (code == CBN_SELCHANGE) {
+            UpdateShields();
             SetFocus(Item(IDC_NAME));
+        }
         return code == CBN_SELCHANGE;
+    case IDC_FOR_ME:
+    case IDC_FOR_ALL_USERS:
+        UpdateShields();
+        return false;
     case IDC_PROGRAM:
         if (code == CBN_SELCHANGE)
             ChooseProgram();
@@ -172,6 +194,8 @@ void AddEditDlg::ChangeParameter(bool add) {
 }
 
 void AddEditDlg::AddSpecialEntry(int button) {
+    if (DialogHandedToElevation(*this, host_, ChosenHalf(), restartedElevated))
+        return;
     AddSpecialHandler(host_, button, ChosenHalf());
     // Nothing else of the dialog is written.
     EndDialog(IDCANCEL);
@@ -193,6 +217,9 @@ void AddEditDlg::OnOK() {
     draft.entryKeyPath = entryKeyPath;
     draft.original = original;
     draft.half = addMode ? ChosenHalf() : original.half;
+    const bool registry = draft.typeIndex > 0 && draft.typeIndex < kSendToType;
+    if (addMode && registry && DialogHandedToElevation(*this, host_, draft.half, restartedElevated))
+        return;
     if (SaveEntry(host_, draft))
         EndDialog(IDOK);
 }

@@ -20,6 +20,10 @@ public:
     tstring Value;
     EditableValue original;  // edit mode: the value as it stood, and its type
 
+    // True when a Verbsmith with administrator rights started to add the
+    // entry for all users: the main window makes way for it.
+    bool restartedElevated = false;
+
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
@@ -39,6 +43,10 @@ private:
     // The "only for me" / "for all users" choice.
     void ShowHalf(ClassesHalf half);
     ClassesHalf ChosenHalf() const;
+    // The chosen half needs rights this Verbsmith lacks: the shields on the
+    // buttons that write to it, and the offer of a Verbsmith that has them.
+    [[nodiscard]] bool WritesNeedRights() const;
+    void UpdateShields();
 
     tstring valueLabel;
     tstring typeLabel;

@@ -31,3 +31,11 @@ Handover HandOverToElevated(EditorHost& host, HWND owner, ClassesHalf half) {
     return host.Ask(host.Text(texts::kRestartElevated)) ? RestartElevated(host, owner)
                                                         : Handover::kStopped;
 }
+
+bool DialogHandedToElevation(Dialog& dialog, EditorHost& host, ClassesHalf half, bool& restarted) {
+    const Handover handover = HandOverToElevated(host, dialog.Handle(), half);
+    restarted = handover == Handover::kRestarted;
+    if (restarted)
+        dialog.EndDialog(IDCANCEL);
+    return handover != Handover::kNone;
+}

@@ -5,6 +5,7 @@
 // repeats the change there). Running as another account would edit that
 // account's menu, Send To folder and backups: a standard user is only told.
 #include "verbsmith/core/ClassesHalf.h"
+#include "framework/Dialog.h"
 #include "verbsmith/core/EditorHost.h"
 
 enum class Handover {
@@ -14,3 +15,9 @@ enum class Handover {
 };
 
 [[nodiscard]] Handover HandOverToElevated(EditorHost& host, HWND owner, ClassesHalf half);
+
+// The same for a modal dialog of the main window: on the restart the dialog
+// ends and restarted says so, and the main window makes way. True when the
+// change is not to be made here.
+[[nodiscard]] bool DialogHandedToElevation(Dialog& dialog, EditorHost& host, ClassesHalf half,
+                                           bool& restarted);

@@ -126,13 +126,8 @@ void RestoreDlg::RestoreSelected() {
 // administrator rights, as every change there is.
 bool RestoreDlg::HandedToElevation(const Backup& backup) {
     const bool machine = backup.kind == BackupKind::Key && KeyLiesAtOrBelow(backup.location, kMachineClassesName);
-    const Handover handover =
-        HandOverToElevated(host_, Handle(), machine ? ClassesHalf::kMachine : ClassesHalf::kUser);
-    if (handover == Handover::kRestarted) {
-        restartedElevated = true;
-        EndDialog(IDCANCEL);
-    }
-    return handover != Handover::kNone;
+    return DialogHandedToElevation(*this, host_, machine ? ClassesHalf::kMachine : ClassesHalf::kUser,
+                                   restartedElevated);
 }
 
 // Up to the backing up nothing has changed; a restore that failed while it

@@ -7,6 +7,7 @@
 #include "framework/SystemError.h"
 #include "RestoreDlg.h"
 #include "resource.h"
+#include "verbsmith/core/ClassicMenu.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryCheck.h"
 #include "verbsmith/core/EntryModel.h"
@@ -14,6 +15,9 @@
 namespace {
 
 const COLORREF kCountLineColour = RGB(33, 93, 198);
+
+// The last item of the Functions menu, after a separator.
+const UINT kClassicMenuPosition = 8;
 
 // The row images, in image-list order.
 const int kRowIcons[] = {133, 134, 135, 136, 137, 138, 139, 150};
@@ -39,6 +43,7 @@ MainWindowTables EditorTables() {
         {1, 2, texts::kExecuteItem, IDB_MENU_EXECUTE},
         {1, 4, texts::kCheckItem, IDB_MENU_CHECK},
         {1, 6, texts::kRestoreItem, IDB_MENU_RESTORE},
+        {1, kClassicMenuPosition, texts::kClassicMenuItem, 0},   // a check mark, no bitmap
         {2, 0, texts::kHelpFileItem, IDB_MENU_HELP},
         {2, 2, texts::kWebsiteItem, IDB_MENU_WEBSITE},
         {2, 3, texts::kAboutItem, IDB_MENU_ABOUT},
@@ -69,7 +74,16 @@ CVerbsmithDlg::~CVerbsmithDlg() {
 
 ListView CVerbsmithDlg::List() const { return ListView(Item(IDC_ENTRY_LIST)); }
 
-void CVerbsmithDlg::OnFirstInitialisation() { CreateImageList(); }
+// The classic context menu is Windows 11's alone: older systems have only
+// that one, and the item goes with its separator.
+void CVerbsmithDlg::OnFirstInitialisation() {
+    CreateImageList();
+    if (ClassicMenuOffered())
+        return;
+    const HMENU functions = GetSubMenu(GetMenu(Handle()), 1);
+    DeleteMenu(functions, kClassicMenuPosition, MF_BYPOSITION);
+    DeleteMenu(functions, kClassicMenuPosition - 1, MF_BYPOSITION);
+}
 
 // One image list for each DPI of the window: the list shares it (the
 // template's LVS_SHAREIMAGELISTS) and this window destroys it once the list
@@ -93,7 +107,28 @@ void CVerbsmithDlg::OnDpiChanged(int dpi) {
     ScaleListColumns(List(), kColumns, dpi);
 }
 
-void CVerbsmithDlg::OnTextsApplied() { RefreshEntryList(); }
+void CVerbsmithDlg::OnTextsApplied() {
+    RefreshEntryList();
+    ShowClassicMenuState();
+}
+
+void CVerbsmithDlg::ShowClassicMenuState() {
+    CheckMenuItem(GetMenu(Handle()), ID_FUNCTIONS_CLASSIC_MENU,
+                  MF_BYCOMMAND | (ClassicMenuOn() ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The Explorer reads the setting when it starts: the user chooses between
+// restarting it now and the next sign-in.
+void CVerbsmithDlg::SwitchClassicMenuOver() {
+    if (!SwitchClassicMenu(host_, !ClassicMenuOn()))
+        return;
+    ShowClassicMenuState();
+    if (!host_.Ask(host_.Text(texts::kRestartExplorer)))
+        return;
+    const DWORD error = Ui().RestartExplorer();
+    if (error != ERROR_SUCCESS)
+        host_.Tell(FailureText(host_.Text(texts::kExplorerRestartFailed), error));
+}
 
 void CVerbsmithDlg::RefreshEntryList() {
     ListView list = List();
@@ -191,6 +226,7 @@ bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
     case ID_FUNCTIONS_EXECUTE: ExecuteSelectedEntry(); return true;
     case ID_FUNCTIONS_CHECK: CheckEntries(); return true;
     case ID_FUNCTIONS_RESTORE: RestoreFromBackup(); return true;
+    case ID_FUNCTIONS_CLASSIC_MENU: SwitchClassicMenuOver(); return true;
     default: return MainWindow::OnCommand(id, code, control);
     }
 }
@@ -220,7 +256,10 @@ void CVerbsmithDlg::AddEntry() {
     AddEditDlg dialog;
     dialog.addMode = true;
     dialog.DoModal(Handle());
-    Refresh();
+    if (dialog.restartedElevated)
+        Close(IDOK);
+    else
+        Refresh();
 }
 
 void CVerbsmithDlg::EditSelectedEntry() {

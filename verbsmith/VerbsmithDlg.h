@@ -58,6 +58,9 @@ private:
     void ExecuteSelectedEntry();
     void CheckEntries();
     void RestoreFromBackup();
+    // Windows 11's classic context menu: the check mark says whether it is on.
+    void ShowClassicMenuState();
+    void SwitchClassicMenuOver();
 
     EntryList rows_;
     bool shieldsShown_ = false;

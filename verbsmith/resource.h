@@ -45,6 +45,7 @@
 #define ID_FUNCTIONS_ADD       32781
 #define ID_FUNCTIONS_EXECUTE   32782
 #define ID_FUNCTIONS_RESTORE   32783
+#define ID_FUNCTIONS_CLASSIC_MENU 32784
 
 // Language dialog controls
 #define IDC_LANGUAGE_GROUP     1008

@@ -73,6 +73,9 @@ public:
     std::vector<HWND> frontWindows;
     // Shutdown blocks: each reason given, and "" for each release, in order.
     tstrings shutdownBlocks;
+    // How often the Explorer was restarted, and the answer to each restart.
+    int explorerRestarts = 0;
+    DWORD explorerRestartError = ERROR_SUCCESS;
 
     int ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) override;
     bool ChooseOpenFile(HWND owner, const tstring& filter, size_t bufferChars,
@@ -81,6 +84,10 @@ public:
     INT_PTR Shell(const ShellStart& start) override;
     bool ShellStartProcess(const ShellStart& start, HANDLE* process) override;
     DWORD ShellStartChecked(const ShellStart& start) override;
+    DWORD RestartExplorer() override {
+        ++explorerRestarts;
+        return explorerRestartError;
+    }
     void AllowForeground() override { foreground.push_back("allow"); }
     void BringToFront(HWND window) override {
         foreground.push_back("front");

@@ -4,6 +4,7 @@
 #include "verbsmith/AddEditDlg.h"
 #include "verbsmith/AddEditDlgIds.h"
 #include "framework/testkit/DialogDriver.h"
+#include "tests/support/RegistryTree.h"
 #include <algorithm>
 
 namespace {
@@ -162,6 +163,31 @@ TEST_F(AddEditTest, MoveToRegistersItsOwnHandlerInTheChosenHalf) {
               reg::GetText(HKEY_CURRENT_USER,
                            _T("Software\\Classes\\AllFileSystemObjects\\shellex\\ContextMenuHandlers\\Move To"), _T("")));
     EXPECT_EQ(IDCANCEL, dialog_.Result());
+}
+
+// "For all users" without rights is added by an elevated Verbsmith: No keeps
+// the dialog as it was, Yes ends it for the main window to make way.
+TEST_F(AddEditTest, AddingForAllUsersWithoutRightsOffersTheElevatedVerbsmith) {
+    const ForcedElevation filtered(Elevation::kFilteredAdministrator);
+    OpenAdd();
+    ui.Click(IDC_FOR_ALL_USERS);
+    ui.PickCombo(IDC_ENTRY_TYPE, 1);
+    ui.Type(IDC_NAME, _T("Tool"));
+    ui.Type(IDC_VALUE, _T("tool.exe"));
+    const tstring before = reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes"));
+    ui_.QueueButton(IDNO);
+    ui.Click(IDOK);
+    EXPECT_FALSE(dialog_.Ended());
+    ui_.QueueButton(IDYES);
+    const HWND owner = dialog_.Handle();
+    ui.Click(IDC_ADD_MOVE_TO);
+    const RecordingUi::Box restart{Text(texts::kRestartElevated), MB_YESNO | MB_ICONQUESTION};
+    ExpectBoxes(owner, {restart, restart});
+    ASSERT_EQ(1u, ui_.shells.size());
+    EXPECT_EQ(_T("runas"), ui_.shells[0].start.verb);
+    EXPECT_TRUE(dialog_.restartedElevated);
+    EXPECT_EQ(before, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
+    EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, _T("Software\\Classes\\*\\shell\\Tool")));
 }
 
 TEST_F(AddEditTest, EditModeFixesNameAndTypeAndOffersNoSpecialEntries) {

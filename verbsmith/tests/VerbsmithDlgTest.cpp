@@ -11,6 +11,8 @@
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/ModulePath.h"
 #include "framework/SafeFormat.h"
+#include "framework/SystemError.h"
+#include "tests/support/ForcedWindowsBuild.h"
 #include <commctrl.h>
 
 namespace {
@@ -586,6 +588,39 @@ TEST_F(MainWindowTest, AMachineWideBackupIsRestoredByAnElevatedVerbsmith) {
     EXPECT_EQ(_T("runas"), ui_.shells[0].start.verb);
     EXPECT_FALSE(IsWindow(owner));
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\Edit")));
+}
+
+// Windows 11 alone offers the classic menu: the item's check mark follows
+// the key, and every switch offers the Explorer's restart.
+TEST_F(MainWindowTest, TheClassicMenuItemSwitchesItsKeyOnWindows11) {
+    const tstring server = _T("Software\\Classes\\CLSID\\{86ca1aa0-34aa-4e8b-a509-50c905bae2a2}\\InprocServer32");
+    {
+        const ForcedWindowsBuild windows10(19045);
+        CVerbsmithDlg older;
+        ASSERT_TRUE(older.Create());
+        EXPECT_EQ(UINT(-1), GetMenuState(GetMenu(older.Handle()), ID_FUNCTIONS_CLASSIC_MENU, MF_BYCOMMAND));
+        EXPECT_EQ(7, GetMenuItemCount(GetSubMenu(GetMenu(older.Handle()), 1)));
+    }
+    const ForcedWindowsBuild windows11(22000);
+    Open();
+    const auto checked = [&] {
+        return (GetMenuState(GetMenu(window_.Handle()), ID_FUNCTIONS_CLASSIC_MENU, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_FALSE(checked());
+    const RecordingUi::Box restart{Text(texts::kRestartExplorer), MB_YESNO | MB_ICONQUESTION};
+    ui_.QueueButton(IDYES);
+    main_.MenuCommand(ID_FUNCTIONS_CLASSIC_MENU);
+    EXPECT_TRUE(reg::KeyExists(HKEY_CURRENT_USER, server));
+    EXPECT_TRUE(checked());
+    EXPECT_EQ(1, ui_.explorerRestarts);
+
+    ui_.explorerRestartError = ERROR_ACCESS_DENIED;
+    ui_.QueueButton(IDYES);
+    main_.MenuCommand(ID_FUNCTIONS_CLASSIC_MENU);
+    EXPECT_FALSE(reg::KeyExists(HKEY_CURRENT_USER, server));
+    EXPECT_FALSE(checked());
+    ExpectBoxes(window_.Handle(),
+                {restart, restart, {FailureText(Text(texts::kExplorerRestartFailed), ERROR_ACCESS_DENIED)}});
 }
 
 // Without its language file the editor says so once and stays English: its
