@@ -3,14 +3,16 @@
 # side with plain references on the same tmpfs, through the console driver
 # slicebench (slicewise/core/bench):
 #   divide 1 GiB into 100 MiB parts    against  GNU split -b 100M
-#   merge those parts                  against  dd bs=64k of each part in turn
+#   merge those parts                  against  cat of the parts
 # each without a checksum file, with one (SHA instructions where the
 # processor has them) and with one on the portable SHA-256, and split with
 # two sha256sum passes (what a careful user would run), as medians of PAIRS
 # alternating rounds (default 5); then the peak working set
 # of a divide and a merge of a sparse source over 4 GiB (user-defined part
 # size) against the driver's idle working set, with the joined file compared
-# to the source.
+# to the source. A numbered set of the same source ("source.bin.001", ...,
+# parts of 100 MiB by GNU split, with the .crc file that other splitters
+# write beside such a set) is merged from its part 1 against cat as well.
 # Times are wall times of whole processes, so ours include starting the
 # program under Wine; the driver's own time of the command is shown as well.
 set -euo pipefail
@@ -56,7 +58,8 @@ declare -A options=([plain]="--no-checksums" [sha]="" [portable]="--portable-sha
 for v in "${variants[@]}"; do
   : >"$work/divide.$v"; : >"$work/divide.$v.inner"; : >"$work/merge.$v"; : >"$work/merge.$v.inner"
 done
-: >"$work/divide.split"; : >"$work/merge.dd"; : >"$work/careful"; : >"$work/idle.wall"
+: >"$work/divide.split"; : >"$work/merge.cat"; : >"$work/careful"; : >"$work/idle.wall"
+: >"$work/numbered.wall"; : >"$work/numbered.inner"; : >"$work/numbered.cat"
 
 ours() {   # variant: divide, check the parts against split's, merge, compare
   local v=$1
@@ -78,7 +81,7 @@ ours() {   # variant: divide, check the parts against split's, merge, compare
       { echo "sha256sum -c failed" >&2; exit 1; }
   fi
 }
-references() {   # GNU split, the dd concatenation, and split with two sha256sum passes
+references() {   # GNU split, cat of the parts, and split with two sha256sum passes
   local t0 t1
   rm -rf "$work/split"; mkdir -p "$work/split"
   t0=$(now)
@@ -91,11 +94,30 @@ references() {   # GNU split, the dd concatenation, and split with two sha256sum
   t1=$(now)
   echo "$(tail -n1 "$work/divide.split") + $(elapsed "$t0" "$t1")" | bc -l >>"$work/careful"
   t0=$(now)
-  for part in "$work"/split/source.bin.*.vtrl; do
-    dd if="$part" bs=64k status=none
-  done >"$work/joined.bin"
+  cat "$work"/split/source.bin.*.vtrl >"$work/joined.bin"
   t1=$(now)
-  elapsed "$t0" "$t1" >>"$work/merge.dd"
+  elapsed "$t0" "$t1" >>"$work/merge.cat"
+  rm -f "$work/joined.bin"
+}
+# The numbered set, made once: 100 MiB parts by GNU split and the .crc
+# (CRC-32 as gzip's trailer holds it) naming the source.
+mkdir -p "$work/numbered"
+split -b 100M -d -a 3 --numeric-suffixes=1 "$src" "$work/numbered/source.bin."
+crc=$(gzip -1 -c "$src" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' ')
+printf 'filename=source.bin\r\nsize=%s\r\ncrc32=%s\r\n' "$(stat -c %s "$src")" "${crc^^}" \
+  >"$work/numbered/source.crc"
+numbered_ours() {   # merged from its part 1, the joined file compared
+  run_ours merge "$(win "$work/numbered/source.bin.001")" >>"$work/numbered.wall"
+  field seconds <"$work/last" >>"$work/numbered.inner"
+  cmp -s "$src" "$work/numbered/source.bin" || { echo "merge (.001): joined file differs" >&2; exit 1; }
+  rm -f "$work/numbered/source.bin"
+}
+numbered_cat() {
+  local t0 t1
+  t0=$(now)
+  cat "$work"/numbered/source.bin.[0-9][0-9][0-9] >"$work/joined.bin"
+  t1=$(now)
+  elapsed "$t0" "$t1" >>"$work/numbered.cat"
   rm -f "$work/joined.bin"
 }
 for i in $(seq 1 "$pairs"); do
@@ -104,9 +126,10 @@ for i in $(seq 1 "$pairs"); do
   else
     for v in "${variants[@]}"; do ours "$v"; done; references   # split's parts of the round before
   fi
+  if (( i % 2 )); then numbered_ours; numbered_cat; else numbered_cat; numbered_ours; fi
   run_ours idle >>"$work/idle.wall"
 done
-rm -f "$src"; rm -rf "$work/ours" "$work/split"
+rm -f "$src"; rm -rf "$work/ours" "$work/split" "$work/numbered"
 
 report() {   # label, ours file, ours inner file, reference file, reference name
   local ours inner ref
@@ -121,9 +144,10 @@ report "divide, portable" "$work/divide.portable" "$work/divide.portable.inner" 
 printf '%-17s split + sha256sum of the parts and of the source: %6.3f s  ratio %.2f to split\n' \
   "careful user" "$(median <"$work/careful")" \
   "$(echo "$(median <"$work/careful") / $(median <"$work/divide.split")" | bc -l)"
-report "merge, no sums" "$work/merge.plain" "$work/merge.plain.inner" "$work/merge.dd" dd
-report "merge, verified" "$work/merge.sha" "$work/merge.sha.inner" "$work/merge.dd" dd
-report "merge, portable" "$work/merge.portable" "$work/merge.portable.inner" "$work/merge.dd" dd
+report "merge, no sums" "$work/merge.plain" "$work/merge.plain.inner" "$work/merge.cat" cat
+report "merge, verified" "$work/merge.sha" "$work/merge.sha.inner" "$work/merge.cat" cat
+report "merge, portable" "$work/merge.portable" "$work/merge.portable.inner" "$work/merge.cat" cat
+report "merge, .001 set" "$work/numbered.wall" "$work/numbered.inner" "$work/numbered.cat" cat
 printf 'start and end of the driver under Wine alone (idle): %.3f s\n' "$(median <"$work/idle.wall")"
 
 # Memory: a sparse source of 4 GiB + 12345 bytes with marks here and there,

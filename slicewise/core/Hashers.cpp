@@ -27,3 +27,15 @@ void PartChecks::PartDone(ULONGLONG part, const Sha256Digest& digest) {
     if (part > expected_.size() || expected_[part - 1] != digest)
         throw PartMismatch{part};
 }
+
+void PartMd5Checks::Take(const CopyBlock& block) {
+    CheckUpTo(block.part - 1);
+    hash_.Update(block.bytes.data(), block.size);
+}
+
+void PartMd5Checks::CheckUpTo(ULONGLONG part) {
+    // A part no block belongs to has the digest of no bytes.
+    for (; checked_ < part; ++checked_)
+        if (checked_ >= expected_.size() || hash_.Final() != expected_[checked_])
+            throw PartMismatch{checked_ + 1};
+}

@@ -3,6 +3,8 @@
 // hashes of the parts and of the whole.
 #include "framework/BufferedFile.h"
 #include "slicewise/core/BlockPipeline.h"
+#include "slicewise/core/Crc32.h"
+#include "slicewise/core/Md5.h"
 #include "slicewise/core/Sha256.h"
 
 // Writes every block to the file it is given; the reading thread changes
@@ -16,15 +18,29 @@ private:
     BufferedFile* file_ = nullptr;
 };
 
-// The digest of all blocks together.
-class WholeHash : public BlockWorker {
+// The digest of all blocks together, of Sha256 or Md5.
+template <class Hash>
+class WholeDigest : public BlockWorker {
 public:
     void Take(const CopyBlock& block) override { hash_.Update(block.bytes.data(), block.size); }
     // After draining.
-    Sha256Digest Final() { return hash_.Final(); }
+    [[nodiscard]] auto Final() { return hash_.Final(); }
 
 private:
-    Sha256 hash_;
+    Hash hash_;
+};
+using WholeHash = WholeDigest<Sha256>;
+using WholeMd5 = WholeDigest<Md5>;
+
+// The CRC-32 of all blocks together.
+class WholeCrc32 : public BlockWorker {
+public:
+    void Take(const CopyBlock& block) override { crc_.Update(block.bytes.data(), block.size); }
+    // After draining.
+    [[nodiscard]] uint32_t Value() const { return crc_.Value(); }
+
+private:
+    Crc32 crc_;
 };
 
 // The digest of each part on its own: of every part, or of every lanes-th
@@ -81,4 +97,22 @@ private:
     void PartDone(ULONGLONG part, const Sha256Digest& digest) override;
 
     std::vector<Sha256Digest> expected_;
+};
+
+// Checks the MD5 of each part against the expected ones (of parts 1 to n),
+// as PartChecks does the SHA-256, on one thread: raises PartMismatch at the
+// first part that differs, and for a part after the last expected one.
+class PartMd5Checks : public BlockWorker {
+public:
+    explicit PartMd5Checks(std::vector<Md5Digest> expected) : expected_(std::move(expected)) {}
+    void Take(const CopyBlock& block) override;
+    // After draining: checks the parts up to lastPart.
+    void Finish(ULONGLONG lastPart) { CheckUpTo(lastPart); }
+
+private:
+    void CheckUpTo(ULONGLONG part);
+
+    std::vector<Md5Digest> expected_;
+    Md5 hash_;              // of the part being hashed
+    ULONGLONG checked_ = 0;   // parts 1 to checked_ are checked
 };

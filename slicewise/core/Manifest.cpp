@@ -4,9 +4,9 @@
 #include <cstring>
 
 namespace {
-const size_t kHexDigits = 64;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";   // from an editor
 const size_t kReadPiece = 64 * 1024;
+const TCHAR kNotInNames[] = _T("\\/:*?\"<>|");
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -15,23 +15,55 @@ int HexValue(char c) {
     return -1;
 }
 
-bool ParseLine(const std::string& line, tstring& name, Sha256Digest& digest) {
-    if (line.size() < kHexDigits + 3 || line[kHexDigits] != ' ' ||
-        (line[kHexDigits + 1] != ' ' && line[kHexDigits + 1] != '*'))
+// Reads "<digest>  <name>" or "<digest> *<name>" from line at `at`, the
+// digest as hex digits of its length.
+template <size_t Bytes>
+bool ParseLine(const std::string& line, size_t at, std::array<BYTE, Bytes>& digest, tstring& name) {
+    const size_t digits = 2 * Bytes;
+    if (line.size() < at + digits + 3 || line[at + digits] != ' ' ||
+        (line[at + digits + 1] != ' ' && line[at + digits + 1] != '*'))
         return false;
-    for (size_t i = 0; i < digest.size(); ++i) {
-        const int high = HexValue(line[2 * i]), low = HexValue(line[2 * i + 1]);
+    for (size_t i = 0; i < Bytes; ++i) {
+        const int high = HexValue(line[at + 2 * i]), low = HexValue(line[at + 2 * i + 1]);
         if (high < 0 || low < 0)
             return false;
         digest[i] = static_cast<BYTE>(high * 16 + low);
     }
     std::wstring wide;
-    if (!widetext::FromUtf8(line.substr(kHexDigits + 2), wide, true) || wide.empty())
+    if (!widetext::FromUtf8(line.substr(at + digits + 2), wide, true) || wide.empty())
         return false;
     name = widetext::FromWide(wide);
     return true;
 }
+
+// The name before the first dot, without the blanks before it, in capitals.
+tstring DeviceStem(const tstring& name) {
+    tstring stem = name.substr(0, name.find(_T('.')));
+    while (!stem.empty() && stem.back() == _T(' '))
+        stem.pop_back();
+    for (TCHAR& c : stem)
+        if (c >= _T('a') && c <= _T('z'))
+            c = static_cast<TCHAR>(c - _T('a') + _T('A'));
+    return stem;
+}
+
+bool IsDevice(const tstring& name) {
+    const tstring stem = DeviceStem(name);
+    if (stem == _T("CON") || stem == _T("PRN") || stem == _T("AUX") || stem == _T("NUL"))
+        return true;
+    return stem.size() == 4 && (stem.compare(0, 3, _T("COM")) == 0 || stem.compare(0, 3, _T("LPT")) == 0) &&
+           stem[3] >= _T('1') && stem[3] <= _T('9');
+}
 }  // namespace
+
+bool IsBareFileName(const tstring& name) {
+    if (name.empty() || name.back() == _T('.') || name.back() == _T(' '))
+        return false;
+    for (const TCHAR c : name)
+        if (static_cast<unsigned>(c) < 32 || _tcschr(kNotInNames, c))
+            return false;
+    return !IsDevice(name);
+}
 
 tstring ManifestPath(const tstring& stem) { return stem + _T(".sha256"); }
 
@@ -60,10 +92,21 @@ void ManifestReader::Take(const char* bytes, size_t count) {
     }
 }
 
-ManifestDigests ManifestReader::Finish() {
+SumFile ManifestReader::Finish() {
     if (!line_.empty())
         EndLine();
-    return std::move(digests_);
+    return std::move(sums_);
+}
+
+template <class Digest>
+void ManifestReader::Keep(const tstring& name, bool escaped, const Digest& digest,
+                          std::map<tstring, Digest>& digests) {
+    if (escaped || !IsBareFileName(name)) {
+        if (sums_.pathName.empty())
+            sums_.pathName = name;
+    } else if (keep_(name)) {
+        digests[name] = digest;
+    }
 }
 
 void ManifestReader::EndLine() {
@@ -72,17 +115,22 @@ void ManifestReader::EndLine() {
             line_.pop_back();
         if (firstLine_ && line_.compare(0, 3, kByteOrderMark) == 0)
             line_.erase(0, 3);
+        const bool escaped = !line_.empty() && line_[0] == '\\';
+        const size_t at = escaped ? 1 : 0;
         tstring name;
-        Sha256Digest digest;
-        if (ParseLine(line_, name, digest) && keep_(name))
-            digests_[name] = digest;
+        Sha256Digest sha256;
+        Md5Digest md5;
+        if (ParseLine(line_, at, sha256, name))
+            Keep(name, escaped, sha256, sums_.sha256);
+        else if (ParseLine(line_, at, md5, name))
+            Keep(name, escaped, md5, sums_.md5);
     }
     firstLine_ = false;
     tooLong_ = false;
     line_.clear();
 }
 
-ManifestDigests ReadManifest(const tstring& path, const ManifestFilter& keep) {
+SumFile ReadSumFile(const tstring& path, const ManifestFilter& keep) {
     BufferedFile file;
     file.Open(path, BufferedFile::kRead);
     ManifestReader reader(keep);
@@ -91,4 +139,8 @@ ManifestDigests ReadManifest(const tstring& path, const ManifestFilter& keep) {
         reader.Take(piece.data(), count);
     file.Close();
     return reader.Finish();
+}
+
+ManifestDigests ReadManifest(const tstring& path, const ManifestFilter& keep) {
+    return ReadSumFile(path, keep).sha256;
 }

@@ -3,30 +3,30 @@
 #include "framework/BufferedFile.h"
 #include "framework/SafeFormat.h"
 #include "slicewise/core/Hashers.h"
-#include "slicewise/core/Manifest.h"
 #include "slicewise/core/PartNames.h"
+#include "slicewise/core/PartSet.h"
+#include "slicewise/core/SetChecks.h"
 #include "slicewise/core/ProgressSteps.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/core/StagedFile.h"
 #include <algorithm>
+#include <climits>
 #include <new>
 
-const TCHAR kPartFilter[] = _T("Vantorel divided files (*.00001.vtrl)|*.00001.vtrl");
+const TCHAR kPartFilter[] =
+    _T("Divided files (*.00001.vtrl;*.001)|*.00001.vtrl;*.001|Vantorel divided files (*.00001.vtrl)|*.00001.vtrl|All files (*.*)|*.*");
 
 namespace {
 
 const TCHAR kFlashText[] = _T("<x>");
 const DWORD kFlashMilliseconds = 50;
 
-// The joined bytes differ from the checksum of the whole.
-struct JoinedMismatch {};
-
 // One run of the command: its files and counters live only while it runs,
 // or until a write that a stop could not wait for returns (BlockPipeline).
 class MergeRun : public std::enable_shared_from_this<MergeRun> {
 public:
-    MergeRun(const tstring& stem, SliceHost& host)
-        : host_(host), stem_(stem), caption_(host.Text(slicetext::kCaption)) {}
+    MergeRun(const PartSet& set, SliceHost& host)
+        : host_(host), set_(set), caption_(host.Text(slicetext::kCaption)) {}
 
     SliceOutcome Run() {
         const SliceOutcome outcome = Attempt();
@@ -45,13 +45,12 @@ private:
             Abandon();
             host_.TellFileError(error);
             return SliceOutcome::kFailed;
-        } catch (const PartMismatch& mismatch) {
-            return EndEarly(FormatText(host_.Text(slicetext::kPartMismatch),
-                                       {PartName(stem_, mismatch.part), ManifestPath(stem_)}),
-                            SliceOutcome::kFailed);
-        } catch (const JoinedMismatch&) {
-            return EndEarly(FormatText(host_.Text(slicetext::kJoinedMismatch),
-                                       {FileNameOf(stem_), ManifestPath(stem_)}),
+        } catch (const ChecksumMismatch& mismatch) {
+            return EndEarly(mismatch.part != 0
+                                ? FormatText(host_.Text(slicetext::kPartMismatch),
+                                             {set_.Part(mismatch.part), mismatch.file})
+                                : FormatText(host_.Text(slicetext::kJoinedMismatch),
+                                             {FileNameOf(set_.Joined()), mismatch.file}),
                             SliceOutcome::kFailed);
         } catch (const std::bad_alloc&) {
             return EndEarly(host_.Text(slicetext::kOutOfMemory), SliceOutcome::kFailed);
@@ -61,8 +60,13 @@ private:
     }
 
     SliceOutcome Copy() {
-        part_.Open(PartName(stem_, partNumber_), BufferedFile::kRead);
+        part_.Open(set_.Part(partNumber_), BufferedFile::kRead);
         partSize_ = part_.Length();
+        const PartCount count = set_.CountParts();
+        lastPart_ = std::max<ULONGLONG>(count.last, 1);
+        if (count.missing != 0)
+            return EndEarly(FormatText(host_.Text(slicetext::kMissingPart), {set_.Part(count.missing)}),
+                            SliceOutcome::kFailed);
         ULONGLONG total = 0;
         const tstring refusal = Refusal(total);
         if (!refusal.empty()) {
@@ -70,25 +74,25 @@ private:
             host_.Tell(refusal, caption_);
             return SliceOutcome::kRefused;
         }
-        const tstring joinedName = FileNameOf(stem_);
-        RemoveStagedLeftovers(stem_, [&joinedName](const tstring& name) { return name == joinedName; });
-        joined_.Create(stem_);
+        const tstring joinedName = FileNameOf(set_.Joined());
+        RemoveStagedLeftovers(set_.Joined(),
+                              [&joinedName](const tstring& name) { return name == joinedName; });
+        joined_.Create(set_.Joined());
         host_.Status(SliceStep{slicetext::kMerging});
         FlashFolderBox();
         std::vector<BlockWorker*> workers = {&writer_};
-        for (auto& checks : partChecks_)
-            workers.push_back(checks.get());
-        if (wholeCheck_)
-            workers.push_back(&wholeHash_);
+        for (BlockWorker* check : checks_.Workers())
+            workers.push_back(check);
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock,
                                           [this] { return host_.KeepWaiting(); },
                                           shared_from_this()));
         writer_.SetFile(&joined_.File());
-        for (ULONGLONG done = 0;;) {
-            // A part ends the set when it runs out before partSize bytes.
+        ULONGLONG done = 0;
+        for (;;) {
+            // A part ends the set when it runs out before its bytes.
             CopyBlock& block = pipeline_->Next();
             const size_t want =
-                static_cast<size_t>(std::min<ULONGLONG>(block.bytes.size(), partSize_ - counter_));
+                static_cast<size_t>(std::min<ULONGLONG>(block.bytes.size(), PartBytes() - counter_));
             block.size = part_.Read(block.bytes.data(), want);
             if (block.size == 0)
                 break;
@@ -98,11 +102,11 @@ private:
                                 counter_, counter_ + block.size);
             counter_ += block.size;
             done += block.size;
-            if (counter_ == partSize_ && !NextPart()) {
+            if (counter_ == PartBytes() && !NextPart()) {
                 // A damaged part before the gap says more than the gap.
-                CheckParts(partNumber_ - 1);
+                CheckParts(partNumber_ - 1, std::nullopt);
                 return EndEarly(FormatText(host_.Text(slicetext::kMissingPart),
-                                           {PartName(stem_, partNumber_)}),
+                                           {set_.Part(partNumber_)}),
                                 SliceOutcome::kFailed);
             }
             host_.Progress(done, std::max(done, total));
@@ -111,7 +115,7 @@ private:
         }
         // Named only when joined and checked: a failing last write must not
         // follow a success either.
-        CheckParts(partNumber_);
+        CheckParts(partNumber_, done);
         joined_.Commit();
         part_.Close();
         host_.Status(SliceStep{slicetext::kEmpty});
@@ -120,76 +124,46 @@ private:
     }
 
     // Why the set cannot be joined right, found before anything is written;
-    // empty when nothing is wrong. total gets the bytes of the parts there
-    // are, for the progress of the whole.
+    // empty when nothing is wrong. total gets the bytes of the parts, for
+    // the progress of the whole.
     tstring Refusal(ULONGLONG& total) {
         // A divide never makes an empty part 1: it refuses a source that small.
         if (partSize_ == 0)
-            return FormatText(host_.Text(slicetext::kEmptyFirstPart), {PartName(stem_, 1)});
-        const ULONGLONG shortPart = MeasureParts(total);
-        if (shortPart != 0)
-            return FormatText(host_.Text(slicetext::kShortPart), {PartName(stem_, shortPart)});
-        if (!LoadChecksums())
-            return FormatText(host_.Text(slicetext::kForeignChecksums), {ManifestPath(stem_)});
-        return tstring();
+            return FormatText(host_.Text(slicetext::kEmptyFirstPart), {set_.Part(1)});
+        const ULONGLONG odd = MeasureParts(total);
+        if (odd != 0) {
+            const tstring part = set_.Part(odd);
+            const bool shorter = PowerClass::FileSize(part) < partSize_;
+            return FormatText(host_.Text(shorter ? slicetext::kShortPart : slicetext::kLongPart), {part});
+        }
+        return checks_.Load(set_, host_);
     }
 
-    // Adds up the parts from part 1 to the first shorter one (or the last
-    // there is). Returns the number of a shorter part that another part
-    // follows, which only a mix of sets or a lost part gives; else 0.
+    // Adds up the parts from part 1 to the last. Returns the number of a
+    // part before the last that is not as long as part 1, which only a mix
+    // of sets or a damaged part gives; else 0.
     ULONGLONG MeasureParts(ULONGLONG& total) const {
         total = partSize_;
-        for (ULONGLONG n = 2;; ++n) {
-            const tstring name = PartName(stem_, n);
-            if (!PowerClass::FileExists(name))
-                return 0;
-            const ULONGLONG size = PowerClass::FileSize(name);
+        for (ULONGLONG n = 2; n <= lastPart_; ++n) {
+            const ULONGLONG size = PowerClass::FileSize(set_.Part(n));
             total += size;
-            if (size < partSize_)
-                return PowerClass::FileExists(PartName(stem_, n + 1)) ? n : 0;
+            if (n < lastPart_ && size != partSize_)
+                return n;
         }
+        return 0;
     }
 
-    // The set's checksum file, when there is one: the digests of its parts
-    // from part 1 on, or else the digest of the joined file (a user's own
-    // sha256sum of it). false when it names neither: it is another file's,
-    // or damaged, and cannot vouch for the set.
-    bool LoadChecksums() {
-        const tstring path = ManifestPath(stem_);
-        if (!PowerClass::FileExists(path))
-            return true;
-        const tstring joinedName = FileNameOf(stem_);
-        const ManifestDigests digests = ReadManifest(path, [&joinedName](const tstring& name) {
-            tstring stem;
-            return name == joinedName || (StemOfPart(name, stem) && stem == joinedName);
-        });
-        std::vector<Sha256Digest> parts;
-        for (ULONGLONG n = 1;; ++n) {
-            const auto line = digests.find(FileNameOf(PartName(stem_, n)));
-            if (line == digests.end())
-                break;
-            parts.push_back(line->second);
-        }
-        const auto whole = digests.find(joinedName);
-        if (!parts.empty()) {
-            // Every other part each, on two threads.
-            for (ULONGLONG lane = 0; lane < 2; ++lane)
-                partChecks_.emplace_back(new PartChecks(parts, 2, lane));
-        } else if (whole != digests.end()) {
-            wholeCheck_.reset(new Sha256Digest(whole->second));
-        } else {
-            return false;
-        }
-        return true;
+    // The bytes of the current part: part 1's length, but all of the last
+    // part of another program's set, which may be longer.
+    ULONGLONG PartBytes() const {
+        return !set_.Ours() && partNumber_ == lastPart_ ? ULLONG_MAX : partSize_;
     }
 
-    // Raises a mismatch of parts 1 to lastPart, or of the whole.
-    void CheckParts(ULONGLONG lastPart) {
+    // Raises a mismatch of parts 1 to lastPart and, once the whole set is
+    // copied (joinedBytes), of the joined file.
+    void CheckParts(ULONGLONG lastPart, std::optional<ULONGLONG> joinedBytes) {
         pipeline_->Drain();
-        for (auto& checks : partChecks_)
-            checks->Finish(lastPart);
-        if (wholeCheck_ && wholeHash_.Final() != *wholeCheck_)
-            throw JoinedMismatch();
+        checks_.Verify(lastPart, joinedBytes);
     }
 
     // Shows "<x>" in the folder box for a moment, as a sign that merging began.
@@ -206,7 +180,7 @@ private:
         ++partNumber_;
         part_.Close();
         try {
-            part_.Open(PartName(stem_, partNumber_), BufferedFile::kRead);
+            part_.Open(set_.Part(partNumber_), BufferedFile::kRead);
         } catch (const FileError& error) {
             if (error.cause != FileError::kFileNotFound)
                 throw;
@@ -236,16 +210,15 @@ private:
     }
 
     SliceHost& host_;
-    const tstring stem_;
+    PartSet set_;
     const tstring caption_;
     BufferedFile part_;
     StagedFile joined_;
     BlockWriter writer_;
-    std::vector<std::unique_ptr<PartChecks>> partChecks_;
-    std::unique_ptr<Sha256Digest> wholeCheck_;
-    WholeHash wholeHash_;
+    SetChecks checks_;
     std::unique_ptr<BlockPipeline> pipeline_;   // after the workers: it ends first
     ULONGLONG partSize_ = 0;
+    ULONGLONG lastPart_ = 1;   // the highest part number found at the start
     ULONGLONG partNumber_ = 1;
     ULONGLONG counter_ = 0;
 };
@@ -254,18 +227,32 @@ private:
 
 SliceOutcome Merge(SliceHost& host) {
     try {
-        const tstring caption = host.Text(slicetext::kCaption);
-        host.Tell(host.Text(slicetext::kMergeHint), caption);
+        host.Tell(host.Text(slicetext::kMergeHint), host.Text(slicetext::kCaption));
         tstring chosen;
         if (!host.ChooseFile(kPartFilter, kPartPathChars, chosen))
             return SliceOutcome::kCancelled;
+        return MergePart(host, chosen);
+    } catch (...) {
+        return SliceOutcome::kFailed;
+    }
+}
+
+SliceOutcome MergePart(SliceHost& host, const tstring& chosen) {
+    try {
+        const tstring caption = host.Text(slicetext::kCaption);
         // Whichever part was chosen, the set is joined from part 1.
-        tstring stem;
-        if (!StemOfPart(chosen, stem)) {
-            host.Tell(host.Text(slicetext::kNotAPart), caption);
+        PartSet set;
+        switch (PartSet::Recognise(chosen, set)) {
+        case PartKind::kPart:
+            return std::make_shared<MergeRun>(set, host)->Run();
+        case PartKind::kArchiveVolume:
+            host.Tell(FormatText(host.Text(slicetext::kArchiveVolume), {chosen}), caption);
             return SliceOutcome::kRefused;
+        case PartKind::kNotAPart:
+            break;
         }
-        return std::make_shared<MergeRun>(stem, host)->Run();
+        host.Tell(host.Text(slicetext::kNotAPart), caption);
+        return SliceOutcome::kRefused;
     } catch (...) {
         // Even the report failed (no memory left): the run has cleaned up.
         return SliceOutcome::kFailed;

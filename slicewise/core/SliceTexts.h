@@ -32,6 +32,11 @@ enum : int {
     kJoinedMismatch = 301,   // the joined bytes differ from the digest of %s in %s
     kNoRoom = 302,           // folder %s: the parts need %s, the drive has %s free
     kFileTooLarge = 303,     // folder %s, file system %s: files of at most %s, parts of %s
+    kChecksumPathName = 310, // checksum file %s names %s, which is not a bare file name
+    kDamagedCrcFile = 311,   // the name, size or CRC-32 in .crc file %s is missing or malformed
+    kArchiveVolume = 320,    // %s is a volume of a multi-volume archive, not a part
+    kLongPart = 321,         // part %s is longer than part 1 and another follows it
+    kBadPartCount = 350,     // a number of parts not from 2 to the file's size (%s bytes)
 };
 
 // Texts of the main window: its menus, controls and run handling.
@@ -57,6 +62,7 @@ enum : int {
     kUnitKB = 110,
     kUnitMB = 115,
     kUnitGB = 120,
+    kUnitParts = 121,        // the user size counts parts
     kFolderPrompt = 125,     // above the folder picker's tree
     kFileMenu = 200,
     kLanguageItem = 215,
@@ -69,6 +75,8 @@ enum : int {
     kStopButton = 341,       // the running command's button during the run
     kShutdownReason = 342,   // why the session should wait
     kProgressLine = 344,     // under the bar: %s MB/s, %s time left
+    kDropOneFile = 351,      // several files or a folder were dropped
+    kMergeDropped = 352,     // dropped file %s is a part: merge its set?
 };
 }  // namespace slicetext
 

@@ -1,7 +1,7 @@
 // Console driver of the Divide and Merge engine for the benchmark script:
 //   slicebench idle
 //   slicebench divide SOURCE OUTPUT_FOLDER SIZE_CHOICE USER_SIZE UNIT [OPTION...]
-//   slicebench merge PART [OPTION...]
+//   slicebench merge PART [OPTION...]     (any part of a set Merge recognises)
 // Options: --portable-sha hashes with the portable SHA-256 even where the
 // processor has SHA instructions; --no-checksums divides without writing
 // the checksum file (a merge without one is a set without it).

@@ -37,6 +37,11 @@ public:
         case slicetext::kJoinedMismatch: return _T("joined %s differs from %s");
         case slicetext::kNoRoom: return _T("no room in %s: need %s, free %s");
         case slicetext::kFileTooLarge: return _T("%s is %s: at most %s, parts of %s");
+        case slicetext::kArchiveVolume: return _T("archive %s");
+        case slicetext::kLongPart: return _T("long %s");
+        case slicetext::kChecksumPathName: return _T("%s names path %s");
+        case slicetext::kDamagedCrcFile: return _T("damaged %s");
+        case slicetext::kBadPartCount: return _T("parts 2 to %s");
         default: return FormatText(_T("T%d"), {number});
         }
     }

@@ -1,9 +1,12 @@
 #include "FakeHost.h"
 #include "framework/SystemError.h"
 #include "framework/testkit/RecordingUi.h"
+#include "slicewise/core/Crc32.h"
 #include "slicewise/core/Divide.h"
+#include "slicewise/core/Md5.h"
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/PartNames.h"
+#include "slicewise/core/Sha256.h"
 #include "tests/support/TempFolder.h"
 #include <functional>
 #include <gtest/gtest.h>
@@ -48,7 +51,9 @@ TEST_F(MergeTest, JoinsThePartsBesideThemAfterTheHint) {
     EXPECT_EQ(_T("T5"), ui.messages[1].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK), ui.messages[1].type);
     ASSERT_EQ(1u, ui.openFiles.size());
-    EXPECT_EQ(_T("Vantorel divided files (*.00001.vtrl)|*.00001.vtrl"), ui.openFiles[0].filter);
+    EXPECT_EQ(tstring(_T("Divided files (*.00001.vtrl;*.001)|*.00001.vtrl;*.001|")) +
+                  _T("Vantorel divided files (*.00001.vtrl)|*.00001.vtrl|All files (*.*)|*.*"),
+              ui.openFiles[0].filter);
     EXPECT_EQ(61440u, ui.openFiles[0].bufferChars);
 }
 
@@ -186,6 +191,89 @@ TEST_F(MergeTest, SetThatCannotBeRightIsRefusedWritingNothing) {
         EXPECT_EQ(before, FolderContents(temp.Path())) << set.message.c_str();
     }
     EXPECT_TRUE(host.steps.empty());
+}
+
+// Another splitter's numbered set, from whichever file is chosen: its last
+// part may be as long as part 1 or longer; a gap or a part before the last
+// of another length is named before anything is written.
+TEST_F(MergeTest, NumberedSetsJoinOrNameTheirFault) {
+    const std::string full = TestBytes(100), longer = TestBytes(150, 2);
+    Sha256 hash;
+    hash.Update((full + full + longer).data(), 350);
+    const std::string sums = HexDigest(hash.Final()) + "  a.bin\n";
+    const tstring part2 = temp / _T("a.bin.002");
+    // Another splitter's set "a.001", ... with its ".crc" naming the joined file.
+    Crc32 crc;
+    crc.Update((full + full + longer).data(), 350);
+    char crcText[9];
+    snprintf(crcText, sizeof crcText, "%08X", static_cast<unsigned>(crc.Value()));
+    const auto crcFile = [&](const std::string& name, const std::string& size, const std::string& value) {
+        return "filename=" + name + "\r\nsize=" + size + "\r\ncrc32=" + value + "\r\n";
+    };
+    const std::vector<std::pair<const TCHAR*, std::string>> crcSet = {
+        {_T("a.001"), full}, {_T("a.002"), full}, {_T("a.003"), longer}};
+    const auto with = [&](const TCHAR* name, const std::string& text) {
+        auto files = crcSet;
+        files.emplace_back(name, text);
+        return files;
+    };
+    Md5 md5;
+    md5.Update(full.data(), full.size());
+    const Md5Digest partDigest = md5.Final();
+    std::string md5Hex;
+    for (const BYTE byte : partDigest) {
+        md5Hex += "0123456789abcdef"[byte >> 4];
+        md5Hex += "0123456789abcdef"[byte & 15];
+    }
+    const tstring crcPath = temp / _T("a.crc");
+    const struct {
+        std::vector<std::pair<const TCHAR*, std::string>> files;
+        const TCHAR* chosen;
+        std::string joined;
+        tstring message;   // empty: joined
+    } kSets[] = {
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full}, {_T("a.bin.003"), longer},
+          {_T("a.bin.000"), "info"}, {_T("a.bin.sha256"), sums}},
+         _T("a.bin.002"), full + full + longer, _T("")},
+        {{{_T("a.bin.0001"), full}, {_T("a.bin.0002"), full}}, _T("a.bin.0002"), full + full, _T("")},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.003"), full}}, _T("a.bin.001"), "", _T("missing ") + part2},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), "12"}, {_T("a.bin.003"), full}}, _T("a.bin.003"), "",
+         _T("short ") + part2},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), longer}, {_T("a.bin.003"), full}}, _T("a.bin.001"), "",
+         _T("long ") + part2},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full},
+          {_T("a.bin.sha256"), std::string(64, '0') + "  a.bin.001\n"}},
+         _T("a.bin.001"), "", _T("mismatch ") + temp / _T("a.bin.001") + _T(" in ") + Checksums()},
+        {{{_T("a.part1.rar"), full}}, _T("a.part1.rar"), "", _T("archive ") + temp / _T("a.part1.rar")},
+        {with(_T("a.crc"), crcFile("a.bin", "350", crcText)), _T("a.002"), full + full + longer, _T("")},
+        {with(_T("a.crc"), crcFile("a.bin", "350", "00000000")), _T("a.001"), "",
+         _T("joined a.bin differs from ") + crcPath},
+        {with(_T("a.crc"), crcFile("a.bin", "351", crcText)), _T("a.001"), "",
+         _T("joined a.bin differs from ") + crcPath},
+        {with(_T("a.crc"), crcFile("..\\a.bin", "350", crcText)), _T("a.001"), "",
+         crcPath + _T(" names path ..\\a.bin")},
+        {with(_T("a.crc"), "size=350\n"), _T("a.001"), "", _T("damaged ") + crcPath},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full}, {_T("MD5SUMS"), md5Hex + "  a.bin.001\n" + md5Hex + "  a.bin.002\n"}},
+         _T("a.bin.001"), full + full, _T("")},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), longer}, {_T("MD5SUMS"), md5Hex + "  a.bin.001\n" + md5Hex + "  a.bin.002\n"}},
+         _T("a.bin.001"), "", _T("mismatch ") + part2 + _T(" in ") + temp / _T("MD5SUMS")},
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full}, {_T("a.bin.md5"), md5Hex + "  other.bin\n"}},
+         _T("a.bin.001"), "", _T("foreign ") + temp / _T("a.bin.md5")},
+    };
+    for (const auto& set : kSets) {
+        files::RemoveTree(temp.Path());
+        CreateDirectory(temp.Path().c_str(), nullptr);
+        for (const auto& file : set.files) files::Write(temp / file.first, file.second);
+        const auto before = FolderContents(temp.Path());
+        ui.messages.clear();
+        ui.QueueOpenFile(temp / set.chosen);
+        EXPECT_EQ(set.message.empty(), Merge(host) == SliceOutcome::kDone) << set.chosen;
+        EXPECT_EQ((tstrings{_T("T152"), set.message.empty() ? _T("T165") : set.message}), Messages());
+        if (set.message.empty())
+            EXPECT_EQ(set.joined, files::Read(Joined())) << set.chosen;
+        else
+            EXPECT_EQ(before, FolderContents(temp.Path())) << set.message.c_str();
+    }
 }
 
 TEST_F(MergeTest, PartHeldOpenIsAFileError) {

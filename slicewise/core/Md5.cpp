@@ -1,0 +1,87 @@
+#include "slicewise/core/Md5.h"
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The sine constants, and each round's shifts by step.
+const uint32_t kSines[64] = {
+    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613, 0xfd469501,
+    0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
+    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8,
+    0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed, 0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a,
+    0xfffa3942, 0x8771f681, 0x6d9d6122, 0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70,
+    0x289b7ec6, 0xeaa127fa, 0xd4ef3085, 0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665,
+    0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
+    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391};
+const int kShifts[4][4] = {{7, 12, 17, 22}, {5, 9, 14, 20}, {4, 11, 16, 23}, {6, 10, 15, 21}};
+
+inline uint32_t Rotl(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+
+}  // namespace
+
+void Md5::Reset() {
+    state_[0] = 0x67452301;
+    state_[1] = 0xefcdab89;
+    state_[2] = 0x98badcfe;
+    state_[3] = 0x10325476;
+    pendingSize_ = 0;
+    length_ = 0;
+}
+
+void Md5::Blocks(const BYTE* data, size_t blocks) {
+    for (; blocks > 0; --blocks, data += 64) {
+        uint32_t w[16];
+        std::memcpy(w, data, sizeof w);   // little-endian words, as the processor's
+        uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
+        for (int i = 0; i < 64; ++i) {
+            uint32_t f;
+            int g;
+            switch (i / 16) {
+            case 0: f = (b & c) | (~b & d); g = i; break;
+            case 1: f = (d & b) | (~d & c); g = (5 * i + 1) % 16; break;
+            case 2: f = b ^ c ^ d; g = (3 * i + 5) % 16; break;
+            default: f = c ^ (b | ~d); g = 7 * i % 16; break;
+            }
+            const uint32_t next = b + Rotl(a + f + kSines[i] + w[g], kShifts[i / 16][i % 4]);
+            a = d;
+            d = c;
+            c = b;
+            b = next;
+        }
+        state_[0] += a; state_[1] += b; state_[2] += c; state_[3] += d;
+    }
+}
+
+void Md5::Update(const void* data, size_t size) {
+    const BYTE* in = static_cast<const BYTE*>(data);
+    length_ += size;
+    if (pendingSize_ > 0) {
+        const size_t take = std::min(size, sizeof pending_ - pendingSize_);
+        std::memcpy(pending_ + pendingSize_, in, take);
+        pendingSize_ += take;
+        in += take;
+        size -= take;
+        if (pendingSize_ < sizeof pending_)
+            return;
+        Blocks(pending_, 1);
+        pendingSize_ = 0;
+    }
+    Blocks(in, size / 64);
+    in += size / 64 * 64;
+    std::memcpy(pending_, in, size % 64);
+    pendingSize_ = size % 64;
+}
+
+Md5Digest Md5::Final() {
+    const unsigned long long bits = length_ * 8;
+    BYTE tail[128] = {0x80};
+    const size_t tailSize = pendingSize_ < 56 ? 64 - pendingSize_ : 128 - pendingSize_;
+    for (int i = 0; i < 8; ++i) tail[tailSize - 8 + i] = static_cast<BYTE>(bits >> (8 * i));
+    Update(tail, tailSize);
+    Md5Digest digest;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) digest[4 * i + j] = static_cast<BYTE>(state_[i] >> (8 * j));
+    Reset();
+    return digest;
+}
