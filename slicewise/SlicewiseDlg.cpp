@@ -3,9 +3,13 @@
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/DpiBitmap.h"
+#include "framework/SafeFormat.h"
 #include "framework/UiSeam.h"
+#include "slicewise/FileDrop.h"
 #include "slicewise/core/Divide.h"
 #include "slicewise/core/Merge.h"
+#include "slicewise/core/PartNames.h"
+#include "slicewise/core/PartSet.h"
 #include "slicewise/core/StagedFile.h"
 #include "slicewise/core/SliceTexts.h"
 #include "slicewise/resource.h"
@@ -53,7 +57,7 @@ MainWindowTables SplitterTables() {
     return tables;
 }
 
-const int kUnitTexts[] = {kUnitBytes, kUnitKB, kUnitMB, kUnitGB};
+const int kUnitTexts[] = {kUnitBytes, kUnitKB, kUnitMB, kUnitGB, kUnitParts};
 
 const int kDefaultUnit = 1;   // KB
 
@@ -65,6 +69,18 @@ const int kRunLockedControls[] = {
     IDC_SIZE_FLOPPY, IDC_SIZE_CD,       IDC_SIZE_DVD,   IDC_SIZE_100KB,
     IDC_SIZE_500KB,  IDC_SIZE_1MB,      IDC_SIZE_2MB,   IDC_SIZE_USER,
 };
+
+// An archive's volume is a file to divide like any other: only its archive
+// program joins it.
+bool IsPartOfSet(const tstring& path) {
+    PartSet set;
+    return PartSet::Recognise(path, set) == PartKind::kPart;
+}
+
+bool IsFolder(const tstring& path) {
+    const DWORD attributes = GetFileAttributes(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 bool IsSizeRadio(int id) {
     switch (id) {
@@ -89,7 +105,10 @@ void CSlicewiseDlg::DoDataExchange(DataExchange& exchange) {
     exchange.Text(IDC_INTRODUCTION, IntroductionText);
 }
 
-void CSlicewiseDlg::OnFirstInitialisation() { TakeFooterColour(); }
+void CSlicewiseDlg::OnFirstInitialisation() {
+    TakeFooterColour();
+    AcceptDroppedFiles(Handle());
+}
 
 // The progress line stands on the footer art: its background is the art's
 // colour there, as the art is shown at the window's DPI.
@@ -159,7 +178,7 @@ bool CSlicewiseDlg::OnCommand(int id, int code, HWND control) {
     case IDC_BROWSE_FILE: BrowseFile(); return true;
     case IDC_BROWSE_FOLDER: BrowseFolder(); return true;
     case IDC_DIVIDE: RunDivide(); return true;
-    case IDC_MERGE: RunMerge(); return true;
+    case IDC_MERGE: RunMerge(tstring()); return true;
     default: return MainWindow::OnCommand(id, code, control);
     }
 }
@@ -199,8 +218,11 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
 void CSlicewiseDlg::BrowseFile() {
     UpdateData(true);   // a bad size box is reported; browsing goes on
     tstring path;
-    if (!Ui().ChooseOpenFile(Handle(), kAllFilesFilter, kSourcePathChars, path))
-        return;
+    if (Ui().ChooseOpenFile(Handle(), kAllFilesFilter, kSourcePathChars, path))
+        TakeSource(path);
+}
+
+void CSlicewiseDlg::TakeSource(const tstring& path) {
     SourcePath = path;
     if (OutputFolder.empty())
         OutputFolder = PowerClass::FolderOfPath(SourcePath) + kFolderTail;
@@ -217,6 +239,28 @@ void CSlicewiseDlg::BrowseFolder() {
     UpdateData(false);
 }
 
+// A file dropped on the window is the file to divide, as if browsed; a part
+// of a set offers to merge the set. During a run the window takes no drop,
+// as it takes no other command.
+void CSlicewiseDlg::TakeDrop(const tstrings& paths) {
+    if (Running() || paths.empty())
+        return;
+    if (IsPartOfSet(paths.front())) {
+        OfferMerge(paths.front());
+    } else if (paths.size() > 1 || IsFolder(paths.front())) {
+        Ui().ShowMessage(Handle(), Texts().GetText(kDropOneFile), Texts().GetText(kCaption), MB_OK);
+    } else {
+        UpdateData(true);   // a bad size box is reported, as when browsing
+        TakeSource(paths.front());
+    }
+}
+
+void CSlicewiseDlg::OfferMerge(const tstring& part) {
+    if (Ui().ShowMessage(Handle(), FormatText(Texts().GetText(kMergeDropped), {FileNameOf(part)}),
+                         Texts().GetText(kCaption), MB_YESNO | MB_ICONQUESTION) == IDYES)
+        RunMerge(part);
+}
+
 void CSlicewiseDlg::RunDivide() {
     UpdateData(true);   // a bad size box is reported; the old size is used
     DivideValues values;
@@ -229,12 +273,17 @@ void CSlicewiseDlg::RunDivide() {
     Run([&] { Divide(values, *host_); });
 }
 
-void CSlicewiseDlg::RunMerge() {
+void CSlicewiseDlg::RunMerge(const tstring& part) {
     // Merge takes no values from the window, but its flash of the folder box
     // puts back the folder value: it is to be what the box shows, typed or not.
     OutputFolder = ItemText(IDC_OUTPUT_FOLDER);
     runButton_ = IDC_MERGE;
-    Run([&] { Merge(*host_); });
+    Run([&] {
+        if (part.empty())
+            Merge(*host_);
+        else
+            MergePart(*host_, part);
+    });
 }
 
 // Whatever the command throws, the window leaves its running state; the
@@ -272,6 +321,7 @@ void CSlicewiseDlg::EnableRunControls(bool enable) {
     }
     for (int id : kRunLockedControls)
         EnableItem(id, enable || id == runButton_);
+    DragAcceptFiles(Handle(), enable ? TRUE : FALSE);
     // The button gets its own text back afterwards, whatever gave it that.
     if (!enable)
         runButtonText_ = ItemText(runButton_);
@@ -304,10 +354,15 @@ bool CSlicewiseDlg::MayClose(int how) {
     return false;
 }
 
-// During a run the session is asked to wait; when it ends anyway, the run
-// stops as a stop does, and its temporary files go before this message
-// returns: the process may end then, before the run gets to clean up.
+// A drop is read at once and its memory released. During a run the session
+// is asked to wait; when it ends anyway, the run stops as a stop does, and
+// its temporary files go before this message returns: the process may end
+// then, before the run gets to clean up.
 INT_PTR CSlicewiseDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        TakeDrop(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
+        return TRUE;
+    }
     if (message == WM_QUERYENDSESSION && Running()) {
         SetWindowLongPtr(Handle(), DWLP_MSGRESULT, FALSE);
         return TRUE;

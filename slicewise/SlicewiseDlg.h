@@ -42,9 +42,13 @@ private:
     void EnableUserSize(bool enable);
 
     void BrowseFile();
+    void TakeSource(const tstring& path);
     void BrowseFolder();
+    void TakeDrop(const tstrings& paths);
+    void OfferMerge(const tstring& part);
     void RunDivide();
-    void RunMerge();
+    // part: the part that was dropped; empty: the user picks one.
+    void RunMerge(const tstring& part);
     void Run(const std::function<void()>& command);
     void EndRun();
     void EnableRunControls(bool enable);

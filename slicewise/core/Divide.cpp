@@ -1,7 +1,9 @@
 #include "slicewise/core/Divide.h"
 #include "common/PowerClass.h"
 #include "framework/BufferedFile.h"
+#include "framework/SafeFormat.h"
 #include "slicewise/core/Hashers.h"
+#include "slicewise/core/JoinScript.h"
 #include "slicewise/core/Manifest.h"
 #include "slicewise/core/PartNames.h"
 #include "slicewise/core/PartSize.h"
@@ -20,6 +22,10 @@ const ULONGLONG kLineOverhead = 64 + 2 + 1;
 // Bytes that a part's name adds to the source's: "." + number + ".vtrl",
 // counting up to 20 digits.
 const ULONGLONG kPartNameExtra = 1 + 20 + 5;
+// Bytes of the joining script: its fixed lines, and per part the commands
+// around the part's name, which it holds twice, its percent signs doubled.
+const ULONGLONG kScriptFixed = 4096;
+const ULONGLONG kScriptPerPart = 100;
 
 // On the SHA instructions, with parts that end on a 64-byte block, one
 // thread hashes every block into its part's digest and the whole's in one
@@ -134,15 +140,20 @@ private:
         return SliceOutcome::kStopped;
     }
 
-    // The new checksum file takes the old one's place in one rename before
-    // any part does: from then on a mix of new and old parts, which a crash
-    // during the renames leaves, fails the check of the merge. What is left
-    // of the old set after the new one's last part goes last.
+    // The new checksum file and joining script take the old ones' places,
+    // each in one rename, before any part does: from then on a mix of new and
+    // old parts, which a crash during the renames leaves, fails the check of
+    // the merge and of the script. What is left of the old set after the new
+    // one's last part goes last. Without checksums there is no script: its
+    // check is the whole file's digest.
     void ReplaceSet() {
-        if (withManifest_)
-            WriteManifest();
-        else
-            RemoveFile(ManifestPath(stem_));   // its checksums no longer hold
+        if (withManifest_) {
+            WriteChecks();
+        } else {
+            // Their checksums no longer hold.
+            RemoveFile(ManifestPath(stem_));
+            RemoveFile(JoinScriptPath(stem_));
+        }
         parts_.Commit();
         for (ULONGLONG n = partNumber_ + 1; PowerClass::FileExists(PartName(stem_, n)); ++n)
             RemoveFile(PartName(stem_, n));
@@ -151,7 +162,7 @@ private:
     // The names of this set's parts and checksum file, without folder.
     bool IsOfTheSet(const tstring& name) const {
         tstring stem;
-        return name == FileNameOf(ManifestPath(stem_)) ||
+        return name == FileNameOf(ManifestPath(stem_)) || name == FileNameOf(JoinScriptPath(stem_)) ||
                (StemOfPart(name, stem) && stem == FileNameOf(stem_));
     }
 
@@ -175,24 +186,33 @@ private:
         }
     }
 
-    void WriteManifest() {
+    void WriteChecks() {
         ManifestLines lines;
         hashes_.Finish(partNumber_);
         for (ULONGLONG n = 1; n <= partNumber_; ++n)
             lines.emplace_back(FileNameOf(PartName(stem_, n)), hashes_.Digest(n));
-        lines.emplace_back(FileNameOf(stem_),
-                           hashes_.HashesWhole() ? hashes_.Whole() : wholeHash_.Final());
-        const std::string text = ManifestText(lines);
-        manifest_.Create(ManifestPath(stem_));
-        manifest_.File().Write(text.data(), text.size());
+        const Sha256Digest whole = hashes_.HashesWhole() ? hashes_.Whole() : wholeHash_.Final();
+        lines.emplace_back(FileNameOf(stem_), whole);
+        const ULONGLONG size = (partNumber_ - 1) * partSize_ + counter_;
+        Stage(manifest_, ManifestPath(stem_), ManifestText(lines));
+        Stage(script_, JoinScriptPath(stem_),
+              JoinScriptText(JoinSet{FileNameOf(stem_), size, partSize_, whole}));
         manifest_.Commit();
+        script_.Commit();
+    }
+
+    static void Stage(StagedFile& file, const tstring& path, const std::string& text) {
+        file.Create(path);
+        file.File().Write(text.data(), text.size());
     }
 
     SetSize SetSizeFor(ULONGLONG size) const {
         SetSize set = {size, partSize_};
         if (withManifest_) {
             const ULONGLONG lines = size / partSize_ + 2;
-            set.bytes += lines * (kLineOverhead + kPartNameExtra + FileNameOf(stem_).size() * 3);
+            const ULONGLONG name = FileNameOf(stem_).size();
+            set.bytes += lines * (kLineOverhead + kPartNameExtra + name * 3) + kScriptFixed +
+                         lines * (kScriptPerPart + 2 * (kPartNameExtra + name * 2));
         }
         return set;
     }
@@ -208,6 +228,7 @@ private:
         }
         parts_.Discard();
         manifest_.Discard();
+        script_.Discard();
         source_.Abort();
     }
 
@@ -223,6 +244,7 @@ private:
     BufferedFile source_;
     StagedSet parts_;
     StagedFile manifest_;
+    StagedFile script_;
     BlockWriter writer_;
     PartHashes hashes_ = PartHashesFor(partSize_);
     WholeHash wholeHash_;
@@ -240,10 +262,16 @@ SliceOutcome Divide(const DivideValues& values, SliceHost& host) {
             host.Tell(host.Text(slicetext::kMissingInput), caption);
             return SliceOutcome::kRefused;
         }
-        const ULONGLONG partSize = PartSizeFor(values.SizeChoice, values.UserSize, values.SizeUnit);
+        const ULONGLONG fileSize = PowerClass::FileSize(values.SourcePath);
+        const ULONGLONG partSize =
+            PartSizeFor(values.SizeChoice, values.UserSize, values.SizeUnit, fileSize);
         if (partSize == 0) {
-            // Nothing is created: a part of no bytes would never fill.
-            host.Tell(host.Text(slicetext::kZeroPartSize), caption);
+            // Nothing is created: a part of no bytes would never fill, and
+            // a number of parts must be one that cuts the file.
+            host.Tell(values.SizeUnit == kPartCountUnit
+                          ? FormatText(host.Text(slicetext::kBadPartCount), {fileSize})
+                          : host.Text(slicetext::kZeroPartSize),
+                      caption);
             return SliceOutcome::kRefused;
         }
         return std::make_shared<DivideRun>(values, partSize, host)->Run();

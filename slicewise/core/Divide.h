@@ -1,8 +1,9 @@
 #pragma once
 // The Divide command: cuts the source file into part files of PartSize
-// bytes in the output folder, with a checksum file of the set beside them
-// (Manifest.h). The parts and the checksum file are written under temporary
-// names and named only when the last is complete (the checksum file first),
+// bytes in the output folder, with a checksum file of the set and a script
+// that joins it without this program beside them (Manifest.h, JoinScript.h).
+// The set's files are written under temporary names and named only when the
+// last is complete (the checksum file and the script first),
 // so a set of the same name is replaced whole: a divide that is refused,
 // fails or is stopped leaves it as it was, and a crash while the names
 // change leaves a mix that the checksum file refuses.

@@ -16,20 +16,33 @@ const ULONGLONG SizeTable[] = {
 };
 const int kUserDefined = 7;
 
-// Factors of the unit combo's entries: bytes, KB, MB, GB.
+// Factors of the unit combo's entries before the parts: bytes, KB, MB, GB.
 const ULONGLONG UnitFactors[] = {1, 1024, kMiB, 1024 * kMiB};
 
 // Anything that names no size gives this.
 const ULONGLONG kFallbackSize = 100;
 
+// Rounded up, so that the last part takes the rest: the part format wants
+// every other part of the same size.
+ULONGLONG EqualPartSize(ULONGLONG fileSize, int parts) {
+    if (fileSize < 2)
+        return 1;
+    if (parts < 2 || static_cast<ULONGLONG>(parts) > fileSize)
+        return 0;
+    const ULONGLONG count = static_cast<ULONGLONG>(parts);
+    return fileSize / count + (fileSize % count != 0 ? 1 : 0);
+}
+
 }  // namespace
 
-ULONGLONG PartSizeFor(int sizeChoice, int userSize, int sizeUnit) {
+ULONGLONG PartSizeFor(int sizeChoice, int userSize, int sizeUnit, ULONGLONG fileSize) {
     const int fixedCount = static_cast<int>(sizeof SizeTable / sizeof SizeTable[0]);
     if (sizeChoice >= 0 && sizeChoice < fixedCount)
         return SizeTable[sizeChoice];
     if (sizeChoice != kUserDefined)
         return kFallbackSize;
+    if (sizeUnit == kPartCountUnit)
+        return EqualPartSize(fileSize, userSize);
     const int unitCount = static_cast<int>(sizeof UnitFactors / sizeof UnitFactors[0]);
     if (sizeUnit < 0 || sizeUnit >= unitCount)
         return kFallbackSize;

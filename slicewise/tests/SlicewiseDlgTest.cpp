@@ -12,6 +12,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/RegistrySandbox.h"
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <vector>
 
 using namespace slicetext;
@@ -38,6 +39,19 @@ std::string Bytes(size_t count) {
 
 bool LanguageCommandEnabled(HMENU bar) {
     return !(GetMenuState(bar, ID_FILE_LANGUAGE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+}
+
+// A drop of these paths as the Explorer hands it over.
+HGLOBAL DropOf(const tstrings& paths) {
+    tstring list;
+    for (const tstring& path : paths)
+        list += path + _T('\0');
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(TCHAR));
+    DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    *drop = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    memcpy(drop + 1, list.data(), list.size() * sizeof(TCHAR));   // GHND: the last NUL is there
+    GlobalUnlock(memory);
+    return memory;
 }
 
 // The keys Enter and Escape as the window's message pump hands them over.
@@ -110,7 +124,8 @@ TEST_F(SlicewiseWindow, StartsWith500KbCheckedAndTheUserSizeGreyed) {
     EXPECT_EQ(_T("150"), main.Text(IDC_USER_SIZE));
     EXPECT_EQ(Text(kUnitKB), main.Text(IDC_SIZE_UNIT));
     EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
-    EXPECT_EQ((tstrings{Text(kUnitBytes), Text(kUnitKB), Text(kUnitMB), Text(kUnitGB)}),
+    EXPECT_EQ((tstrings{Text(kUnitBytes), Text(kUnitKB), Text(kUnitMB), Text(kUnitGB),
+                        Text(kUnitParts)}),
               main.ComboItems(IDC_SIZE_UNIT));
     EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
     EXPECT_FALSE(main.IsEnabled(IDC_SIZE_UNIT));
@@ -133,7 +148,8 @@ TEST_F(SlicewiseWindow, WithoutItsLanguageFileTheWindowShowsEnglish) {
     const DialogDriver shown(bare.Handle());
     EXPECT_EQ(tstrings{}, shown.BlankTexts({IDC_STATUS}));
     EXPECT_EQ(_T("Welcome to Vantorel Slicewise!"), shown.Text(IDC_WELCOME));
-    EXPECT_EQ((tstrings{_T("Bytes"), _T("KB"), _T("MB"), _T("GB")}), shown.ComboItems(IDC_SIZE_UNIT));
+    EXPECT_EQ((tstrings{_T("Bytes"), _T("KB"), _T("MB"), _T("GB"), _T("Parts")}),
+              shown.ComboItems(IDC_SIZE_UNIT));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_NE(tstring::npos, ui.messages[0].text.find(file));
 }
@@ -146,7 +162,7 @@ TEST_F(SlicewiseWindow, OpensCentredOnTheScreen) {
     EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
 }
 
-TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFourUnitsInView) {
+TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFiveUnitsInView) {
     main.Click(IDC_SIZE_USER);
     const HWND combo = main.Item(IDC_SIZE_UNIT);
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
@@ -159,7 +175,7 @@ TEST_F(SlicewiseWindow, TheUnitListDropsDownWithAllFourUnitsInView) {
     GetWindowRect(info.hwndList, &list);
     SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
     const LONG itemHeight = static_cast<LONG>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
-    EXPECT_GE(list.bottom - list.top, 4 * itemHeight);
+    EXPECT_GE(list.bottom - list.top, 5 * itemHeight);
 }
 
 TEST_F(SlicewiseWindow, MenusAndSystemMenuCarryTheirTexts) {
@@ -215,6 +231,32 @@ TEST_F(SlicewiseWindow, BrowsingASourceFillsAnEmptyFolderBoxOnly) {
     main.Click(IDC_BROWSE_FILE);
     EXPECT_EQ(_T("C:\\other\\small.txt"), main.Text(IDC_SOURCE_PATH));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SlicewiseWindow, ADroppedFileIsTheSourceAndAFolderOrTwoFilesAreRefused) {
+    const tstring file = data / _T("big.iso");
+    files::Write(file, "x");
+    for (const tstrings& drop : {tstrings{file}, tstrings{data.Path()}, tstrings{data / _T("b"), file}})
+        SendMessage(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop)), 0);
+    EXPECT_EQ(file, main.Text(IDC_SOURCE_PATH));
+    EXPECT_EQ(data / _T("..."), main.Text(IDC_OUTPUT_FOLDER));
+    ExpectBoxes({{Text(kDropOneFile)}, {Text(kDropOneFile)}});
+}
+
+TEST_F(SlicewiseWindow, ADroppedPartAsksAndMergesItsSetOnYesOnly) {
+    PrepareDivide(1500, IDC_SIZE_USER);
+    main.Type(IDC_USER_SIZE, _T("1"));   // 1 KB parts
+    main.Click(IDC_DIVIDE);
+    for (int answer : {IDNO, IDYES}) {
+        EXPECT_FALSE(files::Exists(data / _T("out\\a.bin")));
+        ui.QueueButton(answer);
+        SendMessage(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({Part(2)})), 0);
+    }
+    const RecordingUi::Box question = {FormatText(Text(kMergeDropped), {_T("a.bin.00002.vtrl")}),
+                                       MB_YESNO | MB_ICONQUESTION};
+    ExpectBoxes({{Text(kDivided)}, question, question, {Text(kMerged)}});
+    EXPECT_TRUE(ui.openFiles.empty());
+    EXPECT_TRUE(files::Read(data / _T("out\\a.bin")) == source);
 }
 
 TEST_F(SlicewiseWindow, ChoosingAFolderOrADriveRootAppendsTheDots) {
@@ -390,6 +432,15 @@ TEST_F(SlicewiseWindow, ACloseDuringARunStopsItClearsTheHandshakeAndCloses) {
         EXPECT_TRUE(DeleteFile((data / (_T("out\\") + name)).c_str())) << name;
 }
 
+// A part dropped during a run asks nothing and starts nothing.
+TEST_F(SlicewiseWindow, ADropDuringARunIsIgnored) {
+    PrepareDivide(3 << 20, IDC_SIZE_1MB);
+    PostMessage(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({Part(1)})), 0);
+    main.Click(IDC_DIVIDE);
+    ExpectBoxes({{Text(kDivided)}});
+    EXPECT_EQ(data / _T("a.bin"), main.Text(IDC_SOURCE_PATH));
+}
+
 TEST_F(SlicewiseWindow, ACloseDuringARunAnsweredNoLetsItFinish) {
     PrepareDivide(3 << 20, IDC_SIZE_1MB);
     ui.QueueButton(IDNO);
@@ -466,7 +517,7 @@ TEST_F(SlicewiseWindow, ALanguageChangeTranslatesAgainAndKeepsSourceAndFolder) {
     EXPECT_FALSE(main.IsChecked(IDC_SIZE_USER));
     EXPECT_EQ(_T("150"), main.Text(IDC_USER_SIZE));
     EXPECT_EQ(1, main.ComboSelection(IDC_SIZE_UNIT));
-    EXPECT_EQ(4u, main.ComboItems(IDC_SIZE_UNIT).size());   // filled anew, not added to
+    EXPECT_EQ(5u, main.ComboItems(IDC_SIZE_UNIT).size());   // filled anew, not added to
     EXPECT_FALSE(main.IsEnabled(IDC_USER_SIZE));
 }
 

@@ -3,6 +3,7 @@
 #include "framework/testkit/RecordingUi.h"
 #include "framework/testkit/RecordingWrites.h"
 #include "slicewise/core/Divide.h"
+#include "slicewise/core/JoinScript.h"
 #include "slicewise/core/Merge.h"
 #include "slicewise/core/PartNames.h"
 #include "slicewise/core/PartSize.h"
@@ -69,14 +70,18 @@ protected:
 
     // Every part holds its slice of the source; the set ends with the first
     // part shorter than partSize, empty after an exact multiple. Beside the
-    // parts lies their checksum file and nothing else.
+    // parts lie their checksum file and joining script and nothing else.
     void ExpectParts(const std::string& source, size_t partSize) {
         const size_t count = source.size() / partSize + 1;
         for (size_t n = 1; n <= count; ++n)
             EXPECT_EQ(source.substr((n - 1) * partSize, partSize), files::Read(Part(n)))
                 << "part " << n << " of a " << source.size() << "-byte source";
         EXPECT_EQ(ChecksumsOf(source, partSize, "src.bin"), files::Read(Checksums()));
-        EXPECT_EQ(count + 1, files::List(OutFolder()).size()) << source.size() << " bytes";
+        Sha256 whole;
+        whole.Update(source.data(), source.size());
+        EXPECT_EQ(JoinScriptText(JoinSet{_T("src.bin"), source.size(), partSize, whole.Final()}),
+                  files::Read(OutFolder() + _T("\\src.bin.join.cmd")));
+        EXPECT_EQ(count + 2, files::List(OutFolder()).size()) << source.size() << " bytes";
     }
 
     TempFolder temp;
@@ -289,7 +294,7 @@ TEST_F(DivideTest, PartThatCannotBeReplacedStopsTheDivision) {
     EXPECT_EQ(source.substr(0, 100), files::Read(Part(1)));
     EXPECT_EQ(source.substr(100, 100), files::Read(Part(2)));
     EXPECT_EQ("held", files::Read(Part(3)));
-    EXPECT_EQ(4u, files::List(OutFolder()).size());   // and the checksum file
+    EXPECT_EQ(5u, files::List(OutFolder()).size());   // and the checksum file and script
     EXPECT_EQ(Step(145, 5), host.steps.back());   // the status line keeps its last text
 }
 
@@ -386,7 +391,7 @@ TEST_F(DivideTest, FailureAtEachStepOfTheReplacementNeverLeavesAMixThatMerges) {
 TEST_F(DivideTest, TemporaryFilesThatAnEndedRunLeftGoWithTheNextRunOfThatName) {
     // A divide removes its parts' and checksum file's, a merge the joined file's.
     const tstrings names = {_T("src.bin.00001.vtrl.partial"), _T("src.bin.00009.vtrl.partial2"),
-                            _T("src.bin.sha256.partial"), _T("src.bin.partial12"),
+                            _T("src.bin.sha256.partial"), _T("src.bin.join.cmd.partial"), _T("src.bin.partial12"),
                             _T("b.bin.00001.vtrl.partial"), _T("src.bin.00001.vtrl.partial.txt")};
     for (const tstring& name : names) files::Write(OutFolder() + _T("\\") + name, "left");
     files::Write(Source(), TestBytes(250));
@@ -394,7 +399,7 @@ TEST_F(DivideTest, TemporaryFilesThatAnEndedRunLeftGoWithTheNextRunOfThatName) {
     ui.QueueOpenFile(Part(1));
     EXPECT_EQ(SliceOutcome::kDone, Merge(host));
     for (size_t i = 0; i < names.size(); ++i)   // the last two are not this set's
-        EXPECT_EQ(i >= 4, files::Exists(OutFolder() + _T("\\") + names[i])) << names[i].c_str();
+        EXPECT_EQ(i >= 5, files::Exists(OutFolder() + _T("\\") + names[i])) << names[i].c_str();
 }
 
 // At a session's end the runs' temporaries go at once; one that is still
