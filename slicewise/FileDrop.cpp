@@ -1,4 +1,5 @@
 #include "slicewise/FileDrop.h"
+#include "framework/Handles.h"
 #include "framework/SystemFunction.h"
 
 namespace {
@@ -22,15 +23,10 @@ void LetDropsThrough(HWND window) {
 }
 
 // The drop's memory goes when the paths are read, whatever happens.
-class DropRelease {
-public:
-    explicit DropRelease(HDROP drop) : drop_(drop) {}
-    ~DropRelease() { DragFinish(drop_); }
-    DropRelease(const DropRelease&) = delete;
-    DropRelease& operator=(const DropRelease&) = delete;
-
-private:
-    HDROP drop_;
+struct DropTraits {
+    using Handle = HDROP;
+    static HDROP Invalid() { return nullptr; }
+    static void Close(HDROP drop) { DragFinish(drop); }
 };
 }  // namespace
 
@@ -40,7 +36,7 @@ void AcceptDroppedFiles(HWND window) {
 }
 
 tstrings DroppedFiles(HDROP drop) {
-    const DropRelease release(drop);
+    const UniqueHandle<DropTraits> release(drop);
     tstrings paths;
     const UINT count = DragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT index = 0; index < count; ++index) {

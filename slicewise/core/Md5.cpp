@@ -25,7 +25,7 @@ void Md5::Reset() {
     state_[1] = 0xefcdab89;
     state_[2] = 0x98badcfe;
     state_[3] = 0x10325476;
-    pendingSize_ = 0;
+    pending_.Clear();
     length_ = 0;
 }
 
@@ -54,29 +54,15 @@ void Md5::Blocks(const BYTE* data, size_t blocks) {
 }
 
 void Md5::Update(const void* data, size_t size) {
-    const BYTE* in = static_cast<const BYTE*>(data);
     length_ += size;
-    if (pendingSize_ > 0) {
-        const size_t take = std::min(size, sizeof pending_ - pendingSize_);
-        std::memcpy(pending_ + pendingSize_, in, take);
-        pendingSize_ += take;
-        in += take;
-        size -= take;
-        if (pendingSize_ < sizeof pending_)
-            return;
-        Blocks(pending_, 1);
-        pendingSize_ = 0;
-    }
-    Blocks(in, size / 64);
-    in += size / 64 * 64;
-    std::memcpy(pending_, in, size % 64);
-    pendingSize_ = size % 64;
+    pending_.Feed(static_cast<const BYTE*>(data), size,
+                  [this](const BYTE* in, size_t count) { Blocks(in, count); });
 }
 
 Md5Digest Md5::Final() {
     const unsigned long long bits = length_ * 8;
     BYTE tail[128] = {0x80};
-    const size_t tailSize = pendingSize_ < 56 ? 64 - pendingSize_ : 128 - pendingSize_;
+    const size_t tailSize = pending_.Size() < 56 ? 64 - pending_.Size() : 128 - pending_.Size();
     for (int i = 0; i < 8; ++i) tail[tailSize - 8 + i] = static_cast<BYTE>(bits >> (8 * i));
     Update(tail, tailSize);
     Md5Digest digest;

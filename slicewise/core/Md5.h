@@ -1,6 +1,7 @@
 #pragma once
 // MD5 (RFC 1321), for the md5sum files that come with sets made elsewhere.
 // Too weak to vouch against tampering; it still finds a damaged part.
+#include "slicewise/core/PendingBlock.h"
 #include <windows.h>
 #include <array>
 #include <cstddef>
@@ -20,7 +21,6 @@ private:
     void Blocks(const BYTE* data, size_t blocks);
 
     uint32_t state_[4];
-    BYTE pending_[64];
-    size_t pendingSize_ = 0;
+    PendingBlock pending_;
     unsigned long long length_ = 0;
 };

@@ -84,45 +84,29 @@ Sha256::Sha256(Sha256Blocks blocks) : blocks_(blocks ? blocks : Chosen()) { Rese
 
 void Sha256::Reset() {
     std::memcpy(state_, kInitial, sizeof state_);
-    pendingSize_ = 0;
+    pending_.Clear();
     length_ = 0;
 }
 
 void Sha256::Update(const void* data, size_t size) {
-    const BYTE* in = static_cast<const BYTE*>(data);
     length_ += size;
-    if (pendingSize_ > 0) {
-        const size_t take = std::min(size, sizeof pending_ - pendingSize_);
-        std::memcpy(pending_ + pendingSize_, in, take);
-        pendingSize_ += take;
-        in += take;
-        size -= take;
-        if (pendingSize_ < sizeof pending_)
-            return;
-        blocks_(state_, pending_, 1);
-        pendingSize_ = 0;
-    }
-    if (size >= 64) {
-        blocks_(state_, in, size / 64);
-        in += size / 64 * 64;
-        size %= 64;
-    }
-    std::memcpy(pending_, in, size);
-    pendingSize_ = size;
+    pending_.Feed(static_cast<const BYTE*>(data), size,
+                  [this](const BYTE* in, size_t count) { blocks_(state_, in, count); });
 }
 
 void Sha256::UpdateBoth(Sha256& first, Sha256& second, const void* data, size_t size) {
-    const size_t pending = first.pendingSize_;
+    const size_t pending = first.pending_.Size();
     if (first.blocks_ != Sha256BlocksShaNi || second.blocks_ != Sha256BlocksShaNi ||
-        second.pendingSize_ != pending || std::memcmp(first.pending_, second.pending_, pending) != 0 ||
-        pending + size < 2 * sizeof pending_) {
+        second.pending_.Size() != pending ||
+        std::memcmp(first.pending_.Bytes(), second.pending_.Bytes(), pending) != 0 ||
+        pending + size < 2 * PendingBlock::kSize) {
         first.Update(data, size);
         second.Update(data, size);
         return;
     }
     // Both fill their pending block from the same bytes, then run in one pass.
     const BYTE* in = static_cast<const BYTE*>(data);
-    const size_t lead = pending == 0 ? 0 : sizeof pending_ - pending;
+    const size_t lead = pending == 0 ? 0 : PendingBlock::kSize - pending;
     first.Update(in, lead);
     second.Update(in, lead);
     const size_t blocks = (size - lead) / 64;
@@ -136,7 +120,7 @@ void Sha256::UpdateBoth(Sha256& first, Sha256& second, const void* data, size_t 
 Sha256Digest Sha256::Final() {
     const unsigned long long bits = length_ * 8;
     BYTE tail[128] = {0x80};
-    const size_t tailSize = pendingSize_ < 56 ? 64 - pendingSize_ : 128 - pendingSize_;
+    const size_t tailSize = pending_.Size() < 56 ? 64 - pending_.Size() : 128 - pending_.Size();
     for (int i = 0; i < 8; ++i) tail[tailSize - 1 - i] = static_cast<BYTE>(bits >> (8 * i));
     Update(tail, tailSize);
     Sha256Digest digest;
@@ -144,14 +128,4 @@ Sha256Digest Sha256::Final() {
         for (int j = 0; j < 4; ++j) digest[4 * i + j] = static_cast<BYTE>(state_[i] >> (24 - 8 * j));
     Reset();
     return digest;
-}
-
-std::string HexDigest(const Sha256Digest& digest) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string text;
-    for (BYTE byte : digest) {
-        text += kHex[byte >> 4];
-        text += kHex[byte & 15];
-    }
-    return text;
 }

@@ -2,6 +2,7 @@
 // SHA-256 (FIPS 180-4). The compression runs on the processor's SHA
 // instructions when it has them (asked once through CPUID) and on portable
 // code otherwise; both give the same digests.
+#include "slicewise/core/PendingBlock.h"
 #include <windows.h>
 #include <array>
 #include <cstddef>
@@ -48,10 +49,18 @@ private:
 
     Sha256Blocks blocks_;
     uint32_t state_[8];
-    BYTE pending_[64];
-    size_t pendingSize_ = 0;
+    PendingBlock pending_;
     unsigned long long length_ = 0;
 };
 
-// 64 lower-case hexadecimal digits.
-std::string HexDigest(const Sha256Digest& digest);
+// Two lower-case hexadecimal digits a byte: 64 for SHA-256, 32 for MD5.
+template <size_t Bytes>
+std::string HexDigest(const std::array<BYTE, Bytes>& digest) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (BYTE byte : digest) {
+        text += kHex[byte >> 4];
+        text += kHex[byte & 15];
+    }
+    return text;
+}

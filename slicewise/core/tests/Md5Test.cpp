@@ -12,11 +12,6 @@ Md5Digest Md5Of(const std::string& bytes) {
     return hash.Final();
 }
 
-std::string Hex(const Md5Digest& digest) {
-    std::string text;
-    for (BYTE byte : digest) text += "0123456789abcdef"[byte >> 4], text += "0123456789abcdef"[byte & 15];
-    return text;
-}
 }  // namespace
 
 TEST(Md5, Rfc1321TestSuite) {
@@ -36,7 +31,7 @@ TEST(Md5, Rfc1321TestSuite) {
         {std::string(1000000, 'a'), "7707d6ae4e027c70eea2a935c2296f21"},
     };
     for (const auto& known : kKnown)
-        EXPECT_EQ(known.digest, Hex(Md5Of(known.message))) << known.message.size() << " bytes";
+        EXPECT_EQ(known.digest, HexDigest(Md5Of(known.message))) << known.message.size() << " bytes";
 }
 
 // Parts "ab", "c" and the empty end part, against expected digests.

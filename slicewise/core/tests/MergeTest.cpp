@@ -219,12 +219,7 @@ TEST_F(MergeTest, NumberedSetsJoinOrNameTheirFault) {
     };
     Md5 md5;
     md5.Update(full.data(), full.size());
-    const Md5Digest partDigest = md5.Final();
-    std::string md5Hex;
-    for (const BYTE byte : partDigest) {
-        md5Hex += "0123456789abcdef"[byte >> 4];
-        md5Hex += "0123456789abcdef"[byte & 15];
-    }
+    const std::string md5Hex = HexDigest(md5.Final());
     const tstring crcPath = temp / _T("a.crc");
     const struct {
         std::vector<std::pair<const TCHAR*, std::string>> files;
