@@ -106,11 +106,23 @@ int ListView::Image(int row) const {
     return item.iImage;
 }
 
-void ListView::Select(int row) {
+// Row by row, not all at once: a list whose window keeps the rows
+// (LVS_OWNERDATA) then tells its window of every one of them under Wine,
+// thousands of notifications for one or two selected rows.
+void ListView::ClearSelection() {
     LVITEM state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = 0;
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    for (int row = Selected(); row >= 0; row = Selected())
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    const auto focused = Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (focused >= 0)
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
+}
+
+void ListView::Select(int row) {
+    ClearSelection();
+    LVITEM state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }

@@ -133,8 +133,11 @@ public:
     void SetImage(int row, int image);
     int Image(int row) const;
     int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
-    // Room for that many rows, allocated once before they are inserted.
-    void ReserveRows(size_t rows) { Send(LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL); }
+    // The row count of a list whose window keeps the rows (LVS_OWNERDATA):
+    // the list asks for each row's texts as it draws it.
+    void SetRowCount(size_t rows) { Send(LVM_SETITEMCOUNT, rows); }
+    // Draws the row anew from what its window keeps.
+    void RedrawRow(int row) { Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row); }
     void DeleteRow(int row) { Send(LVM_DELETEITEM, static_cast<WPARAM>(row)); }
     void DeleteAll() { Send(LVM_DELETEALLITEMS); }
     // First selected row, -1 when none.
@@ -149,5 +152,6 @@ public:
     int SelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
     // Selects and focuses one row (the others lose the selection).
     void Select(int row);
+    void ClearSelection();
     void EnsureVisible(int row) { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE); }
 };

@@ -92,6 +92,11 @@ struct Icon {
     static HICON Invalid() { return nullptr; }
     static void Close(HICON icon) { DestroyIcon(icon); }
 };
+struct Hook {
+    using Handle = HHOOK;
+    static HHOOK Invalid() { return nullptr; }
+    static void Close(HHOOK hook) { UnhookWindowsHookEx(hook); }
+};
 template <class Object>
 struct Gdi {
     using Handle = Object;
@@ -114,6 +119,7 @@ using KernelHandle = UniqueHandle<handletraits::Kernel>;
 using ItemIdList = UniqueHandle<handletraits::ItemIdList>;
 using ImageListHandle = UniqueHandle<handletraits::ImageList>;
 using IconHandle = UniqueHandle<handletraits::Icon>;
+using HookHandle = UniqueHandle<handletraits::Hook>;
 template <class Object>
 using GdiObject = UniqueHandle<handletraits::Gdi<Object>>;
 template <class Interface>

@@ -9,6 +9,10 @@ void PumpPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
+        // As the modal dialog loop does: the thread's message filters first
+        // (framework/KeyFilter.h), then the dialog keys.
+        if (CallMsgFilter(&message, MSGF_DIALOGBOX))
+            continue;
         const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         if (root && IsDialogMessage(root, &message))
             continue;
