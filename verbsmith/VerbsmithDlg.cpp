@@ -8,16 +8,22 @@
 #include "RestoreDlg.h"
 #include "resource.h"
 #include "verbsmith/core/ClassicMenu.h"
+#include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryCheck.h"
+#include "verbsmith/core/EntryMemory.h"
 #include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/HandlerDetails.h"
+#include "verbsmith/core/RemoveBackAgain.h"
+#include <algorithm>
+#include <windowsx.h>
 
 namespace {
 
 const COLORREF kCountLineColour = RGB(33, 93, 198);
 
 // The last item of the Functions menu, after a separator.
-const UINT kClassicMenuPosition = 8;
+const UINT kClassicMenuPosition = 9;
 
 // The row images, in image-list order.
 const int kRowIcons[] = {133, 134, 135, 136, 137, 138, 139, 150};
@@ -42,7 +48,8 @@ MainWindowTables EditorTables() {
         {1, 0, texts::kAddButton, IDB_MENU_ADD},
         {1, 2, texts::kExecuteItem, IDB_MENU_EXECUTE},
         {1, 4, texts::kCheckItem, IDB_MENU_CHECK},
-        {1, 6, texts::kRestoreItem, IDB_MENU_RESTORE},
+        {1, 5, texts::kRemoveBackAgainItem, 0},
+        {1, 7, texts::kRestoreItem, IDB_MENU_RESTORE},
         {1, kClassicMenuPosition, texts::kClassicMenuItem, 0},   // a check mark, no bitmap
         {2, 0, texts::kHelpFileItem, IDB_MENU_HELP},
         {2, 2, texts::kWebsiteItem, IDB_MENU_WEBSITE},
@@ -50,6 +57,7 @@ MainWindowTables EditorTables() {
     };
     tables.pictures = {IDB_HEADER, IDB_FOOTER};
     tables.controlTexts = {{IDC_ENTRIES_GROUP, texts::kEntriesGroup},
+                           {IDC_SEARCH_LABEL, texts::kSearchLabel},
                            {IDC_REMOVE, texts::kRemoveButton},
                            {IDC_TOGGLE, texts::kDeactivateButton},
                            {IDC_EDIT, texts::kEditButton},
@@ -74,10 +82,21 @@ CVerbsmithDlg::~CVerbsmithDlg() {
 
 ListView CVerbsmithDlg::List() const { return ListView(Item(IDC_ENTRY_LIST)); }
 
+// The search box comes first in the tab order, but a search is what the
+// user asks for: the list keeps the focus it had before there was a box.
+BOOL CVerbsmithDlg::OnInitDialog() {
+    MainWindow::OnInitDialog();
+    List().Focus();
+    return FALSE;
+}
+
 // The classic context menu is Windows 11's alone: older systems have only
 // that one, and the item goes with its separator.
 void CVerbsmithDlg::OnFirstInitialisation() {
     CreateImageList();
+    CreateBoldFont();
+    List().SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    keys_ = std::make_unique<KeyFilter>(Handle(), [this](const MSG& keyDown) { return OnKey(keyDown); });
     if (ClassicMenuOffered())
         return;
     const HMENU functions = GetSubMenu(GetMenu(Handle()), 1);
@@ -101,9 +120,19 @@ void CVerbsmithDlg::CreateImageList() {
     imageList_ = std::move(images);
 }
 
+void CVerbsmithDlg::CreateBoldFont() {
+    LOGFONT font = {};
+    const HFONT listFont = GetWindowFont(Item(IDC_ENTRY_LIST));
+    if (!listFont || !GetObject(listFont, sizeof font, &font))
+        return;
+    font.lfWeight = FW_BOLD;
+    boldFont_ = Font(CreateFontIndirect(&font));
+}
+
 void CVerbsmithDlg::OnDpiChanged(int dpi) {
     MainWindow::OnDpiChanged(dpi);
     CreateImageList();
+    CreateBoldFont();
     ScaleListColumns(List(), kColumns, dpi);
 }
 
@@ -130,33 +159,119 @@ void CVerbsmithDlg::SwitchClassicMenuOver() {
         host_.Tell(FailureText(host_.Text(texts::kExplorerRestartFailed), error));
 }
 
+// The list keeps no rows of its own: it shows rows_ through shown_, so a
+// scan of thousands of entries and every keystroke of a search cost only
+// the row count the list is told.
 void CVerbsmithDlg::RefreshEntryList() {
     ListView list = List();
     // Column 0 once per column: the columns of the last run go, whatever they were.
     for (size_t i = 0; i < kColumns.size(); ++i)
         list.DeleteColumn(0);
     InsertListColumns(list, kColumns, Texts(), Dpi());
-    EntryList scanned = ScanEntryList(Power(), Texts());
-    const RedrawPause pause(list);
-    list.DeleteAll();
-    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    list.ReserveRows(scanned.size());
+    list.ClearSelection();
+    rows_ = ScanEntryList(Power(), Texts());
+    if (!marks_)
+        marks_.emplace(rows_, EditorMemory().Load());
+    marks_->Apply(rows_, EditorBackups().List());
+    search_ = std::make_unique<EntrySearch>(rows_);
+    ShowMatchingRows();
+}
 
-    // Each list row carries the index of its entry: a row that cannot be
-    // inserted leaves no entry behind.
-    rows_.clear();
-    for (EntryRow& row : scanned) {
-        const int index = list.InsertRow(list.Count(), row.name, row.iconIndex,
-                                         static_cast<LPARAM>(rows_.size()));
-        if (index < 0)
-            continue;
-        list.SetCell(index, 2, row.value);
-        list.SetCell(index, 1, row.category);
-        list.SetCell(index, 3, Texts().GetText(ScopeText(row.scope)));
-        rows_.push_back(std::move(row));
+tstring CVerbsmithDlg::SearchText() const { return ItemText(IDC_SEARCH); }
+
+// A row that stays in the list stays selected.
+void CVerbsmithDlg::ShowMatchingRows() {
+    ListView list = List();
+    const EntryRow* selected = EntryOfRow(SelectedRow());
+    const size_t selectedIndex = selected ? static_cast<size_t>(selected - rows_.data()) : rows_.size();
+    const tstring text = SearchText();
+    shown_ = search_->Matches(text);
+    list.ClearSelection();
+    list.SetRowCount(shown_.size());
+    const auto kept = std::find(shown_.begin(), shown_.end(), selectedIndex);
+    if (kept != shown_.end()) {
+        const int row = static_cast<int>(kept - shown_.begin());
+        list.Select(row);
+        list.EnsureVisible(row);
     }
-    SetItemText(IDC_COUNT_LINE, CountLine(Texts(), rows_.size()));
+    SetItemText(IDC_COUNT_LINE, text.empty() ? CountLine(Texts(), rows_.size())
+                                             : CountLine(Texts(), shown_.size(), rows_.size()));
     UpdateShields();
+}
+
+bool CVerbsmithDlg::OnKey(const MSG& keyDown) {
+    const HWND box = Item(IDC_SEARCH);
+    if (keyDown.wParam == 'F' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        SetFocus(box);
+        Edit_SetSel(box, 0, -1);
+        return true;
+    }
+    if (keyDown.hwnd != box)
+        return false;
+    if (keyDown.wParam == VK_RETURN) {
+        if (SelectedRow() < 0 && !shown_.empty())
+            List().Select(0);
+        List().Focus();
+        return true;
+    }
+    // In an empty box Escape closes the window, as everywhere else in it.
+    if (keyDown.wParam == VK_ESCAPE && !SearchText().empty()) {
+        SetItemText(IDC_SEARCH, tstring());
+        return true;
+    }
+    return false;
+}
+
+void CVerbsmithDlg::GiveRowData(LVITEM& item) const {
+    const EntryRow* row = EntryOfRow(item.iItem);
+    if (!row)
+        return;
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = row->iconIndex;
+    if (!(item.mask & LVIF_TEXT) || item.cchTextMax <= 0)
+        return;
+    tstring text;
+    switch (item.iSubItem) {
+    case 0: text = row->name; break;
+    case 1: text = row->category; break;
+    case 2: text = row->value; break;
+    default: text = FourthColumn(Texts(), *row); break;
+    }
+    lstrcpyn(item.pszText, text.c_str(), item.cchTextMax);
+}
+
+// Typing in the list moves to the next row whose name begins with what was
+// typed, as in a list that holds its rows.
+int CVerbsmithDlg::RowStartingWith(const LVFINDINFO& find, int start) const {
+    const int count = static_cast<int>(shown_.size());
+    if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz || count == 0)
+        return -1;
+    if (start < 0 || start >= count)
+        start = 0;
+    const int length = lstrlen(find.psz);
+    for (int step = 0; step < count; ++step) {
+        const int row = (start + step) % count;
+        if (row < start && !(find.flags & LVFI_WRAP))
+            break;
+        const tstring& name = rows_[shown_[static_cast<size_t>(row)]].name;
+        const int compared = std::min(length, static_cast<int>(name.size()));
+        if (compared == length && CompareString(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name.c_str(), compared,
+                                                find.psz, length) == CSTR_EQUAL)
+            return row;
+    }
+    return -1;
+}
+
+LRESULT CVerbsmithDlg::DrawStage(NMLVCUSTOMDRAW& draw) const {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return CDRF_DODEFAULT;
+    const EntryRow* row = EntryOfRow(static_cast<int>(draw.nmcd.dwItemSpec));
+    if (!row || row->mark == EntryMark::kNone || !boldFont_)
+        return CDRF_DODEFAULT;
+    SelectObject(draw.nmcd.hdc, boldFont_.Get());
+    return CDRF_NEWFONT;
 }
 
 // The row the commands act on: the selection mark, while that row is still
@@ -168,10 +283,13 @@ int CVerbsmithDlg::SelectedRow() const {
 }
 
 EntryRow* CVerbsmithDlg::EntryOfRow(int row) {
-    if (row < 0)
+    return const_cast<EntryRow*>(static_cast<const CVerbsmithDlg*>(this)->EntryOfRow(row));
+}
+
+const EntryRow* CVerbsmithDlg::EntryOfRow(int row) const {
+    if (row < 0 || static_cast<size_t>(row) >= shown_.size())
         return nullptr;
-    const size_t index = static_cast<size_t>(List().RowData(row));
-    return index < rows_.size() ? &rows_[index] : nullptr;
+    return &rows_[shown_[static_cast<size_t>(row)]];
 }
 
 // The buttons keep what the last click set, so after the keyboard moved the
@@ -195,7 +313,7 @@ void CVerbsmithDlg::UpdateButtonStates() {
     EnableItem(IDC_REMOVE, commands.remove);
     EnableItem(IDC_EDIT, commands.edit);
     if (commands.toggle || row->unreadableLink)
-        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(row->value)));
+        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(*row)));
     UpdateShields();
 }
 
@@ -207,6 +325,13 @@ void CVerbsmithDlg::UpdateShields() {
     shieldsShown_ = row && NeedsRights(HalfOf(row->scope));
     for (int button : {IDC_REMOVE, IDC_EDIT})
         Button_SetElevationRequiredState(Item(button), shieldsShown_ ? TRUE : FALSE);
+}
+
+// Only the selected handler's class and file are looked up: a few
+// milliseconds for one row, where all rows would slow every start.
+void CVerbsmithDlg::ShowDetails(int listRow) {
+    const EntryRow* row = EntryOfRow(listRow);
+    SetItemText(IDC_DETAILS_LINE, row ? DetailsLine(Texts(), DetailsOf(*row)) : tstring());
 }
 
 bool CVerbsmithDlg::HandedToElevation(ClassesHalf half) {
@@ -227,29 +352,66 @@ bool CVerbsmithDlg::OnCommand(int id, int code, HWND control) {
     case ID_FUNCTIONS_CHECK: CheckEntries(); return true;
     case ID_FUNCTIONS_RESTORE: RestoreFromBackup(); return true;
     case ID_FUNCTIONS_CLASSIC_MENU: SwitchClassicMenuOver(); return true;
+    case ID_FUNCTIONS_BACK_AGAIN:
+        if (RemoveBackAgain(host_, rows_))
+            Refresh();
+        return true;
+    case IDC_SEARCH:
+        if (code == EN_CHANGE && search_)
+            ShowMatchingRows();
+        return true;
     default: return MainWindow::OnCommand(id, code, control);
     }
 }
 
-bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
+bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
     if (id != IDC_ENTRY_LIST)
         return false;
+    if (header.code == LVN_GETDISPINFO) {
+        GiveRowData(reinterpret_cast<NMLVDISPINFO&>(header).item);
+        return true;
+    }
+    if (header.code == LVN_ODFINDITEM) {
+        const auto& find = reinterpret_cast<const NMLVFINDITEM&>(header);
+        result = RowStartingWith(find.lvfi, find.iStart);
+        return true;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        result = DrawStage(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+        return true;
+    }
     if (header.code == NM_CLICK) {
         UpdateButtonStates();
     } else if (header.code == LVN_ITEMCHANGED) {
-        if (reinterpret_cast<const NMLISTVIEW&>(header).uChanged & LVIF_STATE)
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (change.uChanged & LVIF_STATE) {
             UpdateShields();
+            // The row being selected, before the selection mark moves to it.
+            ShowDetails(change.uNewState & LVIS_SELECTED ? change.iItem : SelectedRow());
+        }
     } else if (header.code == NM_DBLCLK) {
         EditSelectedEntry();
     }
     return false;
 }
 
-HBRUSH CVerbsmithDlg::OnCtlColor(HDC dc, HWND control, UINT) {
+// The search box is a field to type in, in the system's colours like every
+// edit field; the rest stands on the window's grey.
+HBRUSH CVerbsmithDlg::OnCtlColor(HDC dc, HWND control, UINT message) {
+    if (message == WM_CTLCOLOREDIT)
+        return nullptr;
     SetBkColor(dc, kBackground);
     if (GetDlgCtrlID(control) == IDC_COUNT_LINE)
         SetTextColor(dc, kCountLineColour);
     return Background();
+}
+
+// What the list held when the window closed is what the next start marks
+// new entries against; a window that never scanned remembers nothing.
+bool CVerbsmithDlg::MayClose(int) {
+    if (marks_)
+        static_cast<void>(EditorMemory().Save(rows_));   // it costs only the next start's marks
+    return true;
 }
 
 void CVerbsmithDlg::AddEntry() {
@@ -296,9 +458,9 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
         return;
     if (std::optional<EntryRow> toggled = ToggleActivation(host_, *entry)) {
         *entry = std::move(*toggled);
-        List().SetCell(row, 2, entry->value);
-        List().SetCell(row, 3, Texts().GetText(ScopeText(entry->scope)));
-        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(entry->value)));
+        search_ = std::make_unique<EntrySearch>(rows_);
+        List().RedrawRow(row);
+        SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(*entry)));
         UpdateShields();
     }
     List().Focus();

@@ -34,6 +34,9 @@
 #define IDC_REMOVE             1009
 #define IDC_EDIT               1010
 #define IDC_COUNT_LINE         1014
+#define IDC_SEARCH_LABEL       1015
+#define IDC_SEARCH             1016
+#define IDC_DETAILS_LINE       1017
 
 // Menu commands
 #define ID_FILE_LANGUAGE       32771
@@ -46,6 +49,7 @@
 #define ID_FUNCTIONS_EXECUTE   32782
 #define ID_FUNCTIONS_RESTORE   32783
 #define ID_FUNCTIONS_CLASSIC_MENU 32784
+#define ID_FUNCTIONS_BACK_AGAIN 32785
 
 // Language dialog controls
 #define IDC_LANGUAGE_GROUP     1008

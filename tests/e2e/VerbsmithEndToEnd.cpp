@@ -24,6 +24,8 @@ const TCHAR kVerb[] = _T("*\\shell\\Verbsmith E2E Edit");
 const TCHAR kHandler[] = _T("*\\shellex\\ContextMenuHandlers\\Verbsmith E2E Handler");
 const TCHAR kBroken[] = _T("Drive\\shell\\Verbsmith E2E Broken");
 const TCHAR kAdded[] = _T("*\\shell\\Verbsmith E2E Added");
+// The handler's class, registered so that the check finds its file.
+const TCHAR kClass[] = _T("CLSID\\{6A1C2D3E-4F50-4A6B-8C7D-9E0F1A2B3C4D}");
 
 class VerbsmithProgram : public ::testing::Test {
 protected:
@@ -32,6 +34,7 @@ protected:
         reg::SetText(HKEY_CLASSES_ROOT, kVerb, _T(""), _T("Verbsmith E2E Edit"));
         reg::SetText(HKEY_CLASSES_ROOT, tstring(kVerb) + _T("\\command"), _T(""), _T("notepad.exe %1"));
         reg::SetText(HKEY_CLASSES_ROOT, kHandler, _T(""), kClassId);
+        reg::SetText(HKEY_CLASSES_ROOT, tstring(kClass) + _T("\\InprocServer32"), _T(""), _T("shell32.dll"));
         reg::SetText(HKEY_CLASSES_ROOT, kBroken, _T(""), _T("Verbsmith E2E Broken"));
         reg::SetText(HKEY_CLASSES_ROOT, tstring(kBroken) + _T("\\command"), _T(""),
                      _T("C:\\Missing\\gone.exe %1"));
@@ -41,7 +44,7 @@ protected:
     }
     void TearDown() override { RemovePreparedEntries(); }
     static void RemovePreparedEntries() {
-        for (const TCHAR* key : {kVerb, kHandler, kBroken, kAdded})
+        for (const TCHAR* key : {kVerb, kHandler, kBroken, kAdded, kClass})
             SHDeleteKey(HKEY_CLASSES_ROOT, key);
     }
 

@@ -48,9 +48,10 @@ public:
 
     // Before a registry change: saves the key below HKEY_CLASSES_ROOT that it
     // touches (the verb key for Add and Remove, the "command" key for Edit,
-    // the handler key for Deactivate, Activate, Copy To and Move To) in the
-    // half the change is made in. savedFile, when given, receives the
-    // backup's path, so that a change the system refuses can take it away.
+    // the handler's or the verb's key for Deactivate and Activate, the
+    // handler key for Copy To and Move To) in the half the change is made
+    // in. savedFile, when given, receives the backup's path, so that a
+    // change the system refuses can take it away.
     DWORD SaveClassesKey(BackupOperation operation, const std::wstring& entry, ClassesHalf half,
                          const std::wstring& classesPath, std::wstring* savedFile = nullptr) const;
     // The same for a key given by its full name, read in the view that

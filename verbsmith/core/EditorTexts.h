@@ -103,6 +103,31 @@ enum : int {
     kClassicMenuItem = 695,    // the Functions menu's item; also the entry its backups name
     kRestartExplorer = 696,    // question: restart the Explorer now, or at the next sign-in?
     kExplorerRestartFailed = 697,   // the Explorer could not be restarted
+
+    // The fourth column's marks, after where the entry lives.
+    kHiddenMark = 700,         // a shell verb hidden by "LegacyDisable"
+    kNewMark = 701,            // appeared since the editor last closed
+    kBackAgainMark = 702,      // removed or deactivated with the editor, and there again
+
+    // The search above the list.
+    kSearchLabel = 705,
+    kFilteredCountLine = 706,  // "%d" rows shown of "%d"
+
+    // 710-719: a handler's class and file. 720-729: what came back.
+    kHandlerClassMissing = 710,    // the Check's report: the class is not registered
+    kHandlerFileMissing = 711,     // the Check's report: the file is not there
+    kHandlerFileLine = 712,        // the details line: "%s" the file
+    kHandlerFileAboutLine = 713,   // "%s" the file, "%s" its description, company and version
+    kHandlerVersion = 714,         // "%s" the version, one of those parts
+    kHandlerFileMissingLine = 715, // "%s" the file
+    kClassNotRegisteredLine = 716, // "%s" the class
+    kNoHandlerFileLine = 717,      // "%s" the class, registered without InprocServer32
+
+    // What came back: the Functions menu's item and its messages.
+    kRemoveBackAgainItem = 720,
+    kBackAgainQuestion = 721,  // "%d" entries are back again: take them out again?
+    kNothingBackAgain = 722,
+    kBackAgainDone = 723,      // "%d" of "%d" taken out again
 };
 }
 

@@ -3,6 +3,7 @@
 #include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/HandlerDetails.h"
 
 namespace {
 
@@ -13,6 +14,35 @@ bool NeedsCheck(const tstring& text) {
            text.find(_T('\\')) != tstring::npos;
 }
 
+// The report's form, for a missing program, class or file alike: what is
+// wrong, the entry's name, then the missing thing in brackets.
+void Report(EditorHost& host, int text, const tstring& name, const tstring& missing) {
+    host.Tell(FormatText(_T("%s\n\n%s\n\n(%s)"), {host.Text(text), name, missing}));
+}
+
+// A deactivated handler is not loaded, so what it names is not checked. A
+// class served without InprocServer32 (a local server, a delegate) names no
+// file that could be missing.
+bool CheckHandler(EditorHost& host, const EntryRow& row) {
+    if (IsDeactivatedHandlerValue(row.value))
+        return false;
+    const std::optional<HandlerDetails> handler = LocateHandler(row);
+    if (!handler)
+        return false;
+    if (!handler->classRegistered) {
+        Report(host, texts::kHandlerClassMissing, row.name, handler->classId);
+        return true;
+    }
+    if (handler->file.empty() || handler->fileFound)
+        return false;
+    Report(host, texts::kHandlerFileMissing, row.name, handler->file);
+    return true;
+}
+
+bool CheckEntry(EditorHost& host, const EntryRow& row) {
+    return CheckHandler(host, row) || CheckCommandLine(host, row.value, row.name);
+}
+
 }  // namespace
 
 bool CheckCommandLine(EditorHost& host, const tstring& value, const tstring& name) {
@@ -21,7 +51,7 @@ bool CheckCommandLine(EditorHost& host, const tstring& value, const tstring& nam
     const CommandLine read = ReadCommandLine(value);
     if (read.found || read.program.find(_T('\\')) == tstring::npos)
         return false;
-    host.Tell(FormatText(_T("%s\n\n%s\n\n(%s)"), {host.Text(texts::kCheckReport), name, read.program}));
+    Report(host, texts::kCheckReport, name, read.program);
     return true;
 }
 
@@ -37,6 +67,6 @@ void CheckAllEntries(EditorHost& host, const std::vector<EntryRow>& rows) {
     }
     bool reported = false;
     for (const EntryRow& row : rows)
-        reported = CheckCommandLine(host, row.value, row.name) || reported;
+        reported = CheckEntry(host, row) || reported;
     host.Tell(reported ? texts::kCheckEnd : texts::kCheckEndClean);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Finds command lines that name a program file that is not there. It only
-// reports; it changes nothing.
+// Finds command lines that name a program file that is not there, and active
+// handlers whose class or file is not there. It only reports; it changes
+// nothing.
 #include "verbsmith/core/EditorHost.h"
 #include "verbsmith/core/EntryScan.h"
 #include <vector>
@@ -17,5 +18,6 @@ bool CheckCommandLine(EditorHost& host, const tstring& value, const tstring& nam
 void CheckTypedCommandLine(EditorHost& host, const tstring& value, const tstring& name);
 // Check entries for errors: every row in list order (column 2 as value,
 // column 0 as name), each problem reported when found, then text 127 when any
-// was reported, otherwise 128, one message at a time.
+// was reported, otherwise 128, one message at a time. An active handler is
+// reported as a command line is (text 710 with its class, 711 with its file).
 void CheckAllEntries(EditorHost& host, const std::vector<EntryRow>& rows);

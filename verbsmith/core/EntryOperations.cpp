@@ -8,6 +8,7 @@
 #include "verbsmith/core/EditorMessages.h"
 #include "verbsmith/core/EditorTexts.h"
 #include "verbsmith/core/EntryModel.h"
+#include "verbsmith/core/HiddenVerbs.h"
 #include "verbsmith/core/SpecialEntries.h"
 #include "verbsmith/core/StartFailure.h"
 
@@ -19,6 +20,11 @@ bool IsSendToRow(const EntryRow& entry) { return entry.kind == EntryKind::kSendT
 // exactly its own below a listed location.
 bool MayRemove(const EntryRow& entry) {
     return IsSendToRow(entry) || LocationOfEntry(entry.keyPath, entry.name) != nullptr;
+}
+
+// A Send To name outside the folder, or an unknown folder, is told (443, 444).
+bool MayDelete(EditorHost& host, const EntryRow& entry) {
+    return MayRemove(entry) && (!IsSendToRow(entry) || CanReachSendToFile(host, entry.name));
 }
 
 // False when the deletion failed and the user was told why.
@@ -84,8 +90,8 @@ bool EditRegistryEntry(EditorHost& host, const EntryDraft& draft) {
     });
 }
 
-// A machine's handler is toggled in the machine's key by a program with
-// administrator rights, and for the user alone by one without them.
+// A machine's handler or verb is toggled in the machine's key by a program
+// with administrator rights, and for the user alone by one without them.
 ClassesHalf ToggleHalf(EntryScope scope) {
     return scope == EntryScope::kMachine && NeedsRights(ClassesHalf::kMachine) ? ClassesHalf::kUser
                                                                                : HalfOf(scope);
@@ -115,15 +121,14 @@ bool WriteDraft(EditorHost& host, const EntryDraft& draft) {
 }  // namespace
 
 RowCommands CommandsFor(const EntryRow& entry) {
-    const bool handler = IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value);
-    return {handler && !entry.unreadableLink, !handler && !entry.unreadableLink,
+    const bool handler = entry.kind == EntryKind::kHandler &&
+                         (IsActiveHandlerValue(entry.value) || IsDeactivatedHandlerValue(entry.value));
+    return {handler || entry.kind == EntryKind::kShell, !handler && !entry.unreadableLink,
             !entry.unreadableLink};
 }
 
 RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry) {
-    if (!MayRemove(entry))
-        return RemoveResult::Refused;
-    if (IsSendToRow(entry) && !CanReachSendToFile(host, entry.name))
+    if (!MayDelete(host, entry))
         return RemoveResult::Refused;
     const tstring question = FormatText(_T("%s\n\n%s"), {host.Text(texts::kRemoveQuestion1),
                                                          host.Text(texts::kRemoveQuestion2)});
@@ -135,10 +140,18 @@ RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry) {
     return RemoveResult::Removed;
 }
 
+bool RemoveUnasked(EditorHost& host, const EntryRow& entry) {
+    return MayDelete(host, entry) && DeleteEntry(host, entry);
+}
+
 std::optional<EntryRow> ToggleActivation(EditorHost& host, const EntryRow& entry) {
     const Location* location = LocationOfEntry(entry.keyPath, entry.name);
-    if (!CommandsFor(entry).toggle || !location || !IsHandlerLocation(location->path))
+    if (!CommandsFor(entry).toggle || !location ||
+        IsHandlerLocation(location->path) != (entry.kind == EntryKind::kHandler))
         return std::nullopt;
+    if (entry.kind == EntryKind::kShell)
+        return entry.hidden ? ShowVerb(host, entry, location->path)
+                            : HideVerb(host, entry, location->path, ToggleHalf(entry.scope));
     EntryRow toggled = entry;
     toggled.value = ToggledHandlerValue(entry.value);
     const BackupOperation operation = IsActiveHandlerValue(entry.value) ? BackupOperation::Deactivate
@@ -176,8 +189,10 @@ std::optional<EditableValue> ReadEditableValue(EditorHost& host, const EntryRow&
     return std::nullopt;
 }
 
-int ActivationButtonText(const tstring& value) {
-    return IsDeactivatedHandlerValue(value) ? texts::kActivateButton : texts::kDeactivateButton;
+int ActivationButtonText(const EntryRow& entry) {
+    const bool inactive =
+        entry.hidden || (entry.kind == EntryKind::kHandler && IsDeactivatedHandlerValue(entry.value));
+    return inactive ? texts::kActivateButton : texts::kDeactivateButton;
 }
 
 std::optional<ShellStart> ExecutableCommand(const tstring& value) {

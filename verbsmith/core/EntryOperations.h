@@ -11,7 +11,7 @@
 // What the selected row allows: the rules the buttons follow after a click,
 // and the ones every command checks again for the row it acts on.
 struct RowCommands {
-    bool toggle;   // an active or deactivated handler
+    bool toggle;   // an active or deactivated handler, or a shell verb
     bool remove;   // anything but a handler or a Send To file without a target
     bool edit;     // anything but a Send To file without a target
 };
@@ -36,19 +36,24 @@ enum class RemoveResult {
 // name outside the folder, or an unknown folder, is refused (443, 444)
 // before the question.
 RemoveResult RemoveEntry(EditorHost& host, const EntryRow& entry);
+// The same deletion without the question and without its success text, for
+// a command that asked once for many rows; true when the entry was deleted.
+[[nodiscard]] bool RemoveUnasked(EditorHost& host, const EntryRow& entry);
 
 // Deactivates an active handler ("{" -> "-{") or activates a deactivated one
-// by rewriting its key's default value; returns the row as it is now (the
-// button then shows ActivationButtonText of its value). Without
-// administrator rights a machine-wide handler is deactivated for the user
-// alone: a copy of its key in the user's half holds the deactivated value,
-// which wins in the merged view. Activating a handler whose user's key is
-// such a copy and nothing more removes the copy when the machine's value is
-// the active one. Rows that are no handler, and a write the system refused,
-// come back empty.
+// by rewriting its key's default value, and hides a shell verb or offers it
+// again (verbsmith/core/HiddenVerbs.h); returns the row as it is now (the
+// button then shows ActivationButtonText of it). Without administrator
+// rights a machine-wide handler or verb is deactivated for the user alone: a
+// copy of its key in the user's half holds the deactivated value, or only
+// "LegacyDisable", which wins in the merged view. Activating a handler whose
+// user's key is such a copy and nothing more removes the copy when the
+// machine's value is the active one. Rows that are neither, and a write the
+// system refused, come back empty.
 std::optional<EntryRow> ToggleActivation(EditorHost& host, const EntryRow& entry);
-// Text 85 (activate) for a deactivated value, text 80 (deactivate) otherwise.
-int ActivationButtonText(const tstring& value);
+// Text 85 (activate) for a deactivated handler or a hidden verb, text 80
+// (deactivate) otherwise.
+[[nodiscard]] int ActivationButtonText(const EntryRow& entry);
 
 // What Execute starts with the shell's "open" verb: the program the value
 // names (verbsmith/core/CommandLineReader.h) as the file, its arguments

@@ -10,6 +10,11 @@
 
 enum class EntryKind { kShell, kHandler, kSendTo };
 
+// What the fourth column says of an entry beyond where it lives, until the
+// window closes: it appeared since the editor last closed, or it is there
+// and active again after the user removed or deactivated it.
+enum class EntryMark { kNone, kNew, kBackAgain };
+
 // One row of the entry list: column 0, 1 and 2, the row image, and what the
 // row is and where it lives, so that no operation has to tell it from its
 // translated texts.
@@ -22,6 +27,8 @@ struct EntryRow {
     EntryKind kind = EntryKind::kShell;
     EntryScope scope = EntryScope::kMachine;   // the list's fourth column
     bool unreadableLink = false;   // a Send To file without a readable target
+    bool hidden = false;   // a shell verb with "LegacyDisable": kept, but not in the menu
+    EntryMark mark = EntryMark::kNone;
 };
 
 using EntryList = std::vector<EntryRow>;
@@ -35,5 +42,10 @@ void ScanLocation(PowerClass& power, const CTranslation& translation, const tstr
 EntryList ScanEntryList(PowerClass& power, const CTranslation& translation);
 // The text number of the fourth column's cell for a row of that scope.
 [[nodiscard]] int ScopeText(EntryScope scope);
-// The count line below the list: text 65 with the row count for its "%d".
+// The fourth column's cell: where the row lives, then "hidden" for a hidden
+// verb and its mark, each after a comma.
+[[nodiscard]] tstring FourthColumn(const CTranslation& translation, const EntryRow& row);
+// The count line below the list: text 65 with the row count for its "%d";
+// while a search shows only some rows, text 706 with the rows shown and all.
 tstring CountLine(const CTranslation& translation, size_t rowCount);
+tstring CountLine(const CTranslation& translation, size_t shownRows, size_t rowCount);

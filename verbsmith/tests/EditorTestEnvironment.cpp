@@ -4,6 +4,7 @@
 
 void EditorTest::SetUp() {
     SetEditorBackups(&backups_);
+    SetEditorMemory(&memory_);
     reg::SetText(HKEY_CURRENT_USER,
                  _T("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
                  _T("SendTo"), sendTo_.Path());
@@ -11,6 +12,7 @@ void EditorTest::SetUp() {
 
 void EditorTest::TearDown() {
     SetEditorBackups(nullptr);
+    SetEditorMemory(nullptr);
 }
 
 void EditorTest::AddVerb(const tstring& location, const tstring& name, const tstring& command) {

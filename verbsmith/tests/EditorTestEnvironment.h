@@ -2,13 +2,15 @@
 // What every window test of the editor stands on: a sandboxed registry, a
 // program folder of its own holding the shipped config.ini (set to English)
 // and language file, an empty Send To folder named by the sandboxed
-// "Shell Folders" key, a backup store of its own, and the recording UI double.
+// "Shell Folders" key, a backup store and a memory of listed entries of its
+// own, and the recording UI double.
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/ForcedElevation.h"
 #include "tests/support/MachineClassesSandbox.h"
 #include "tests/support/ProgramFolder.h"
 #include "verbsmith/core/EditorBackups.h"
 #include "verbsmith/core/EditorTexts.h"
+#include "verbsmith/core/EntryMemory.h"
 #include <gtest/gtest.h>
 
 class EditorTest : public ::testing::Test {
@@ -40,6 +42,8 @@ protected:
     TempFolder sendTo_;
     TempFolder backupFolder_;
     BackupStore backups_{backupFolder_.Path()};
+    TempFolder memoryFolder_;
+    EntryMemory memory_{memoryFolder_ / _T("Listed entries.dat")};
     RecordingUi ui_;
 };
 

@@ -119,13 +119,15 @@ TEST_F(MainWindowTest, ClickedRowDecidesWhichButtonsWork) {
         EXPECT_TRUE(main_.IsEnabled(id)) << id;
 
     ClickRow(Row(_T("Edit")));
-    EXPECT_FALSE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
+    EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
     EXPECT_TRUE(main_.IsEnabled(IDC_REMOVE));
     EXPECT_TRUE(main_.IsEnabled(IDC_EDIT));
 
     ClickRow(Row(_T("Active")));
     EXPECT_TRUE(main_.IsEnabled(IDC_TOGGLE));
     EXPECT_EQ(Text(texts::kDeactivateButton), main_.Text(IDC_TOGGLE));
+    EXPECT_EQ(FormatText(Text(texts::kClassNotRegisteredLine), {kClassId}), main_.Text(IDC_DETAILS_LINE));
     EXPECT_FALSE(main_.IsEnabled(IDC_REMOVE));
     EXPECT_TRUE(main_.IsEnabled(IDC_EDIT));
 
@@ -192,6 +194,64 @@ TEST_F(MainWindowTest, RemoveAnsweredYesDeletesTheVerbKeyOnly) {
     ASSERT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
     EXPECT_EQ(_T("Second"), main_.Cell(IDC_ENTRY_LIST, 0, 0));
     EXPECT_EQ(CountLine(1), main_.Text(IDC_COUNT_LINE));
+}
+
+// Typing filters at once; the search stays through the refresh after a
+// change; Ctrl+F reaches the box, Enter leaves it for the list, Escape
+// empties it.
+TEST_F(MainWindowTest, TheSearchBoxFiltersTheRowsThroughChangesAndTakesItsKeys) {
+    AddVerb(kAllFiles, _T("Print"), _T("C:\\Tools\\printer.exe"));
+    AddVerb(kAllFiles, _T("Play"), _T("C:\\Tools\\player.exe"));
+    AddVerb(kAllFiles, _T("Print more"), _T("C:\\Tools\\press.exe"));
+    Open();
+    const auto press = [&](int id, WPARAM key, bool control = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessage(main_.Item(id), WM_KEYDOWN, key, 0);
+        main_.Pump();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    };
+    EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
+    press(IDC_ENTRY_LIST, 'F', true);
+    EXPECT_TRUE(main_.HasFocus(IDC_SEARCH));
+
+    main_.Type(IDC_SEARCH, _T("PRINT"));
+    ASSERT_EQ(2, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(FormatText(Text(texts::kFilteredCountLine), {2ULL, 3ULL}), main_.Text(IDC_COUNT_LINE));
+    ClickRow(Row(_T("Print more")));
+    ui_.QueueButton(IDYES);
+    main_.Click(IDC_REMOVE);
+    ASSERT_EQ(1, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(_T("Print"), main_.Cell(IDC_ENTRY_LIST, 0, 0));
+    EXPECT_EQ(FormatText(Text(texts::kFilteredCountLine), {1ULL, 2ULL}), main_.Text(IDC_COUNT_LINE));
+
+    SetFocus(main_.Item(IDC_SEARCH));
+    press(IDC_SEARCH, VK_ESCAPE);
+    EXPECT_EQ(_T(""), main_.Text(IDC_SEARCH));
+    EXPECT_EQ(2, main_.RowCount(IDC_ENTRY_LIST));
+    EXPECT_EQ(CountLine(2), main_.Text(IDC_COUNT_LINE));
+    press(IDC_SEARCH, VK_RETURN);
+    EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
+    EXPECT_TRUE(IsWindow(window_.Handle()));
+}
+
+// The window remembers its entries as it closes; the next start marks in
+// the fourth column what appeared since.
+TEST_F(MainWindowTest, AnEntryThatAppearedSinceTheLastCloseIsMarkedNew) {
+    AddVerb(kAllFiles, _T("Old"), _T("old.exe"));
+    {
+        CVerbsmithDlg first;
+        ASSERT_TRUE(first.Create());
+        DialogDriver(first.Handle()).Close();
+    }
+    AddVerb(kAllFiles, _T("Fresh"), _T("fresh.exe"));
+    Open();
+    EXPECT_EQ(Text(texts::kScopeMachine), main_.Cell(IDC_ENTRY_LIST, Row(_T("Old")), 3));
+    EXPECT_EQ(Text(texts::kScopeMachine) + _T(", ") + Text(texts::kNewMark),
+              main_.Cell(IDC_ENTRY_LIST, Row(_T("Fresh")), 3));
 }
 
 TEST_F(MainWindowTest, RemoveAnsweredNoKeepsEverything) {
@@ -423,6 +483,8 @@ TEST_F(MainWindowTest, CheckReportsTheBrokenEntryOnly) {
     AddVerb(kAllFiles, _T("Edit"), _T("notepad.exe %1"));
     AddVerb(kAllFiles, _T("Gone"), _T("C:\\Missing\\gone.exe %1"));
     AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    reg::SetText(HKEY_CLASSES_ROOT, tstring(_T("CLSID\\")) + kClassId + _T("\\InprocServer32"), _T(""),
+                 _T("shell32.dll"));
     Open();
     main_.MenuCommand(ID_FUNCTIONS_CHECK);
     ExpectBoxes(window_.Handle(),
@@ -599,7 +661,7 @@ TEST_F(MainWindowTest, TheClassicMenuItemSwitchesItsKeyOnWindows11) {
         CVerbsmithDlg older;
         ASSERT_TRUE(older.Create());
         EXPECT_EQ(UINT(-1), GetMenuState(GetMenu(older.Handle()), ID_FUNCTIONS_CLASSIC_MENU, MF_BYCOMMAND));
-        EXPECT_EQ(7, GetMenuItemCount(GetSubMenu(GetMenu(older.Handle()), 1)));
+        EXPECT_EQ(8, GetMenuItemCount(GetSubMenu(GetMenu(older.Handle()), 1)));
     }
     const ForcedWindowsBuild windows11(22000);
     Open();
@@ -630,7 +692,7 @@ TEST_F(MainWindowTest, WithoutItsLanguageFileTheWindowShowsEnglish) {
     DeleteFile((program_ / _T("Verbsmithtrl.ini")).c_str());
     Open();
     DialogDriver::Pump();   // the report comes once the window shows
-    EXPECT_EQ(tstrings{}, main_.BlankTexts());
+    EXPECT_EQ(tstrings{}, main_.BlankTexts({IDC_DETAILS_LINE}));
     EXPECT_EQ((tstrings{_T("Name"), _T("Category"), _T("Value / Command line")}),
               (tstrings{Heading(0), Heading(1), Heading(2)}));
     main_.Click(IDC_TOGGLE);

@@ -1,7 +1,9 @@
 #include "CoreFixture.h"
 #include "verbsmith/core/CommandLineReader.h"
 #include "verbsmith/core/EntryCheck.h"
+#include "verbsmith/core/HandlerDetails.h"
 #include "verbsmith/core/ProgramLookup.h"
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -45,6 +47,27 @@ private:
     const TCHAR* name_;
     bool had_;
     tstring old_;
+};
+
+// Handlers' classes registered with plain API calls, and texts of their own.
+class HandlerCheckTest : public EntryCheckTest {
+protected:
+    HandlerCheckTest() {
+        files::Write(programFolder / _T("Verbsmithtrl.ini"),
+                     "[1033]\r\n00001 Language\r\n00002 English\r\n00127 Check finished.\r\n"
+                     "00710 No class:\r\n00711 No file:\r\n00712 File %s\r\n00713 File %s (%s)\r\n"
+                     "00714 v%s\r\n00715 File %s missing\r\n00716 Class %s missing\r\n"
+                     "00717 Class %s without file\r\n[EOL]\r\n");
+        translation.Load();
+    }
+    static void Register(HKEY root, const tstring& classId, const tstring& server, DWORD type = REG_SZ) {
+        const tstring key = _T("Software\\Classes\\CLSID\\") + classId + _T("\\InprocServer32");
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValue(root, key.c_str(), nullptr, type, server.c_str(),
+                                                static_cast<DWORD>((server.size() + 1) * sizeof(TCHAR))));
+    }
+    static EntryRow Handler(const tstring& name, const tstring& value) {
+        return MakeRow(name, _T("All files"), value, tstring(), EntryKind::kHandler);
+    }
 };
 
 }  // namespace
@@ -163,4 +186,88 @@ TEST_F(EntryCheckTest, AListWithoutProblemsEndsWithText128) {
                            MakeRow(_T("Backup"), kSendToText, folder)});
 
     EXPECT_EQ(tstrings{_T("Check finished: no errors.")}, host.told);
+}
+
+TEST_F(HandlerCheckTest, TheCheckReportsAnActiveHandlerWhoseClassOrFileIsMissing) {
+    const tstring present = programFolder / _T("ext.dll"), gone = programFolder / _T("gone.dll");
+    files::Write(present, "MZ");
+    Register(HKEY_LOCAL_MACHINE, _T("{F1}"), gone);
+    Register(HKEY_CURRENT_USER, _T("{E1}"), _T("\"") + present + _T("\""));
+    Register(HKEY_LOCAL_MACHINE, _T("{E1}"), gone);
+    reg::SetText(HKEY_LOCAL_MACHINE, _T("Software\\Classes\\CLSID\\{L1}\\LocalServer32"), _T(""), gone);
+
+    CheckAllEntries(host, {Handler(_T("Gone file"), _T("{F1}")), Handler(_T("No class"), _T("{C1}")),
+                           Handler(_T("User's file"), _T("{E1}")), Handler(_T("Local"), _T("{L1}")),
+                           Handler(_T("Off"), _T("-{C1}")), Handler(_T("{C1}"), _T(""))});
+
+    EXPECT_EQ((tstrings{_T("No file:\n\nGone file\n\n(") + gone + _T(")"),
+                        _T("No class:\n\nNo class\n\n({C1})"), _T("No class:\n\n{C1}\n\n({C1})"),
+                        _T("Check finished.")}),
+              host.told);
+}
+
+TEST_F(HandlerCheckTest, FindsTheFileWhereTheLoaderOfTheExplorerWould) {
+    const Variable folder(_T("VT_DIR"), _T("C:\\Vt Dir")), path(_T("PATH"), _T("C:\\VtPath\\;;\"C:\\Vt Q\""));
+    TCHAR buffer[MAX_PATH] = {};
+    GetSystemWindowsDirectory(buffer, MAX_PATH);
+    const tstring windows = buffer, system32 = windows + _T("\\System32\\"),
+                  sysnative = windows + _T("\\Sysnative\\");
+    struct Case {
+        const TCHAR* server;
+        DWORD type;
+        bool wow64;
+        tstring existing, file;
+        bool found;
+    } const cases[] = {
+        {_T("\"C:\\Vt Dir\\a.dll\""), REG_SZ, false, _T("C:\\Vt Dir\\a.dll"), _T("C:\\Vt Dir\\a.dll"), true},
+        {_T("%VT_DIR%\\b"), REG_EXPAND_SZ, false, _T("C:\\Vt Dir\\b.exe"), _T("C:\\Vt Dir\\b.dll"), false},
+        {_T("shell32.dll"), REG_SZ, true, sysnative + _T("shell32.dll"), system32 + _T("shell32.dll"), true},
+        {_T("shell32.dll"), REG_SZ, false, sysnative + _T("shell32.dll"), _T("shell32.dll"), false},
+        {_T("%SystemRoot%\\System32\\x.dll"), REG_EXPAND_SZ, true, sysnative + _T("x.dll"), system32 + _T("x.dll"), true},
+        {_T("w.dll"), REG_SZ, false, windows + _T("\\w.dll"), windows + _T("\\w.dll"), true},
+        {_T("p"), REG_SZ, true, _T("C:\\Vt Q\\p.dll"), _T("C:\\Vt Q\\p.dll"), true},
+    };
+    StatedSystem system;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server);
+        system.wow64 = c.wow64;
+        system.files = {c.existing};
+        Register(HKEY_LOCAL_MACHINE, _T("{T}"), c.server, c.type);
+
+        const std::optional<HandlerDetails> details = LocateHandler(Handler(_T("Entry"), _T("-{T}")));
+
+        ASSERT_TRUE(details && details->classRegistered);
+        EXPECT_EQ(c.file, details->file);
+        EXPECT_EQ(c.found, details->fileFound);
+    }
+}
+
+TEST_F(HandlerCheckTest, AFoundFileIsDescribedByItsVersionResource) {
+    Register(HKEY_LOCAL_MACHINE, _T("{S}"), _T("shell32.dll"));
+
+    const std::optional<HandlerDetails> details = DetailsOf(Handler(_T("{S}"), _T("")));
+
+    ASSERT_TRUE(details && details->fileFound);
+    EXPECT_FALSE(details->description.empty());
+    EXPECT_EQ(3, std::count(details->version.begin(), details->version.end(), _T('.'))) << details->version;
+    EXPECT_FALSE(DetailsOf(MakeRow(_T("{S}"), _T("x"), _T(""))).has_value());
+}
+
+TEST_F(HandlerCheckTest, TheDetailsLineNamesTheFileAndWhatItSaysOrWhatIsMissing) {
+    const auto of = [](bool registered, const TCHAR* file = _T(""), bool found = false,
+                       const TCHAR* description = _T(""), const TCHAR* company = _T(""),
+                       const TCHAR* version = _T("")) {
+        return std::optional<HandlerDetails>({_T("{C}"), registered, file, found, description, company, version});
+    };
+    const std::pair<std::optional<HandlerDetails>, const TCHAR*> cases[] = {
+        {std::nullopt, _T("")},
+        {of(false), _T("Class {C} missing")},
+        {of(true), _T("Class {C} without file")},
+        {of(true, _T("C:\\x.dll")), _T("File C:\\x.dll missing")},
+        {of(true, _T("C:\\x.dll"), true), _T("File C:\\x.dll")},
+        {of(true, _T("C:\\x.dll"), true, _T("Shell"), _T(""), _T("1.2.3.4")), _T("File C:\\x.dll (Shell, v1.2.3.4)")},
+        {of(true, _T("C:\\x.dll"), true, _T("Shell"), _T("Maker")), _T("File C:\\x.dll (Shell, Maker)")},
+    };
+    for (const auto& [details, line] : cases)
+        EXPECT_EQ(line, DetailsLine(translation, details));
 }

@@ -38,30 +38,27 @@ TEST_F(EntryOperationsTest, DeactivateThenActivateRestoresTheExactValue) {
     ASSERT_TRUE(off.has_value());
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), off->value);
     EXPECT_EQ(_T("-{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
-    EXPECT_EQ(85, ActivationButtonText(off->value));
+    EXPECT_EQ(85, ActivationButtonText(*off));
 
     const std::optional<EntryRow> on = ToggleActivation(host, Row(_T("Zip")));
     ASSERT_TRUE(on.has_value());
     EXPECT_EQ(_T("{E88DCCE0-B7B3-11d1-A9F0-00AA0060FA31}"), GetDefault(key));
     EXPECT_EQ(on->value, GetDefault(key));
-    EXPECT_EQ(80, ActivationButtonText(on->value));
+    EXPECT_EQ(80, ActivationButtonText(*on));
     EXPECT_TRUE(host.told.empty());
 }
 
 // The button may still be enabled from an earlier click while the keyboard
-// selects another row: a command line must not lose its first character.
-TEST_F(EntryOperationsTest, ToggleLeavesEverythingButHandlersAlone) {
-    SetDefault(_T("*\\shell\\Edit\\command"), _T("notepad.exe %1"));
+// selects another row: a value must not lose its first character.
+TEST_F(EntryOperationsTest, ToggleLeavesAloneWhatIsNeitherHandlerNorVerb) {
     SetDefault(tstring(kHandlers) + _T("\\Odd"), _T("-(not a handler)"));
     links::Create(sendTo / _T("Mail.lnk"), _T("C:\\mail.exe"), _T("d"));
 
-    EXPECT_FALSE(ToggleActivation(host, Row(_T("Edit"))).has_value());
     EXPECT_FALSE(ToggleActivation(host, Row(_T("Odd"))).has_value());
     EXPECT_FALSE(ToggleActivation(host, Row(_T("Mail.lnk"))).has_value());
     // A handler value under a key path that is not the row's own.
     EXPECT_FALSE(ToggleActivation(host, MakeRow(_T("Zip"), _T("x"), _T("{A}"))).has_value());
 
-    EXPECT_EQ(_T("notepad.exe %1"), GetDefault(_T("*\\shell\\Edit\\command")));
     EXPECT_EQ(_T("-(not a handler)"), GetDefault(tstring(kHandlers) + _T("\\Odd")));
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("Send To")));
     EXPECT_EQ(_T("<missing>"), GetDefault(_T("")));
@@ -359,6 +356,52 @@ TEST_F(EntryOperationsTest, WithoutRightsAMachineHandlerIsDeactivatedForTheUserA
         EXPECT_EQ(on->scope, Row(_T("Zip")).scope);
         EXPECT_EQ(machineBefore, reg::Tree(HKEY_LOCAL_MACHINE, _T("Software\\Classes")));
     }
+}
+
+// A verb is hidden by an empty "LegacyDisable" in its verb key: the
+// machine's with rights, a user's copy holding only that value without them.
+// Activate takes it away; the command and other values stay; the backups of
+// both changes give back what they saved.
+TEST_F(EntryOperationsTest, DeactivateHidesAVerbAndActivateOffersItAgain) {
+    const tstring verb = _T("Software\\Classes\\Drive\\shell\\Check");
+    reg::SetText(HKEY_LOCAL_MACHINE, verb + _T("\\command"), _T(""), _T("chkdsk.exe %1"));
+    reg::SetText(HKEY_LOCAL_MACHINE, verb, _T("Icon"), _T("disk.ico"));
+    const auto state = [&] { return reg::Tree(HKEY_LOCAL_MACHINE, verb) + reg::Tree(HKEY_CURRENT_USER, verb); };
+    const auto restoreNewest = [&](BackupOperation operation) {
+        for (const Backup& backup : backups.List())
+            if (backup.operation == operation)
+                return backups.Restore(backup, sendTo.Path()).error;
+        return DWORD(ERROR_FILE_NOT_FOUND);
+    };
+    const tstring machineKey = reg::Tree(HKEY_LOCAL_MACHINE, verb);
+    const tstring flag = _T("[] \"LegacyDisable\" type 1: 00 00 \n");   // an empty REG_SZ
+    // usersKey: the user's key while hidden, without the flag.
+    const struct { Elevation elevation; EntryScope scope; const TCHAR* usersKey; } cases[] = {
+        {Elevation::kElevated, EntryScope::kMachine, _T("<missing>")},
+        {Elevation::kStandardUser, EntryScope::kMachineChangedForUser, _T("[]\n")}};
+    for (const auto& c : cases) {
+        const ForcedElevation forced(c.elevation);
+        const std::optional<EntryRow> off = ToggleActivation(host, Row(_T("Check")));
+        ASSERT_TRUE(off.has_value());
+        EXPECT_EQ(c.scope, off->scope);
+        EXPECT_EQ(85, ActivationButtonText(*off));
+        const tstring hidden = state();
+        const size_t at = hidden.find(flag);
+        ASSERT_NE(tstring::npos, at) << hidden;
+        EXPECT_EQ(machineKey + c.usersKey, tstring(hidden).erase(at, flag.size()));
+
+        const std::optional<EntryRow> on = ToggleActivation(host, Row(_T("Check")));
+        ASSERT_TRUE(on.has_value());
+        EXPECT_EQ(EntryScope::kMachine, on->scope);
+        EXPECT_EQ(80, ActivationButtonText(*on));
+        EXPECT_EQ(machineKey + _T("<missing>"), state());
+
+        EXPECT_EQ(DWORD(ERROR_SUCCESS), restoreNewest(BackupOperation::Activate));
+        EXPECT_EQ(hidden, state());
+        EXPECT_EQ(DWORD(ERROR_SUCCESS), restoreNewest(BackupOperation::Deactivate));
+        EXPECT_EQ(machineKey + _T("<missing>"), state());
+    }
+    EXPECT_TRUE(host.told.empty());
 }
 
 // Windows denies what Wine grants: every change that the system refuses is

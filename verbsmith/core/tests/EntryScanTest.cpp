@@ -106,6 +106,25 @@ TEST_F(EntryScanTest, ShowsWhatTheDefaultValuesHold) {
     EXPECT_EQ(_T("*\\shellex\\ContextMenuHandlers\\Off"), list[3].keyPath);
 }
 
+// "LegacyDisable" of any type in a verb key hides the verb, also when only
+// the user's copy of a machine's verb holds it; in a command key or a
+// handler's key it hides nothing.
+TEST_F(EntryScanTest, MarksVerbsHiddenByLegacyDisableInTheirVerbKey) {
+    const tstring classes = _T("Software\\Classes\\");
+    reg::SetDword(HKEY_LOCAL_MACHINE, classes + _T("*\\shell\\Dword"), _T("LegacyDisable"), 0);
+    reg::SetText(HKEY_LOCAL_MACHINE, classes + _T("*\\shell\\Mine\\command"), _T(""), _T("m.exe"));
+    reg::SetText(HKEY_CURRENT_USER, classes + _T("*\\shell\\Mine"), _T("LegacyDisable"), _T(""));
+    reg::SetText(HKEY_LOCAL_MACHINE, classes + _T("*\\shell\\Shown\\command"), _T("LegacyDisable"), _T(""));
+    reg::SetText(HKEY_LOCAL_MACHINE, classes + kAllFilesHandlers + _T("\\Zip"), _T("LegacyDisable"), _T(""));
+
+    std::map<tstring, bool> hidden;
+    for (const EntryRow& row : ScanEntryList(power, translation))
+        hidden[row.name] = row.hidden;
+
+    EXPECT_EQ((std::map<tstring, bool>{{_T("Dword"), true}, {_T("Mine"), true}, {_T("Shown"), false},
+                                        {_T("Zip"), false}}), hidden);
+}
+
 TEST_F(EntryScanTest, SendToFolderListsFilesAndNotPlainSubFoldersOrDesktopIni) {
     links::Create(sendTo / _T("Notes.lnk"), _T("C:\\Windows\\notepad.exe"), _T("d"));
     files::Write(sendTo / _T("desktop.ini"), "[.ShellClassInfo]\r\n");
