@@ -27,7 +27,7 @@ bool KeyFilter::Takes(const MSG& message) const {
 
 LRESULT CALLBACK KeyFilter::Filter(int code, WPARAM wParam, LPARAM lParam) {
     const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && message.message == WM_KEYDOWN)
+    if (code == MSGF_DIALOGBOX && (message.message == WM_KEYDOWN || message.message == WM_CHAR))
         for (const KeyFilter* filter = newest; filter; filter = filter->outer_)
             if (filter->Takes(message))
                 return 1;

@@ -96,7 +96,7 @@ void CVerbsmithDlg::OnFirstInitialisation() {
     CreateImageList();
     CreateBoldFont();
     List().SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    keys_ = std::make_unique<KeyFilter>(Handle(), [this](const MSG& keyDown) { return OnKey(keyDown); });
+    keys_ = std::make_unique<KeyFilter>(Handle(), [this](const MSG& key) { return OnKey(key); });
     if (ClassicMenuOffered())
         return;
     const HMENU functions = GetSubMenu(GetMenu(Handle()), 1);
@@ -199,23 +199,24 @@ void CVerbsmithDlg::ShowMatchingRows() {
     UpdateShields();
 }
 
-bool CVerbsmithDlg::OnKey(const MSG& keyDown) {
+bool CVerbsmithDlg::OnKey(const MSG& key) {
+    const WPARAM kCtrlF = 6;   // the character Ctrl+F makes
     const HWND box = Item(IDC_SEARCH);
-    if (keyDown.wParam == 'F' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    if (key.message == WM_CHAR && key.wParam == kCtrlF) {
         SetFocus(box);
         Edit_SetSel(box, 0, -1);
         return true;
     }
-    if (keyDown.hwnd != box)
+    if (key.message != WM_KEYDOWN || key.hwnd != box)
         return false;
-    if (keyDown.wParam == VK_RETURN) {
+    if (key.wParam == VK_RETURN) {
         if (SelectedRow() < 0 && !shown_.empty())
             List().Select(0);
         List().Focus();
         return true;
     }
     // In an empty box Escape closes the window, as everywhere else in it.
-    if (keyDown.wParam == VK_ESCAPE && !SearchText().empty()) {
+    if (key.wParam == VK_ESCAPE && !SearchText().empty()) {
         SetItemText(IDC_SEARCH, tstring());
         return true;
     }

@@ -58,7 +58,7 @@ private:
     void ShowMatchingRows();
     tstring SearchText() const;
     // Ctrl+F anywhere in the window; Enter and Escape in the search box.
-    bool OnKey(const MSG& keyDown);
+    bool OnKey(const MSG& key);
     // The list asks for what it draws: a cell's text and image, the row
     // that begins with what the user types, a marked row's bold font.
     void GiveRowData(LVITEM& item) const;

@@ -204,18 +204,12 @@ TEST_F(MainWindowTest, TheSearchBoxFiltersTheRowsThroughChangesAndTakesItsKeys) 
     AddVerb(kAllFiles, _T("Play"), _T("C:\\Tools\\player.exe"));
     AddVerb(kAllFiles, _T("Print more"), _T("C:\\Tools\\press.exe"));
     Open();
-    const auto press = [&](int id, WPARAM key, bool control = false) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = control ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessage(main_.Item(id), WM_KEYDOWN, key, 0);
+    const auto press = [&](int id, WPARAM key, UINT message = WM_KEYDOWN) {
+        PostMessage(main_.Item(id), message, key, 0);
         main_.Pump();
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
     };
     EXPECT_TRUE(main_.HasFocus(IDC_ENTRY_LIST));
-    press(IDC_ENTRY_LIST, 'F', true);
+    press(IDC_ENTRY_LIST, 6, WM_CHAR);   // Ctrl+F
     EXPECT_TRUE(main_.HasFocus(IDC_SEARCH));
 
     main_.Type(IDC_SEARCH, _T("PRINT"));
