@@ -204,7 +204,10 @@ TEST_F(MainWindowTest, TheSearchBoxFiltersTheRowsThroughChangesAndTakesItsKeys) 
     AddVerb(kAllFiles, _T("Play"), _T("C:\\Tools\\player.exe"));
     AddVerb(kAllFiles, _T("Print more"), _T("C:\\Tools\\press.exe"));
     Open();
+    // Keys reach the active window only: another test's window, started
+    // beside this one, may have taken the activation.
     const auto press = [&](int id, WPARAM key, UINT message = WM_KEYDOWN) {
+        SetForegroundWindow(window_.Handle());
         PostMessage(main_.Item(id), message, key, 0);
         main_.Pump();
     };
