@@ -196,7 +196,7 @@ void CVerbsmithDlg::ShowMatchingRows() {
     }
     SetItemText(IDC_COUNT_LINE, text.empty() ? CountLine(Texts(), rows_.size())
                                              : CountLine(Texts(), shown_.size(), rows_.size()));
-    UpdateShields();
+    UpdateShields(SelectedRow());
 }
 
 bool CVerbsmithDlg::OnKey(const MSG& key) {
@@ -293,10 +293,9 @@ const EntryRow* CVerbsmithDlg::EntryOfRow(int row) const {
     return &rows_[shown_[static_cast<size_t>(row)]];
 }
 
-// The buttons keep what the last click set, so after the keyboard moved the
-// selection a button may belong to another row: a command the row's own
-// rules forbid is refused as if its button were disabled, and the buttons
-// show the row's rules from then on.
+// A command reaches the row also by a key or the menu, whatever the buttons
+// show: one the row's own rules forbid is refused as if its button were
+// disabled, and the buttons show the row's rules from then on.
 bool CVerbsmithDlg::Allowed(const EntryRow& entry, bool RowCommands::*command) {
     if (CommandsFor(entry).*command)
         return true;
@@ -305,8 +304,8 @@ bool CVerbsmithDlg::Allowed(const EntryRow& entry, bool RowCommands::*command) {
     return false;
 }
 
-void CVerbsmithDlg::UpdateButtonStates() {
-    const EntryRow* row = EntryOfRow(SelectedRow());
+void CVerbsmithDlg::UpdateButtonStates(int listRow) {
+    const EntryRow* row = EntryOfRow(listRow);
     if (!row)
         return;
     const RowCommands commands = CommandsFor(*row);
@@ -315,14 +314,14 @@ void CVerbsmithDlg::UpdateButtonStates() {
     EnableItem(IDC_EDIT, commands.edit);
     if (commands.toggle || row->unreadableLink)
         SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(*row)));
-    UpdateShields();
+    UpdateShields(listRow);
 }
 
 // The shields follow the selection, whatever the buttons' state. An entry
 // the user changed for themself lives in their own half, which needs no
 // rights.
-void CVerbsmithDlg::UpdateShields() {
-    const EntryRow* row = EntryOfRow(SelectedRow());
+void CVerbsmithDlg::UpdateShields(int listRow) {
+    const EntryRow* row = EntryOfRow(listRow);
     shieldsShown_ = row && NeedsRights(HalfOf(row->scope));
     for (int button : {IDC_REMOVE, IDC_EDIT})
         Button_SetElevationRequiredState(Item(button), shieldsShown_ ? TRUE : FALSE);
@@ -386,9 +385,15 @@ bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
     } else if (header.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if (change.uChanged & LVIF_STATE) {
-            UpdateShields();
-            // The row being selected, before the selection mark moves to it.
-            ShowDetails(change.uNewState & LVIS_SELECTED ? change.iItem : SelectedRow());
+            // The row being selected, by a click or a key, before the
+            // selection mark moves to it.
+            const bool selected = (change.uNewState & LVIS_SELECTED) != 0;
+            const int row = selected ? change.iItem : SelectedRow();
+            if (selected && !(change.uOldState & LVIS_SELECTED))
+                UpdateButtonStates(row);
+            else
+                UpdateShields(row);
+            ShowDetails(row);
         }
     } else if (header.code == NM_DBLCLK) {
         EditSelectedEntry();
@@ -462,7 +467,7 @@ void CVerbsmithDlg::ToggleSelectedEntry() {
         search_ = std::make_unique<EntrySearch>(rows_);
         List().RedrawRow(row);
         SetItemText(IDC_TOGGLE, Texts().GetText(ActivationButtonText(*entry)));
-        UpdateShields();
+        UpdateShields(SelectedRow());
     }
     List().Focus();
 }

@@ -22,8 +22,8 @@ public:
     // Rebuilds the columns, the rows and the count line from the registry
     // and the Send To folder; the search in the box stays.
     void RefreshEntryList();
-    // After a click in the list: what the selected row allows.
-    void UpdateButtonStates();
+    // What the selected row allows, as a click or a key selects it.
+    void UpdateButtonStates() { UpdateButtonStates(SelectedRow()); }
 
     // Every row of the last scan, each with its key path and kind; the list
     // shows those the search leaves.
@@ -68,9 +68,12 @@ private:
     // Without administrator rights a machine-wide entry is changed in a
     // Verbsmith that has them: the shields on Remove and Edit say so, and
     // choosing either offers that Verbsmith instead of the change.
-    void UpdateShields();
+    void UpdateShields(int listRow);
     // The line under the list: the handler's file, or nothing.
     void ShowDetails(int listRow);
+    // listRow: the row being selected, which the selection mark follows
+    // only later.
+    void UpdateButtonStates(int listRow);
     // true when the change is not to be made here (offered, refused or
     // handed over to the elevated Verbsmith, for which this window closes).
     [[nodiscard]] bool HandedToElevation(ClassesHalf half);
