@@ -70,8 +70,11 @@ BOOL CToolcrateDlg::OnInitDialog() {
         return TRUE;   // the UAC question was answered No
     // The first tab stop takes the focus and, being a push button, becomes the
     // default one, so Enter starts its module. (Wine's dialog manager gives the
-    // initial focus without making the button the default.)
+    // initial focus without making the button the default.) That focus is
+    // no step of the user's: the welcome text stays.
+    startFocus_ = true;
     FocusItem(GetNextDlgTabItem(Handle(), nullptr, FALSE));
+    startFocus_ = false;
     return FALSE;
 }
 
@@ -157,6 +160,8 @@ bool CToolcrateDlg::OnCommand(int id, int code, HWND control) {
     if (const SuiteModule* module = control ? ModuleByButton(id) : ModuleByLaunchCommand(id)) {
         if (code == BN_CLICKED)
             launcher_.LaunchModule(*module);
+        else if (code == BN_SETFOCUS && !startFocus_)   // Tab and the arrow keys, as hovering
+            ShowDescription(module->hoverFirst, module->hoverSecond);
         return true;
     }
     if (const SuiteModule* module = ModuleByHelpCommand(id)) {

@@ -44,4 +44,5 @@ private:
     tstring WelcomeText;   // bound to the hidden welcome line; stays empty
     Font captionFont_;
     Font descriptionFont_;
+    bool startFocus_ = false;   // the window gives its first button the focus
 };

@@ -205,6 +205,16 @@ TEST_F(ToolcrateWindow, DescriptionFollowsTheMouse) {
     EXPECT_EQ(outside, Shown());
 }
 
+// The start's focus on the first button leaves the welcome text
+// (StartShowsTheLanguagesTexts); the user's focus moves show as hovering does.
+TEST_F(ToolcrateWindow, DescriptionFollowsTheKeyboardFocus) {
+    ASSERT_TRUE(Open());
+    SetFocus(ui().Item(IDC_HIVEMOP));
+    EXPECT_EQ(Hover(english, IDC_HIVEMOP), Shown());
+    SetFocus(ui().Item(IDC_DIRLISTER));
+    EXPECT_EQ(Hover(english, IDC_DIRLISTER), Shown());
+}
+
 TEST_F(ToolcrateWindow, HelpKeyShowsItsTextUntilAnotherAreaIsReached) {
     ASSERT_TRUE(Open());
     MoveTo(200, 100);
