@@ -87,6 +87,11 @@ struct ImageList {
     static HIMAGELIST Invalid() { return nullptr; }
     static void Close(HIMAGELIST images) { ImageList_Destroy(images); }
 };
+struct Menu {
+    using Handle = HMENU;
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
 struct Icon {
     using Handle = HICON;
     static HICON Invalid() { return nullptr; }
@@ -120,6 +125,7 @@ using ItemIdList = UniqueHandle<handletraits::ItemIdList>;
 using ImageListHandle = UniqueHandle<handletraits::ImageList>;
 using IconHandle = UniqueHandle<handletraits::Icon>;
 using HookHandle = UniqueHandle<handletraits::Hook>;
+using MenuHandle = UniqueHandle<handletraits::Menu>;
 template <class Object>
 using GdiObject = UniqueHandle<handletraits::Gdi<Object>>;
 template <class Interface>

@@ -64,6 +64,10 @@ public:
     }
     void AllowForeground() override { AllowSetForegroundWindow(ASFW_ANY); }
     void BringToFront(HWND window) override { SetForegroundWindow(window); }
+    UINT ChooseFromMenu(HWND owner, HMENU menu, POINT at) override {
+        return static_cast<UINT>(
+            TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+    }
     void BlockShutdown(HWND window, const tstring& reason) override {
         using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
         if (const auto create = User32<Create>("ShutdownBlockReasonCreate"))

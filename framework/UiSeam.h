@@ -45,6 +45,9 @@ public:
     virtual void AllowForeground() = 0;
     // SetForegroundWindow.
     virtual void BringToFront(HWND window) = 0;
+    // TrackPopupMenu at a point of the screen: the command chosen, 0 when
+    // the menu was closed without one.
+    [[nodiscard]] virtual UINT ChooseFromMenu(HWND owner, HMENU menu, POINT at) = 0;
     // ShutdownBlockReasonCreate / Destroy (Vista and later, looked up at run
     // time): while a window holds a reason, ending the session names it.
     // Failures are of no consequence and are ignored.

@@ -90,6 +90,42 @@ BOOL CVerbsmithDlg::OnInitDialog() {
     return FALSE;
 }
 
+INT_PTR CVerbsmithDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == Item(IDC_ENTRY_LIST)) {
+        ShowRowMenu(lParam);
+        return TRUE;
+    }
+    return MainWindow::HandleMessage(message, wParam, lParam);
+}
+
+// The commands the buttons and the Functions menu give the row, each enabled
+// as its button is; a key opens the menu at the row's lower left corner.
+void CVerbsmithDlg::ShowRowMenu(LPARAM where) {
+    const int listRow = SelectedRow();
+    const EntryRow* row = EntryOfRow(listRow);
+    if (!row)
+        return;
+    POINT at = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (where == -1) {
+        RECT cell = {LVIR_BOUNDS, 0, 0, 0};
+        ListView_GetItemRect(List().Handle(), listRow, &cell, LVIR_BOUNDS);
+        at = {cell.left, cell.bottom};
+        ClientToScreen(List().Handle(), &at);
+    }
+    const RowCommands commands = CommandsFor(*row);
+    const MenuHandle menu(CreatePopupMenu());
+    const auto add = [&](UINT id, int text, bool enabled) {
+        AppendMenu(menu.Get(), MF_STRING | (enabled ? 0 : MF_GRAYED), id, Texts().GetText(text).c_str());
+    };
+    add(IDC_EDIT, texts::kEditButton, commands.edit);
+    add(IDC_TOGGLE, ActivationButtonText(*row), commands.toggle);
+    add(IDC_REMOVE, texts::kRemoveButton, commands.remove);
+    AppendMenu(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    add(ID_FUNCTIONS_EXECUTE, texts::kExecuteItem, true);
+    if (const UINT command = Ui().ChooseFromMenu(Handle(), menu.Get(), at))
+        OnCommand(static_cast<int>(command), 0, nullptr);
+}
+
 // The classic context menu is Windows 11's alone: older systems have only
 // that one, and the item goes with its separator.
 void CVerbsmithDlg::OnFirstInitialisation() {

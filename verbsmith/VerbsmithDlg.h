@@ -34,6 +34,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnFirstInitialisation() override;
     void OnTextsApplied() override;
     void OnDpiChanged(int dpi) override;
@@ -65,6 +66,9 @@ private:
     [[nodiscard]] int RowStartingWith(const LVFINDINFO& find, int start) const;
     [[nodiscard]] LRESULT DrawStage(NMLVCUSTOMDRAW& draw) const;
     bool Allowed(const EntryRow& entry, bool RowCommands::*command);
+    // The row commands at the selected row: a right click, Shift+F10 and
+    // the Menu key (where: the click's screen point, or -1 from a key).
+    void ShowRowMenu(LPARAM where);
     // Without administrator rights a machine-wide entry is changed in a
     // Verbsmith that has them: the shields on Remove and Edit say so, and
     // choosing either offers that Verbsmith instead of the change.

@@ -63,6 +63,25 @@ int RecordingUi::DefaultButton(UINT type) {
     return button != 0 ? button : kButtons[kind][0];
 }
 
+UINT RecordingUi::ChooseFromMenu(HWND, HMENU menu, POINT) {
+    tstrings items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        TCHAR text[128] = {};
+        GetMenuString(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR)
+            items.push_back(tstring());
+        else
+            items.push_back((state & MF_GRAYED) ? _T("-") + tstring(text) : tstring(text));
+    }
+    menus.push_back(items);
+    if (menuChoices_.empty())
+        return 0;
+    const UINT command = menuChoices_.front();
+    menuChoices_.pop_front();
+    return command;
+}
+
 int RecordingUi::ShowMessage(HWND owner, const tstring& text, const tstring& caption, UINT type) {
     messages.push_back({owner, text, caption, type});
     if (messageAction_) {

@@ -57,6 +57,8 @@ public:
     // started false: ShellStartProcess fails. The process handle is handed to
     // the code under test, which closes it.
     void QueueProcess(bool started, HANDLE process = nullptr);
+    // The command ChooseFromMenu answers with (0: the menu closed).
+    void QueueMenuChoice(UINT command) { menuChoices_.push_back(command); }
     // The error ShellStartChecked answers with (ERROR_CANCELLED: declined).
     void QueueStartError(DWORD error) { startErrors_.push_back(error); }
     // Runs while the next message box is "shown" (before it answers), for
@@ -71,6 +73,9 @@ public:
     // for BringToFront (of frontWindows' window at the same index).
     std::vector<std::string> foreground;
     std::vector<HWND> frontWindows;
+    // The menus offered, each as its items' texts, a disabled one after "-"
+    // ("-&Remove"), a separator as "".
+    std::vector<tstrings> menus;
     // Shutdown blocks: each reason given, and "" for each release, in order.
     tstrings shutdownBlocks;
     // How often the Explorer was restarted, and the answer to each restart.
@@ -93,6 +98,7 @@ public:
         foreground.push_back("front");
         frontWindows.push_back(window);
     }
+    UINT ChooseFromMenu(HWND owner, HMENU menu, POINT at) override;
     void BlockShutdown(HWND, const tstring& reason) override { shutdownBlocks.push_back(reason); }
     void UnblockShutdown(HWND) override { shutdownBlocks.push_back(tstring()); }
 
@@ -118,6 +124,7 @@ private:
         HANDLE process;
     };
     std::deque<int> buttons_;
+    std::deque<UINT> menuChoices_;
     std::deque<PathAnswer> openFileAnswers_;
     std::deque<PathAnswer> folderAnswers_;
     std::deque<INT_PTR> shellResults_;

@@ -292,6 +292,26 @@ TEST_F(MainWindowTest, RemoveActsOnlyOnASelectedRowThatItsRulesAllow) {
     EXPECT_EQ(kClassId, reg::GetText(HKEY_CLASSES_ROOT, _T("*\\shellex\\ContextMenuHandlers\\Scanner"), _T("")));
 }
 
+// Shift+F10 and the Menu key (WM_CONTEXTMENU at -1) offer the row's
+// commands as its buttons do, and the one chosen acts on the row.
+TEST_F(MainWindowTest, TheListsContextMenuOffersTheRowsCommands) {
+    AddVerb(kAllFiles, _T("First"), _T("one.exe"));
+    AddHandler(kAllFilesHandlers, _T("Scanner"), kClassId);
+    Open();
+    ClickRow(Row(_T("Scanner")));
+    SendMessage(window_.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_.Item(IDC_ENTRY_LIST)), -1);
+    ClickRow(Row(_T("First")));
+    ui_.QueueMenuChoice(IDC_REMOVE);
+    ui_.QueueButton(IDYES);
+    SendMessage(window_.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_.Item(IDC_ENTRY_LIST)), -1);
+    const tstrings handler = {Text(texts::kEditButton), Text(texts::kDeactivateButton),
+                              _T("-") + Text(texts::kRemoveButton), _T(""), Text(texts::kExecuteItem)};
+    const tstrings verb = {Text(texts::kEditButton), Text(texts::kDeactivateButton),
+                           Text(texts::kRemoveButton), _T(""), Text(texts::kExecuteItem)};
+    EXPECT_EQ((std::vector<tstrings>{handler, verb}), ui_.menus);
+    EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First")));
+}
+
 TEST_F(MainWindowTest, RemoveOfASendToRowDeletesItsFile) {
     AddUnreadableSendToFile(_T("Old.lnk"));
     ASSERT_TRUE(PowerClass::CreateShortcut(_T("C:\\Tools\\viewer.exe"), sendTo_ / _T("Viewer.lnk"), _T("")));
