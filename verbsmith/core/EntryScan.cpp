@@ -7,6 +7,8 @@
 #include "verbsmith/core/MergedClasses.h"
 #include "verbsmith/core/SendToFolder.h"
 #include <algorithm>
+#include <functional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -46,21 +48,30 @@ void ReadRegistryRow(EntryRow& row) {
         row.hidden = IsHiddenVerb(row.keyPath.substr(0, row.keyPath.rfind(_T('\\'))), row.scope);
 }
 
+void ReadRows(EntryList& list, size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i)
+        ReadRegistryRow(list[i]);
+}
+
 // Every read is a round trip to the registry (to a server process under
 // Wine) that mostly waits: the rows are independent, so a few threads read
 // slices of them side by side and the scan takes a fraction of the time.
-// A location of a few rows is read on the calling thread alone.
+// The calling thread reads the last slice, and alone a location of a few
+// rows, or whatever is left when no further thread can be started.
 void ReadRegistryRows(EntryList& list, size_t from) {
     const size_t threads = 4, fewRows = 64;
-    const size_t slice = list.size() - from <= fewRows ? fewRows : (list.size() - from + threads - 1) / threads;
+    const size_t rows = list.size() - from;
+    const size_t slice = rows <= fewRows ? rows : (rows + threads - 1) / threads;
     std::vector<std::thread> readers;
-    for (size_t first = from; first < list.size(); first += slice) {
-        const size_t last = std::min(list.size(), first + slice);
-        readers.emplace_back([&list, first, last] {
-            for (size_t i = first; i < last; ++i)
-                ReadRegistryRow(list[i]);
-        });
+    size_t first = from;
+    for (; rows > 0 && first + slice < list.size(); first += slice) {
+        try {
+            readers.emplace_back(ReadRows, std::ref(list), first, first + slice);
+        } catch (const std::system_error&) {
+            break;
+        }
     }
+    ReadRows(list, first, list.size());
     for (std::thread& reader : readers)
         reader.join();
 }
