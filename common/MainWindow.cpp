@@ -3,6 +3,7 @@
 #include "common/RegistryPlace.h"
 #include "common/AboutDlg.h"
 #include "common/HelpFile.h"
+#include "framework/ColourScheme.h"
 #include "framework/Controls.h"
 #include "framework/Dpi.h"
 #include "framework/DpiBitmap.h"
@@ -74,6 +75,9 @@ void MainWindow::ReportUnusableLanguageFile() {
 }
 
 INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYSCOLORCHANGE ||
+        (message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST))
+        FollowColourScheme();
     if (message != kReportLanguageFile)
         return Dialog::HandleMessage(message, wParam, lParam);
     Ui().ShowMessage(Handle(), FormatText(kUnusableLanguageFile, {texts_.LanguageFilePath()}),
@@ -142,16 +146,22 @@ void MainWindow::LoadMenuBitmaps(int dpi) {
 }
 
 // The pictures belong to the layout: they grow as the dialog's units grow,
-// so that none reaches past the controls around it. At 96 DPI the template's
-// pictures stay until another DPI replaced them.
+// so that none reaches past the controls around it, and they meet the window
+// on its face colour. At 96 DPI on the default face the template's pictures
+// stay until a DPI or a scheme replaced them. In high contrast the art gives
+// way to the plain face.
 void MainWindow::ShowPictures(int dpi) {
-    if (dpi == kBaseDpi && pictures_.empty())
+    const std::vector<HWND> controls = PictureControls(Handle());
+    const bool art = !SystemHighContrast().On();
+    for (HWND control : controls)
+        ShowWindow(control, art ? SW_SHOWNA : SW_HIDE);
+    const Backdrop backdrop{kDrawnFace, Face()};
+    if (dpi == kBaseDpi && backdrop.face == backdrop.drawnOn && pictures_.empty())
         return;
     const Scale scale = LayoutScale(font_, fontPoints_, dpi);
     std::vector<Bitmap> shown;
-    const std::vector<HWND> controls = PictureControls(Handle());
     for (size_t i = 0; i < controls.size() && i < tables_.pictures.size(); ++i) {
-        shown.emplace_back(LoadScaledBitmap(Program(), tables_.pictures[i], scale));
+        shown.emplace_back(LoadScaledBitmap(Program(), tables_.pictures[i], scale, backdrop));
         const LPARAM bitmap = reinterpret_cast<LPARAM>(shown.back().Get());
         const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
             SendMessage(controls[i], STM_SETIMAGE, IMAGE_BITMAP, bitmap));
@@ -207,7 +217,28 @@ bool MainWindow::OnHelp(const HELPINFO&) {
     return true;
 }
 
-HBRUSH MainWindow::OnCtlColor(HDC, HWND, UINT) { return background_.Get(); }
+// Every control stands on the face in the scheme's text colour unless the
+// program says otherwise; a DC starts with black text, which a dark scheme
+// would hide.
+HBRUSH MainWindow::OnCtlColor(HDC dc, HWND, UINT) {
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, Face());
+    return Background();
+}
+
+COLORREF MainWindow::TextOnFace(COLORREF designed) {
+    return ReadableText(designed, Face(), GetSysColor(COLOR_BTNTEXT));
+}
+
+// The common controls learn of the new colours only from their parent.
+void MainWindow::FollowColourScheme() {
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessage(child, WM_SYSCOLORCHANGE, 0, 0);
+    ShowPictures(Dpi());
+    OnColoursChanged();
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
 
 bool MainWindow::OnSysCommand(WPARAM command, LPARAM) {
     if ((command & 0xFFF0) != kAboutCommand)

@@ -2,8 +2,8 @@
 // What the suite's three main windows do alike, written once: the window
 // menu's About item, the icons, the menu and control texts by table, the
 // window's grey brush, the language change, the help file, the website, the
-// About box, and closing by every way with the launcher's handshake values
-// cleared. A program's main dialog derives from it, hands over its tables
+// About box, closing by every way with the launcher's handshake values
+// cleared, and the user's colour scheme, followed while the window is open. A program's main dialog derives from it, hands over its tables
 // and keeps only its own commands; the hooks below are where the programs
 // differ.
 //
@@ -54,7 +54,9 @@ public:
     // The window menu's About command (any command whose id, its low four
     // bits cleared, is this one).
     static constexpr UINT kAboutCommand = 0x0010;
-    static constexpr COLORREF kBackground = RGB(240, 240, 240);
+    // The face colour of the default scheme, which the art was drawn to
+    // stand on.
+    static constexpr COLORREF kDrawnFace = RGB(240, 240, 240);
 
     explicit MainWindow(MainWindowTables tables);
 
@@ -90,6 +92,9 @@ protected:
     virtual std::vector<FileError> OnLanguageStored(const tstring& /*marker*/) { return {}; }
     // Before closing (how: IDOK or IDCANCEL); false keeps the window open.
     virtual bool MayClose(int /*how*/) { return true; }
+    // The colour scheme or high contrast changed; the pictures are already
+    // new and the window is repainted after it.
+    virtual void OnColoursChanged() {}
 
     void ChangeLanguage();
     void ShowHelpFile();
@@ -102,7 +107,12 @@ protected:
     CTranslation& Texts() { return texts_; }
     const CTranslation& Texts() const { return texts_; }
     PowerClass& Power() { return power_; }
-    HBRUSH Background() const { return background_.Get(); }
+    // The window and its controls stand on the scheme's face colour.
+    static COLORREF Face() { return GetSysColor(COLOR_BTNFACE); }
+    static HBRUSH Background() { return GetSysColorBrush(COLOR_BTNFACE); }
+    // A designed text colour where it reads on the face, the scheme's
+    // otherwise and always in high contrast.
+    static COLORREF TextOnFace(COLORREF designed);
 
 private:
     void AddAboutItemOnce();
@@ -115,11 +125,11 @@ private:
     void ShowPictures(int dpi);
     void ApplyMenuTexts();
     void ClearHandshake();
+    void FollowColourScheme();
 
     MainWindowTables tables_;
     CTranslation texts_;
     PowerClass power_;
-    SolidBrush background_{kBackground};
     std::vector<Bitmap> menuBitmaps_;   // one per menu item, in table order
     // The template's texts of the tables' menu titles, items and controls.
     tstrings templateTitles_, templateItems_, templateControls_;

@@ -119,21 +119,38 @@ HBITMAP ToBitmap(const Pixels& pixels) {
     return bitmap;
 }
 
+// Only exact matches: the art's own greys near the face stay as drawn.
+void Repaint(Pixels& pixels, Backdrop backdrop) {
+    const BYTE from[3] = {GetBValue(backdrop.drawnOn), GetGValue(backdrop.drawnOn),
+                          GetRValue(backdrop.drawnOn)};
+    const BYTE to[3] = {GetBValue(backdrop.face), GetGValue(backdrop.face),
+                        GetRValue(backdrop.face)};
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x)
+            if (std::equal(from, from + 3, pixels.At(x, y)))
+                std::copy(to, to + 3, pixels.At(x, y));
+}
+
 }  // namespace
 
-HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale) {
+HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale, Backdrop backdrop) {
     Bitmap original(LoadBitmap(instance, MAKEINTRESOURCE(bitmap)));
-    if (!original || scale.numerator == scale.denominator)
+    const bool resize = scale.numerator != scale.denominator;
+    const bool recolour = backdrop.drawnOn != backdrop.face;
+    if (!original || (!resize && !recolour))
         return original.Release();
-    Pixels large;
-    if (DecodePng(instance, bitmap + kLargeArtOffset, large)) {
+    Pixels pixels, large;
+    if (resize && DecodePng(instance, bitmap + kLargeArtOffset, large)) {
         const Scale fromLarge = {scale.numerator, 2 * scale.denominator};
-        return ToBitmap(Resample(large, fromLarge(large.width), fromLarge(large.height)));
-    }
-    Pixels source;
-    if (!ReadBitmap(original.Get(), source))
+        pixels = Resample(large, fromLarge(large.width), fromLarge(large.height));
+    } else if (!ReadBitmap(original.Get(), pixels)) {
         return nullptr;
-    return ToBitmap(Resample(source, scale(source.width), scale(source.height)));
+    } else if (resize) {
+        pixels = Resample(pixels, scale(pixels.width), scale(pixels.height));
+    }
+    if (recolour)
+        Repaint(pixels, backdrop);
+    return ToBitmap(pixels);
 }
 
 std::vector<HWND> PictureControls(HWND dialog) {

@@ -14,9 +14,17 @@
 
 constexpr UINT kLargeArtOffset = 1000;
 
-// A 24-bit bitmap of the picture scaled by the factor (scale 1/1: the bitmap
-// resource as it is); nullptr when the bitmap resource is missing.
-HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale);
+// The art is drawn on the face colour of the default scheme where it meets
+// the window; under another scheme those pixels take the window's face.
+struct Backdrop {
+    COLORREF drawnOn = CLR_INVALID;
+    COLORREF face = CLR_INVALID;
+};
+
+// A 24-bit bitmap of the picture scaled by the factor (scale 1/1 on the face
+// it was drawn on: the bitmap resource as it is); nullptr when the bitmap
+// resource is missing.
+HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale, Backdrop backdrop = {});
 inline HBITMAP LoadBitmapForDpi(HINSTANCE instance, UINT bitmap, int dpi) {
     return LoadScaledBitmap(instance, bitmap, DpiScale(dpi));
 }

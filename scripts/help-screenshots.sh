@@ -6,12 +6,14 @@
 # changed; it replaces the images it makes, and the build compiles them into
 # the help files.
 #
-#   scripts/help-screenshots.sh [--dpi DPI --into FOLDER] [PROGRAM...]
-#                                                (verbsmith slicewise toolcrate)
+#   scripts/help-screenshots.sh [--dpi DPI] [--scheme SCHEME] [--into FOLDER]
+#                               [PROGRAM...]     (verbsmith slicewise toolcrate)
 #
-# --dpi runs the programs at that DPI (the prefix's LogPixels, in a prefix of
-# its own for each DPI) and --into puts the images into FOLDER/<program>
-# instead of the help pages' folders (scripts/dpi-screenshots.sh).
+# --dpi runs the programs at that DPI (the prefix's LogPixels) and --scheme
+# under a colour scheme of the user's (black, white, or contrast: high
+# contrast with its black scheme), each in a prefix of its own; --into puts
+# the images into FOLDER/<program> instead of the help pages' folders
+# (scripts/dpi-screenshots.sh, scripts/scheme-screenshots.sh).
 #
 # LANGUAGES="es:[1034] nl:[1043] fr:[1036]" (say) with --into makes the same
 # shots in other languages, for looking at them; the help files keep English
@@ -27,16 +29,19 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 dpi=96
+scheme=""
 into=""
 while [ $# -gt 0 ]; do
   case $1 in
     --dpi) dpi=$2; shift 2 ;;
+    --scheme) scheme=$2; shift 2 ;;
     --into) into=$(realpath -m "$2"); shift 2 ;;
     *) break ;;
   esac
 done
 work="$build/help-screenshots"
 [ "$dpi" = 96 ] || work="$build/help-screenshots-$dpi-dpi"
+[ -z "$scheme" ] || work="$work-$scheme"
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(verbsmith slicewise toolcrate)
 # image_folder PROGRAM: where its images go.
@@ -59,6 +64,41 @@ wine=$(wine_bin)
 if [ "$("$wine" reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
         tr -d '\r' | awk '/LogPixels/ { print $3 }')" != "$(printf '0x%x' "$dpi")" ]; then
   wine_set_dpi "$dpi"
+  wineserver -k; wineserver -w
+  wineserver -p >/dev/null 2>&1 </dev/null
+fi
+# set_scheme NAME: the user's colours (and high contrast) as the system's
+# colour settings store them; read when the wineserver starts.
+set_scheme() {
+  local colours key='HKCU\Control Panel\Colors' pair
+  case $1 in
+    black|contrast)
+      colours="ButtonFace=0 0 0;ButtonText=255 255 255;Window=0 0 0;WindowText=255 255 255"
+      colours+=";Menu=0 0 0;MenuText=255 255 255;ButtonShadow=128 128 128;ButtonHilight=192 192 192"
+      colours+=";ButtonLight=64 64 64;ButtonDkShadow=96 96 96;InfoWindow=0 0 0;InfoText=255 255 255"
+      colours+=";WindowFrame=255 255 255;MenuBar=0 0 0;Scrollbar=0 0 0;AppWorkspace=0 0 0" ;;
+    white)
+      colours="ButtonFace=255 255 255;ButtonText=0 0 0;Window=255 255 255;WindowText=0 0 0"
+      colours+=";Menu=255 255 255;MenuText=0 0 0;MenuBar=255 255 255" ;;
+    *) echo "help-screenshots: unknown scheme $1" >&2; exit 2 ;;
+  esac
+  [ "$1" = black ] && colours+=";Hilight=0 120 215;HilightText=255 255 255;HotTrackingColor=102 178 255"
+  [ "$1" = contrast ] && colours+=";Hilight=26 235 255;HilightText=0 0 0;GrayText=63 242 63;HotTrackingColor=255 255 0"
+  IFS=';' read -ra pairs <<<"$colours"
+  for pair in "${pairs[@]}"; do
+    "$wine" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+  done
+  if [ "$1" = contrast ]; then
+    "$wine" reg add 'HKCU\Control Panel\Accessibility\HighContrast' /v Flags /d 127 /f >/dev/null 2>&1
+  fi
+  # A scheme of the user's colours comes without a visual style, as on
+  # Windows: themed controls would keep their own light look.
+  "$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d 0 /f >/dev/null 2>&1
+}
+if [ -n "$scheme" ] && [ ! -f "$work/.vt-scheme" ]; then
+  set_scheme "$scheme"
+  touch "$work/.vt-scheme"
   wineserver -k; wineserver -w
   wineserver -p >/dev/null 2>&1 </dev/null
 fi

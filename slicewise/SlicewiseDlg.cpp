@@ -1,5 +1,6 @@
 #include "slicewise/SlicewiseDlg.h"
 #include "common/Handshake.h"
+#include "framework/ColourScheme.h"
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/DpiBitmap.h"
@@ -21,6 +22,7 @@ using namespace slicetext;
 namespace {
 const COLORREF kLabelText = RGB(0, 0, 128);
 const COLORREF kEditText = RGB(50, 50, 50);
+const COLORREF kProgressText = RGB(255, 255, 255);
 
 const TCHAR kAllFilesFilter[] = _T("All files (*.*)|*.*");
 const size_t kSourcePathChars = 61440;
@@ -111,11 +113,14 @@ void CSlicewiseDlg::OnFirstInitialisation() {
 }
 
 // The progress line stands on the footer art: its background is the art's
-// colour there, as the art is shown at the window's DPI.
+// colour there, as the art is shown at the window's DPI and scheme; in high
+// contrast, where the art gives way, the face.
 void CSlicewiseDlg::TakeFooterColour() {
     const std::vector<HWND> pictures = PictureControls(Handle());
     COLORREF colour = CLR_INVALID;
-    if (pictures.size() == 2) {   // header, footer
+    if (SystemHighContrast().On()) {
+        colour = Face();
+    } else if (pictures.size() == 2) {   // header, footer
         RECT line;
         GetWindowRect(Item(IDC_PROGRESS_TEXT), &line);
         POINT at = {line.left, (line.top + line.bottom) / 2};
@@ -148,6 +153,8 @@ void CSlicewiseDlg::OnDpiChanged(int dpi) {
     ComboBox(Item(IDC_SIZE_UNIT)).FitDroppedList(static_cast<int>(std::size(kUnitTexts)));
     TakeFooterColour();
 }
+
+void CSlicewiseDlg::OnColoursChanged() { TakeFooterColour(); }
 
 void CSlicewiseDlg::FillUnits() {
     ComboBox units(Item(IDC_SIZE_UNIT));
@@ -183,7 +190,8 @@ bool CSlicewiseDlg::OnCommand(int id, int code, HWND control) {
     }
 }
 
-HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
+HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT message) {
+    const HBRUSH face = MainWindow::OnCtlColor(dc, control, message);
     // The edit field and the list of the unit combo are the combo's children
     // with ids of their own (1001, 1000) that clash with ours.
     HWND owner = control;
@@ -192,27 +200,24 @@ HBRUSH CSlicewiseDlg::OnCtlColor(HDC dc, HWND control, UINT) {
     switch (owner ? GetDlgCtrlID(owner) : 0) {
     case IDC_PROGRESS_TEXT:
         // White on the footer's own colour where the line stands.
-        SetTextColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, ReadableText(kProgressText, footer_.Colour(), GetSysColor(COLOR_BTNTEXT)));
         SetBkColor(dc, footer_.Colour());
         return footer_.Get();
     case IDC_STATUS:
     case IDC_WELCOME:
     case IDC_INTRODUCTION:
-        SetTransparentText(dc, kLabelText);
+        SetTransparentText(dc, TextOnFace(kLabelText));
         break;
     case IDC_SOURCE_PATH:
     case IDC_OUTPUT_FOLDER:
     case IDC_USER_SIZE:
     case IDC_SIZE_UNIT:
-        SetBkColor(dc, kBackground);
-        SetTextColor(dc, kEditText);
+        SetTextColor(dc, TextOnFace(kEditText));
         break;
     default:
-        // Radio buttons and group boxes draw their text on the brush's colour.
-        SetBkColor(dc, kBackground);
         break;
     }
-    return Background();
+    return face;
 }
 
 void CSlicewiseDlg::BrowseFile() {

@@ -29,6 +29,7 @@ protected:
     void DoDataExchange(DataExchange& exchange) override;
     void OnFirstInitialisation() override;
     void OnTextsApplied() override;
+    void OnColoursChanged() override;
     void OnDpiChanged(int dpi) override;
     bool MayChangeLanguage() override { return !Running(); }
     std::vector<FileError> OnLanguageStored(const tstring& marker) override;

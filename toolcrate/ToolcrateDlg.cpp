@@ -194,22 +194,23 @@ void CToolcrateDlg::ShowDescription(int firstText, int secondText) {
                 Texts().GetText(firstText) + _T("\n") + Texts().GetText(secondText));
 }
 
-HBRUSH CToolcrateDlg::OnCtlColor(HDC dc, HWND control, UINT) {
+HBRUSH CToolcrateDlg::OnCtlColor(HDC dc, HWND control, UINT message) {
+    const HBRUSH face = MainWindow::OnCtlColor(dc, control, message);
     switch (GetDlgCtrlID(control)) {
     case IDC_GROUP_CLEANING:
     case IDC_DESCRIPTION:
-        SetTransparentText(dc, kNavy);
+        SetTransparentText(dc, TextOnFace(kNavy));
         break;
     case IDC_GROUP_TUNING:
-        SetTransparentText(dc, kMaroon);
+        SetTransparentText(dc, TextOnFace(kMaroon));
         break;
     case IDC_GROUP_FILES:
-        SetTransparentText(dc, kGreen);
+        SetTransparentText(dc, TextOnFace(kGreen));
         break;
     default:
         break;
     }
-    return Background();
+    return face;
 }
 
 // The modules that follow the launcher's language; a module folder without

@@ -438,14 +438,14 @@ bool CVerbsmithDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
 }
 
 // The search box is a field to type in, in the system's colours like every
-// edit field; the rest stands on the window's grey.
+// edit field; the rest stands on the window's face.
 HBRUSH CVerbsmithDlg::OnCtlColor(HDC dc, HWND control, UINT message) {
     if (message == WM_CTLCOLOREDIT)
         return nullptr;
-    SetBkColor(dc, kBackground);
+    const HBRUSH face = MainWindow::OnCtlColor(dc, control, message);
     if (GetDlgCtrlID(control) == IDC_COUNT_LINE)
-        SetTextColor(dc, kCountLineColour);
-    return Background();
+        SetTextColor(dc, TextOnFace(kCountLineColour));
+    return face;
 }
 
 // What the list held when the window closed is what the next start marks

@@ -543,7 +543,7 @@ Colours ColoursOf(HWND window, HWND control, UINT message) {
     return colours;
 }
 
-TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsGreyOnGrey) {
+TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsOnTheFace) {
     const HWND handle = window.Handle();
     const Colours status = ColoursOf(handle, main.Item(IDC_STATUS), WM_CTLCOLORSTATIC);
     ASSERT_NE(nullptr, status.brush);
@@ -555,7 +555,7 @@ TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsGreyOnGrey) {
     const Colours edit = ColoursOf(handle, main.Item(IDC_SOURCE_PATH), WM_CTLCOLOREDIT);
     EXPECT_EQ(status.brush, edit.brush);   // one brush for every control
     EXPECT_EQ(RGB(50, 50, 50), edit.text);
-    EXPECT_EQ(RGB(240, 240, 240), edit.back);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), edit.back);
     // The unit combo's own edit field has the id 1001, the Browse button's.
     COMBOBOXINFO combo = {};
     combo.cbSize = sizeof combo;
@@ -563,8 +563,8 @@ TEST_F(SlicewiseWindow, LabelsAreNavyOnTheWindowAndEditFieldsGreyOnGrey) {
     EXPECT_EQ(RGB(50, 50, 50), ColoursOf(handle, combo.hwndItem, WM_CTLCOLOREDIT).text);
 
     const Colours radio = ColoursOf(handle, main.Item(IDC_SIZE_CD), WM_CTLCOLORSTATIC);
-    EXPECT_EQ(RGB(240, 240, 240), radio.back);
-    EXPECT_EQ(RGB(1, 2, 3), radio.text);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), radio.back);
+    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), radio.text);
     EXPECT_EQ(status.brush, ColoursOf(handle, handle, WM_CTLCOLORDLG).brush);
 }
 

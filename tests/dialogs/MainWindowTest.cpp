@@ -3,8 +3,10 @@
 // website, About and every way of closing.
 #include "DialogTestIds.h"
 #include "common/MainWindow.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Menus.h"
 #include "framework/testkit/DialogDriver.h"
+#include "framework/testkit/ForcedHighContrast.h"
 #include "framework/testkit/ModalDialogHandler.h"
 #include "framework/testkit/RecordingUi.h"
 #include "tests/support/RegistrySandbox.h"
@@ -49,6 +51,7 @@ private:
         tables.menuTitles = {10, 20};
         tables.menuItems = {{0, 0, 11, IDB_TEST_MARK}, {0, 2, 12, 0}};
         tables.controlTexts = {{IDC_TEST_LABEL, 30}};
+        tables.pictures = {IDB_TEST_MARK};
         tables.commands = {ID_TEST_LANGUAGE, ID_TEST_EXIT, ID_TEST_HELP, ID_TEST_WEBSITE,
                            ID_TEST_ABOUT};
         tables.languageDialog = {IDD_LANGUAGE_SELECTION, IDC_TEST_LANGUAGE_GROUP,
@@ -126,6 +129,22 @@ TEST_F(MainWindowTest, StartsWithItsTextsMarksIconsAndOneAboutItem) {
     EXPECT_EQ(big, SendMessage(window.Handle(), WM_QUERYDRAGICON, 0, 0));
     EXPECT_EQ(1, window.applied);
     EXPECT_EQ(1, AboutItems());
+}
+
+// The window follows high contrast while it is open: the art gives way to the
+// face.
+TEST_F(MainWindowTest, HighContrastTurnsTheArtOffWhileItIsOn) {
+    Open();
+    const HWND picture = PictureControls(window.Handle()).at(0);
+    const auto shown = [&] { return (GetWindowLong(picture, GWL_STYLE) & WS_VISIBLE) != 0; };
+    EXPECT_TRUE(shown());
+    {
+        const ForcedHighContrast on;
+        SendMessage(window.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        EXPECT_FALSE(shown());
+    }
+    SendMessage(window.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_TRUE(shown());
 }
 
 TEST_F(MainWindowTest, LanguageChangeStoresTheChoiceAndAppliesEveryTextAgain) {

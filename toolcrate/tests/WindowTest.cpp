@@ -388,7 +388,7 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
             reinterpret_cast<LPARAM>(dialog.Item(c.id))));
         LOGBRUSH info = {};
         ASSERT_TRUE(GetObject(brush, sizeof info, &info)) << c.id;
-        EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), info.lbColor);
         EXPECT_EQ(c.text, GetTextColor(dc)) << c.id;
         EXPECT_EQ(TRANSPARENT, GetBkMode(dc)) << c.id;
     }
@@ -397,7 +397,7 @@ TEST_F(ToolcrateWindow, ColoursOfTheCaptionsAndTheDescription) {
         reinterpret_cast<LPARAM>(dialog.Handle())));
     LOGBRUSH info = {};
     ASSERT_TRUE(GetObject(background, sizeof info, &info));
-    EXPECT_EQ(RGB(240, 240, 240), info.lbColor);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), info.lbColor);
     DeleteDC(dc);
 }
 

@@ -601,14 +601,14 @@ TEST_F(MainWindowTest, DpiChangeBringsRowImagesAndColumnsOfItsSize) {
     EXPECT_EQ(195, ListView_GetColumnWidth(list, 0));
 }
 
-TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowGrey) {
+TEST_F(MainWindowTest, CountLineIsBlueOnTheWindowFace) {
     Open();
     const HDC dc = GetDC(window_.Handle());
     const LRESULT first = SendMessage(window_.Handle(), WM_CTLCOLORSTATIC,
                                       reinterpret_cast<WPARAM>(dc),
                                       reinterpret_cast<LPARAM>(main_.Item(IDC_COUNT_LINE)));
     EXPECT_EQ(RGB(33, 93, 198), GetTextColor(dc));
-    EXPECT_EQ(RGB(240, 240, 240), GetBkColor(dc));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetBkColor(dc));
     const LRESULT second = SendMessage(window_.Handle(), WM_CTLCOLORDLG,
                                        reinterpret_cast<WPARAM>(dc),
                                        reinterpret_cast<LPARAM>(window_.Handle()));
