@@ -13,7 +13,8 @@
 # under a colour scheme of the user's (black, white, or contrast: high
 # contrast with its black scheme), each in a prefix of its own; --into puts
 # the images into FOLDER/<program> instead of the help pages' folders
-# (scripts/dpi-screenshots.sh, scripts/scheme-screenshots.sh).
+# (scripts/dpi-screenshots.sh, scripts/scheme-screenshots.sh). Into the help
+# pages' folders a scheme's images go named <scheme>-<name>-<language>.png.
 #
 # LANGUAGES="es:[1034] nl:[1043] fr:[1036]" (say) with --into makes the same
 # shots in other languages, for looking at them; the help files keep English
@@ -111,9 +112,15 @@ command_id() {
   sed -n "s/^#define[[:space:]]\{1,\}$2[[:space:]]\{1,\}\([0-9]\{1,\}\).*/\1/p" "$root/$1/resource.h"
 }
 
+# named FILE: the file an image goes to.
+named() {
+  if [ -n "$scheme" ] && [ -z "$into" ]; then echo "$(dirname "$1")/$scheme-$(basename "$1")"; else echo "$1"; fi
+}
+
 # shot CAPTION FILE: the window with that caption, cut out of the screen.
 shot() {
   local geometry
+  set -- "$1" "$(named "$2")"
   sleep 0.7   # let it paint
   geometry=$(ctl rect "$1")
   import -window root -crop "$geometry" +repage -strip \
@@ -127,7 +134,7 @@ menu_shots() {
   local main=$1 count=$2 geometry n file
   [ "$dpi" = 96 ] && return 0
   for ((n = 0; n < count; n++)); do
-    file="$3/menu-$n-$4.png"
+    file=$(named "$3/menu-$n-$4.png")
     geometry=$(ctl menu "$main" "$n")
     sleep 0.5
     import -window root -crop "$geometry" +repage -strip \
