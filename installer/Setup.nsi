@@ -54,6 +54,18 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 Vantorel"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; The suite's own pictures (art/draw.sh). The wizard takes one picture per
+; place and stretches it to the place's size at the DPI it runs at; they are
+; drawn at the 96 DPI size, the smallest, because stretching up repeats pixels
+; and stays sharp while shrinking drops them and merges their neighbours.
+; AspectFitHeight keeps their proportions: a place's width and height grow a
+; little differently with the dialog font.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "art/wizard.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP_STRETCH AspectFitHeight
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "art/header.bmp"
+!define MUI_HEADERIMAGE_BITMAP_STRETCH AspectFitHeight
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
