@@ -119,12 +119,6 @@ void ListView::ClearSelection() {
         Send(LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
 }
 
-void ListView::FocusRow(int row) {
-    LVITEM state = {};
-    state.stateMask = state.state = LVIS_FOCUSED;
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-}
-
 void ListView::Select(int row) {
     ClearSelection();
     LVITEM state = {};

@@ -152,9 +152,6 @@ public:
     int SelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
     // Selects and focuses one row (the others lose the selection).
     void Select(int row);
-    // Gives the row the focus mark only: the list shows the keyboard where
-    // it stands without a row being chosen.
-    void FocusRow(int row);
     void ClearSelection();
     void EnsureVisible(int row) { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE); }
 };

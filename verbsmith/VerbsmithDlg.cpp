@@ -229,8 +229,6 @@ void CVerbsmithDlg::ShowMatchingRows() {
         const int row = static_cast<int>(kept - shown_.begin());
         list.Select(row);
         list.EnsureVisible(row);
-    } else if (!shown_.empty()) {
-        list.FocusRow(0);   // the keyboard's place stays visible
     }
     SetItemText(IDC_COUNT_LINE, text.empty() ? CountLine(Texts(), rows_.size())
                                              : CountLine(Texts(), shown_.size(), rows_.size()));
