@@ -16,6 +16,7 @@ CLanguageSelection::CLanguageSelection(const LanguageDialogIds& ids)
 
 BOOL CLanguageSelection::OnInitDialog() {
     SetItemText(GroupId(), prompt);
+    SetItemText(IDC_LANGUAGE_LABEL, prompt);   // names the list for screen readers
     ReadLanguages();
     shownText = kSystemDefault;
     for (size_t i = 0; i + 1 < pairs.size(); i += 2) {

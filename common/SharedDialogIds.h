@@ -12,3 +12,6 @@
 // About box: the icon and the version line.
 #define IDC_ABOUT_ICON 1101
 #define IDC_ABOUT_VERSION 1102
+
+// Language dialog: the hidden label that names the list with the prompt.
+#define IDC_LANGUAGE_LABEL 1103

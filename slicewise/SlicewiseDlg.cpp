@@ -50,6 +50,9 @@ MainWindowTables SplitterTables() {
         {IDC_MERGE, kMergeButton},        {IDC_DIVIDE, kDivideButton},
         {IDC_SOURCE_GROUP, kSourceGroup}, {IDC_FOLDER_GROUP, kFolderGroup},
         {IDC_SIZE_GROUP, kSizeGroup},
+        // The hidden labels that name the fields for screen readers.
+        {IDC_SOURCE_LABEL, kSourceGroup}, {IDC_FOLDER_LABEL, kFolderGroup},
+        {IDC_USER_SIZE_LABEL, kSizeUser}, {IDC_SIZE_UNIT_LABEL, kUnitLabel},
     };
     // Language selection, Exit, help file, website, About.
     tables.commands = {ID_FILE_LANGUAGE, ID_FILE_EXIT, ID_HELP_HELPFILE, ID_HELP_WEBSITE, ID_HELP_ABOUT};

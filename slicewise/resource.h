@@ -41,6 +41,11 @@
 // The progress of a run, over the footer while the run lasts.
 #define IDC_PROGRESS            1031
 #define IDC_PROGRESS_TEXT       1032
+// The hidden labels that name the edit fields and the unit list.
+#define IDC_SOURCE_LABEL        1033
+#define IDC_FOLDER_LABEL        1034
+#define IDC_USER_SIZE_LABEL     1035
+#define IDC_SIZE_UNIT_LABEL     1036
 
 #define ID_FILE_LANGUAGE        32771
 #define ID_FILE_EXIT            32772

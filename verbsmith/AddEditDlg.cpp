@@ -29,6 +29,7 @@ const std::vector<ControlText> kControlTexts = {
     {IDC_HALF_GROUP, texts::kHalfGroup},
     {IDC_FOR_ME, texts::kForMe},
     {IDC_FOR_ALL_USERS, texts::kForAllUsers},
+    {IDC_PROGRAM_LABEL, texts::kProgramLabel},
 };
 
 // Controls that only make sense for a command line.

@@ -23,3 +23,4 @@
 #define IDC_HALF_GROUP         1024
 #define IDC_FOR_ME             1025
 #define IDC_FOR_ALL_USERS      1026
+#define IDC_PROGRAM_LABEL      1027   // names the program list; hidden

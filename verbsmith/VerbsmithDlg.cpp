@@ -57,6 +57,7 @@ MainWindowTables EditorTables() {
     };
     tables.pictures = {IDB_HEADER, IDB_FOOTER};
     tables.controlTexts = {{IDC_ENTRIES_GROUP, texts::kEntriesGroup},
+                           {IDC_ENTRIES_LABEL, texts::kEntriesGroup},
                            {IDC_SEARCH_LABEL, texts::kSearchLabel},
                            {IDC_REMOVE, texts::kRemoveButton},
                            {IDC_TOGGLE, texts::kDeactivateButton},
@@ -121,7 +122,7 @@ void CVerbsmithDlg::ShowRowMenu(LPARAM where) {
     add(IDC_TOGGLE, ActivationButtonText(*row), commands.toggle);
     add(IDC_REMOVE, texts::kRemoveButton, commands.remove);
     AppendMenu(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    add(ID_FUNCTIONS_EXECUTE, texts::kExecuteItem, true);
+    add(ID_FUNCTIONS_EXECUTE, texts::kRowMenuExecute, true);
     if (const UINT command = Ui().ChooseFromMenu(Handle(), menu.Get(), at))
         OnCommand(static_cast<int>(command), 0, nullptr);
 }

@@ -37,6 +37,7 @@
 #define IDC_SEARCH_LABEL       1015
 #define IDC_SEARCH             1016
 #define IDC_DETAILS_LINE       1017
+#define IDC_ENTRIES_LABEL      1018   // names the list; hidden
 
 // Menu commands
 #define ID_FILE_LANGUAGE       32771

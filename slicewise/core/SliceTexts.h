@@ -63,6 +63,7 @@ enum : int {
     kUnitMB = 115,
     kUnitGB = 120,
     kUnitParts = 121,        // the user size counts parts
+    kUnitLabel = 122,        // names the unit list (hidden label)
     kFolderPrompt = 125,     // above the folder picker's tree
     kFileMenu = 200,
     kLanguageItem = 215,

@@ -56,16 +56,18 @@ const std::vector<ShippedFile>& ShippedFiles() {
           80,  85,  90,  95,  100, 105, 110, 112, 113, 115, 120, 125, 126, 127, 128, 130, 135,
           140, 145, 150, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200, 215, 220, 222, 224,
           226, 250, 255, 260, 265, 400, 405, 410, 415, 420, 421, 422, 423, 425, 430, 435, 436,
-          440, 441, 442, 443, 444, 450, 455, 460, 465, 470, 475, 480, 485, 490, 495, 500, 505,
+          440, 441, 442, 443, 444, 445, 450, 455, 460, 465, 470, 475, 480, 485, 490, 495, 500, 505,
           510, 515, 520, 600, 601, 602, 603, 650, 651, 652, 653, 654, 655, 656, 657, 658, 659,
           660, 661, 662, 663, 664, 665, 670, 671, 672, 673, 674, 675, 676, 677, 680, 681, 682, 690, 691, 692,
-          700, 701, 702, 705, 706, 710, 711, 712, 713, 714, 715, 716, 717, 720, 721, 722, 723},
+          700, 701, 702, 705, 706, 710, 711, 712, 713, 714, 715, 716, 717, 720, 721, 722, 723, 724},
          false,
-         // The window's buttons in either state of Deactivate/Activate with the
-         // menu titles; each menu; the add and edit dialog; the restore dialog.
-         {{75, 80, 90, 95, 200, 222, 250}, {75, 85, 90, 95, 200, 222, 250},
-          {215, 220}, {95, 224, 226, 651, 720}, {255, 260, 265},
-          {415, 421, 422, 423, 430, 435}, {658, 659}},
+         // The window's controls in either state of Deactivate/Activate with the
+         // menu titles; each menu, the list's row menu in either state; the add
+         // and edit dialog; the restore dialog.
+         {{70, 705, 75, 80, 90, 95, 200, 222, 250}, {70, 705, 75, 85, 90, 95, 200, 222, 250},
+          {215, 220}, {95, 224, 226, 651, 695, 720}, {255, 260, 265}, {90, 80, 75, 724}, {90, 85, 75, 724},
+          {400, 405, 410, 175, 180, 445, 415, 421, 422, 423, 420, 430, 435, 680, 681, 682, 440},
+          {658, 659}},
          {{texts::kCountLine, {"%d"}}, {texts::kFilteredCountLine, {"%d", "%d"}}, {texts::kBackAgainQuestion, {"%d"}},
           {texts::kBackAgainDone, {"%d", "%d"}}, {texts::kHandlerFileLine, {"%s"}},
           {texts::kHandlerFileAboutLine, {"%s", "%s"}}, {texts::kHandlerVersion, {"%s"}},
@@ -74,17 +76,21 @@ const std::vector<ShippedFile>& ShippedFiles() {
          {}},
         {"Slicewise", SLICEWISE_SOURCES, _T("Slicewisetrl.ini"),
          {1,   2,   5,   10,  15,  20,  25,  30,  35,  40,  45,  50,  55,  60,  65,  70,
-          75,  80,  85,  90,  105, 110, 115, 120, 121, 125, 130, 135, 140, 141, 145, 146,
+          75,  80,  85,  90,  105, 110, 115, 120, 121, 122, 125, 130, 135, 140, 141, 145, 146,
           150, 152, 153, 155, 160, 161, 165, 166, 167, 168, 169, 170, 171, 172, 173, 200,
           215, 220, 250, 255, 260, 265, 300, 301, 302, 303, 310, 311, 320, 321, 340, 341,
           342, 344, 350, 351, 352},
          true,
-         // The window's buttons, radios and menu titles; each menu.
-         {{25, 35, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 200, 250}, {215, 220}, {255, 260, 265}},
+         // The window's controls with the menu titles, and during a run the
+         // running command's Stop button with them (the rest is disabled then);
+         // each menu.
+         {{20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 122, 200, 250},
+          {341, 200, 250}, {215, 220}, {255, 260, 265}},
          {},
          {{"[1031]", 1, "Bitte w\xE4hlen Sie Ihre Sprache:"}}},
         {"Toolcrate", TOOLCRATE_SOURCES, _T("toolcratetrl.ini"), LauncherTexts(), false,
-         // Each menu.
+         // The menu titles (the window's buttons and captions have no access
+         // keys); each menu.
          {{200, 210, 245}, {202, 205}, ModuleMenuTexts(), {250, 255, 260}},
          {{launchertext::kStartFailed, {"%s"}}, {launchertext::kNotMarked, {"%s"}}},
          {{"[1031]", 260, "\xDC&ber Toolcrate"}, {"[1031]", 197, "M\xF6" "chten Sie fortfahren?"}}},

@@ -66,6 +66,7 @@ enum : int {
     kNameWithBackslash = 442,  // a registry entry's name may not nest keys
     kBadSendToName = 443,      // a Send To name must stay inside the folder
     kNoSendToFolder = 444,     // the Send To folder is not known
+    kProgramLabel = 445,       // names the list of common programs (hidden label)
 
     kStartFailed = 600,        // Execute: the shell could not start the program
     kChangeFailed = 601,       // the entry "%s" could not be changed
@@ -128,6 +129,7 @@ enum : int {
     kBackAgainQuestion = 721,  // "%d" entries are back again: take them out again?
     kNothingBackAgain = 722,
     kBackAgainDone = 723,      // "%d" of "%d" taken out again
+    kRowMenuExecute = 724,     // the list's row menu: Execute, with a key of its own there
 };
 }
 

@@ -305,9 +305,9 @@ TEST_F(MainWindowTest, TheListsContextMenuOffersTheRowsCommands) {
     ui_.QueueButton(IDYES);
     SendMessage(window_.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_.Item(IDC_ENTRY_LIST)), -1);
     const tstrings handler = {Text(texts::kEditButton), Text(texts::kDeactivateButton),
-                              _T("-") + Text(texts::kRemoveButton), _T(""), Text(texts::kExecuteItem)};
+                              _T("-") + Text(texts::kRemoveButton), _T(""), Text(texts::kRowMenuExecute)};
     const tstrings verb = {Text(texts::kEditButton), Text(texts::kDeactivateButton),
-                           Text(texts::kRemoveButton), _T(""), Text(texts::kExecuteItem)};
+                           Text(texts::kRemoveButton), _T(""), Text(texts::kRowMenuExecute)};
     EXPECT_EQ((std::vector<tstrings>{handler, verb}), ui_.menus);
     EXPECT_FALSE(reg::KeyExists(HKEY_CLASSES_ROOT, _T("*\\shell\\First")));
 }

@@ -1,0 +1,151 @@
+// Every window of the three programs, opened as a user opens it: Tab reaches
+// each control that takes input, in the order of the layout, and each edit
+// field, combo box and list is named for screen readers by the label right
+// before it.
+#include "framework/ComScope.h"
+#include "framework/Controls.h"
+#include "tests/support/ProgramWindows.h"
+#include "tests/support/StagedProgram.h"
+#include <gtest/gtest.h>
+#include <commctrl.h>
+#include <oleacc.h>
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+using namespace program;
+
+namespace {
+struct Program {
+    const TCHAR* exe;
+    const char* sources;
+    const TCHAR* languageFile;
+};
+const Program kVerbsmith = {VERBSMITH_EXE, VERBSMITH_SOURCES, _T("Verbsmithtrl.ini")};
+const Program kSlicewise = {SLICEWISE_EXE, SLICEWISE_SOURCES, _T("Slicewisetrl.ini")};
+const Program kToolcrate = {TOOLCRATE_EXE, TOOLCRATE_SOURCES, _T("toolcratetrl.ini")};
+
+struct Window {
+    const char* name;
+    const Program* program;
+    int command;        // the main window's command that opens it; 0: the main window
+    bool layoutOrder;   // false: the template fixes another tab order
+};
+void PrintTo(const Window& window, std::ostream* out) { *out << window.name; }
+
+// The launcher's buttons keep the tab order of its template.
+const Window kWindows[] = {
+    {"VerbsmithMain", &kVerbsmith, 0, true}, {"VerbsmithEntry", &kVerbsmith, 32781, true},
+    {"VerbsmithRestore", &kVerbsmith, 32783, true}, {"VerbsmithLanguage", &kVerbsmith, 32771, true},
+    {"VerbsmithAbout", &kVerbsmith, 32775, true}, {"SlicewiseMain", &kSlicewise, 0, true},
+    {"SlicewiseLanguage", &kSlicewise, 32771, true}, {"SlicewiseAbout", &kSlicewise, 32773, true},
+    {"ToolcrateMain", &kToolcrate, 0, false}, {"ToolcrateLanguage", &kToolcrate, 32786, true},
+    {"ToolcrateAbout", &kToolcrate, 32781, true},
+};
+
+// A radio group is one stop: its checked button.
+bool TakesInput(HWND control) {
+    if (!IsWindowVisible(control) || !IsWindowEnabled(control) || HasClass(control, WC_STATIC))
+        return false;
+    const LONG type = GetWindowLong(control, GWL_STYLE) & BS_TYPEMASK;
+    if (!HasClass(control, WC_BUTTON))
+        return true;
+    if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
+        return SendMessage(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return type != BS_GROUPBOX;
+}
+
+RECT Place(HWND dialog, HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// Top to bottom, and left to right within a row: tops closer than half the
+// lower control's height share a row.
+bool ReadsBefore(const RECT& a, const RECT& b) {
+    const LONG row = std::min(a.bottom - a.top, b.bottom - b.top) / 2;
+    return std::abs(a.top - b.top) < row ? a.left < b.left : a.top < b.top;
+}
+
+std::wstring AccessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    BSTR name = nullptr;
+    VARIANT self = {};
+    self.vt = VT_I4;   // CHILDID_SELF
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        object->get_accName(self, &name);
+        object->Release();
+    }
+    const std::wstring text = name ? name : L"<no name>";
+    SysFreeString(name);
+    return text;
+}
+
+class EveryWindow : public testing::TestWithParam<Window> {
+protected:
+    HWND Open() {
+        const HWND main = staged.Start("[1033]");
+        if (!main || !GetParam().command)
+            return main;
+        PostMessage(main, WM_COMMAND, static_cast<WPARAM>(GetParam().command), 0);
+        return WaitFor([&] { return DialogOf(staged.Id(), main); });
+    }
+
+    ComScope com;
+    StagedProgram staged{GetParam().program->exe, GetParam().program->sources,
+                         GetParam().program->languageFile};
+};
+}  // namespace
+
+TEST_P(EveryWindow, TabReachesEachControlThatTakesInputInTheOrderOfTheLayout) {
+    const HWND dialog = Open();
+    ASSERT_NE(nullptr, dialog);
+    std::vector<HWND> walk;
+    for (HWND control = GetNextDlgTabItem(dialog, nullptr, FALSE);
+         control && (walk.empty() || control != walk.front()) && walk.size() < 100;
+         control = GetNextDlgTabItem(dialog, control, FALSE))
+        walk.push_back(control);
+    std::set<int> reached, inputs;
+    for (HWND control : walk)
+        reached.insert(GetDlgCtrlID(control));
+    for (HWND control = GetWindow(dialog, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
+        if (TakesInput(control))
+            inputs.insert(GetDlgCtrlID(control));
+    EXPECT_EQ(inputs, reached);
+
+    for (size_t i = 1; GetParam().layoutOrder && i < walk.size(); ++i)
+        EXPECT_TRUE(ReadsBefore(Place(dialog, walk[i - 1]), Place(dialog, walk[i])))
+            << "control " << GetDlgCtrlID(walk[i]) << " comes after " << GetDlgCtrlID(walk[i - 1]);
+}
+
+// Windows names such a control from the static text before it; Wine's
+// accessibility does so for edit fields only, so the others are checked by
+// their label's place.
+TEST_P(EveryWindow, EachFieldAndListIsNamedByTheLabelRightBeforeIt) {
+    const HWND dialog = Open();
+    ASSERT_NE(nullptr, dialog);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!HasClass(control, WC_EDIT) && !HasClass(control, WC_COMBOBOX) &&
+            !HasClass(control, WC_LISTVIEW))
+            continue;
+        const HWND label = GetWindow(control, GW_HWNDPREV);
+        const LONG type = label ? GetWindowLong(label, GWL_STYLE) & SS_TYPEMASK : 0;
+        ASSERT_TRUE(label && HasClass(label, WC_STATIC) && type != SS_BITMAP && type != SS_ICON &&
+                    !TextOf(label).empty())
+            << "control " << GetDlgCtrlID(control) << " has no label right before it";
+        if (HasClass(control, WC_EDIT)) {
+            EXPECT_EQ(TextOf(label), AccessibleName(control))
+                << "control " << GetDlgCtrlID(control);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(kWindows),
+                         [](const testing::TestParamInfo<Window>& info) {
+                             return std::string(info.param.name);
+                         });
