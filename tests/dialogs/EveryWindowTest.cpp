@@ -1,7 +1,9 @@
 // Every window of the three programs, opened as a user opens it: Tab reaches
-// each control that takes input, in the order of the layout, and each edit
+// each control that takes input, in the order of the layout; each edit
 // field, combo box and list is named for screen readers by the label right
-// before it.
+// before it; under a black scheme no area keeps the default scheme's grey.
+// The scheme is the whole session's (SetSysColors): these tests run alone and
+// put the colours back.
 #include "framework/ComScope.h"
 #include "framework/Controls.h"
 #include "tests/support/ProgramWindows.h"
@@ -67,6 +69,43 @@ RECT Place(HWND dialog, HWND control) {
 bool ReadsBefore(const RECT& a, const RECT& b) {
     const LONG row = std::min(a.bottom - a.top, b.bottom - b.top) / 2;
     return std::abs(a.top - b.top) < row ? a.left < b.left : a.top < b.top;
+}
+
+const COLORREF kDefaultFace = RGB(240, 240, 240);
+const int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+const COLORREF kBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255)};
+
+class BlackScheme {
+public:
+    BlackScheme() {
+        for (int i = 0; i < 4; ++i)
+            saved_[i] = GetSysColor(kElements[i]);
+        SetSysColors(4, kElements, kBlack);
+    }
+    ~BlackScheme() { SetSysColors(4, kElements, saved_); }
+
+private:
+    COLORREF saved_[4] = {};
+};
+
+// Pixels of the grey whose right and lower neighbours are grey too: an area
+// painted in it, not the smoothing at a letter's edge.
+int GreyArea(HWND window) {
+    SetForegroundWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(500);
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const HDC screen = GetDC(nullptr);
+    int found = 0;
+    for (int y = client.top; y + 1 < client.bottom; ++y)
+        for (int x = client.left; x + 1 < client.right; ++x)
+            found += GetPixel(screen, x, y) == kDefaultFace &&
+                     GetPixel(screen, x + 1, y) == kDefaultFace &&
+                     GetPixel(screen, x, y + 1) == kDefaultFace;
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
 std::wstring AccessibleName(HWND control) {
@@ -143,6 +182,13 @@ TEST_P(EveryWindow, EachFieldAndListIsNamedByTheLabelRightBeforeIt) {
                 << "control " << GetDlgCtrlID(control);
         }
     }
+}
+
+TEST_P(EveryWindow, NoAreaKeepsTheDefaultGreyUnderABlackScheme) {
+    const BlackScheme scheme;
+    const HWND dialog = Open();
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(0, GreyArea(dialog));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(kWindows),
