@@ -1,11 +1,11 @@
 #pragma once
 // What the suite's three main windows do alike, written once: the window
 // menu's About item, the icons, the menu and control texts by table, the
-// window's grey brush, the language change, the help file, the website, the
-// About box, closing by every way with the launcher's handshake values
-// cleared, and the user's colour scheme, followed while the window is open. A program's main dialog derives from it, hands over its tables
-// and keeps only its own commands; the hooks below are where the programs
-// differ.
+// colours of the user's scheme (followed while the window is open), the
+// language change, the help file, the website, the About box, and closing by
+// every way with the launcher's handshake values cleared. A program's main
+// dialog derives from it, hands over its tables and keeps only its own
+// commands; the hooks below are where the programs differ.
 //
 // Initialising the window (at the start, and again after a language change
 // or whenever the program asks for it):
