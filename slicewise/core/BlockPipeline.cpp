@@ -5,8 +5,10 @@
 
 struct BlockPipeline::Lane {
     BlockPipeline* owner = nullptr;
-    BlockWorker* worker = nullptr;
+    BlockWorker* worker = nullptr;     // none on the call thread
     std::deque<CopyBlock*> queue;
+    std::function<void()> call;        // the call thread's next call
+    std::exception_ptr callFailure;    // what the last call threw
     size_t pending = 0;   // queued or being taken
     KernelHandle thread;
     bool givenUp = false;              // blocked beyond Stop's wait
@@ -34,20 +36,24 @@ BlockPipeline::BlockPipeline(const std::vector<BlockWorker*>& workers, size_t bl
         free_.push_back(&block);
     }
     try {
-        for (BlockWorker* worker : workers) {
-            lanes_.push_back(std::unique_ptr<Lane>(new Lane));
-            Lane& lane = *lanes_.back();
-            lane.owner = this;
-            lane.worker = worker;
-            lane.keepAlive = keepAlive;
-            lane.thread.Reset(CreateThread(nullptr, 0, LaneMain, &lane, 0, nullptr));
-            if (!lane.thread)
-                throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
-        }
+        StartLane(nullptr, keepAlive);
+        for (BlockWorker* worker : workers)
+            StartLane(worker, keepAlive);
     } catch (...) {
         (void)Stop();   // no worker has a block yet: each ends at once
         throw;
     }
+}
+
+void BlockPipeline::StartLane(BlockWorker* worker, const std::shared_ptr<void>& keepAlive) {
+    lanes_.push_back(std::unique_ptr<Lane>(new Lane));
+    Lane& lane = *lanes_.back();
+    lane.owner = this;
+    lane.worker = worker;
+    lane.keepAlive = keepAlive;
+    lane.thread.Reset(CreateThread(nullptr, 0, LaneMain, &lane, 0, nullptr));
+    if (!lane.thread)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
 }
 
 // With a keepAlive, the owner (and so this) goes only once every thread has
@@ -71,6 +77,8 @@ DWORD WINAPI BlockPipeline::LaneMain(void* context) {
 }
 
 void BlockPipeline::Work(Lane& lane) {
+    if (!lane.worker)
+        return RunCall(lane);
     for (;;) {
         CopyBlock* block = nullptr;
         bool skip = false;
@@ -96,6 +104,30 @@ void BlockPipeline::Work(Lane& lane) {
         Guard guard(lock_);
         --lane.pending;
         Release(block);
+        WakeAllConditionVariable(&done_);
+    }
+}
+
+void BlockPipeline::RunCall(Lane& lane) {
+    for (;;) {
+        std::function<void()> call;
+        {
+            Guard guard(lock_);
+            while (!stopping_ && !lane.call)
+                SleepConditionVariableSRW(&work_, &lock_, INFINITE, 0);
+            if (stopping_)
+                return;
+            call.swap(lane.call);
+        }
+        std::exception_ptr failure;
+        try {
+            call();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        Guard guard(lock_);
+        lane.callFailure = failure;
+        --lane.pending;
         WakeAllConditionVariable(&done_);
     }
 }
@@ -144,10 +176,12 @@ CopyBlock& BlockPipeline::Next() {
 void BlockPipeline::Submit(CopyBlock& block) {
     Guard guard(lock_);
     RaiseFailure();
-    users_[&block - blocks_.data()] = static_cast<int>(lanes_.size());
-    if (lanes_.empty())
+    users_[&block - blocks_.data()] = static_cast<int>(lanes_.size() - 1);
+    if (lanes_.size() == 1)
         free_.push_back(&block);
     for (auto& lane : lanes_) {
+        if (!lane->worker)
+            continue;
         lane->queue.push_back(&block);
         ++lane->pending;
     }
@@ -160,6 +194,20 @@ void BlockPipeline::Drain(const BlockWorker* worker) {
         if (!worker || lane->worker == worker)
             Await([&lane] { return lane->pending == 0; });
     RaiseFailure();
+}
+
+void BlockPipeline::Call(std::function<void()> call) {
+    Lane& lane = *lanes_.front();
+    Guard guard(lock_);
+    RaiseFailure();
+    lane.call.swap(call);
+    lane.callFailure = nullptr;
+    ++lane.pending;
+    WakeAllConditionVariable(&work_);
+    Await([&lane] { return lane.pending == 0; });
+    RaiseFailure();
+    if (lane.callFailure)
+        std::rethrow_exception(lane.callFailure);
 }
 
 bool BlockPipeline::Stop() noexcept {

@@ -91,9 +91,6 @@ private:
             source_.Close();
             return SliceOutcome::kRefused;
         }
-        RemoveStagedLeftovers(stem_, [this](const tstring& name) { return IsOfTheSet(name); });
-        StartPart();
-        host_.Status(SliceStep{slicetext::kDividing});
         std::vector<BlockWorker*> workers = {&writer_};
         if (withManifest_)
             workers.push_back(&hashes_);
@@ -102,6 +99,11 @@ private:
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock,
                                           [this] { return host_.KeepWaiting(); },
                                           shared_from_this()));
+        pipeline_->Call([this] {
+            RemoveStagedLeftovers(stem_, [this](const tstring& name) { return IsOfTheSet(name); });
+            StartPart();
+        });
+        host_.Status(SliceStep{slicetext::kDividing});
         writer_.SetFile(&parts_.File());
         for (ULONGLONG done = 0;;) {
             CopyBlock& block = pipeline_->Next();
@@ -125,8 +127,10 @@ private:
         // Every part is complete and named before the message: a failing
         // last write must not follow a success.
         pipeline_->Drain();
-        parts_.Finish();
-        source_.Close();
+        pipeline_->Call([this] {
+            parts_.Finish();
+            source_.Close();
+        });
         ReplaceSet();
         host_.Status(SliceStep{slicetext::kEmpty});
         Say(slicetext::kDivided, kSlicewiseName);
@@ -145,18 +149,23 @@ private:
     // old parts, which a crash during the renames leaves, fails the check of
     // the merge and of the script. What is left of the old set after the new
     // one's last part goes last. Without checksums there is no script: its
-    // check is the whole file's digest.
+    // check is the whole file's digest. Each rename is a call of its own, so
+    // that a stop while one hangs lets no further one follow; the old set's
+    // rest, once the new one is in place, goes in one.
     void ReplaceSet() {
         if (withManifest_) {
             WriteChecks();
         } else {
             // Their checksums no longer hold.
-            RemoveFile(ManifestPath(stem_));
-            RemoveFile(JoinScriptPath(stem_));
+            pipeline_->Call([this] { RemoveFile(ManifestPath(stem_)); });
+            pipeline_->Call([this] { RemoveFile(JoinScriptPath(stem_)); });
         }
-        parts_.Commit();
-        for (ULONGLONG n = partNumber_ + 1; PowerClass::FileExists(PartName(stem_, n)); ++n)
-            RemoveFile(PartName(stem_, n));
+        while (!parts_.Committed())
+            pipeline_->Call([this] { parts_.CommitNext(); });
+        pipeline_->Call([this] {
+            for (ULONGLONG n = partNumber_ + 1; PowerClass::FileExists(PartName(stem_, n)); ++n)
+                RemoveFile(PartName(stem_, n));
+        });
     }
 
     // The names of this set's parts and checksum file, without folder.
@@ -171,9 +180,11 @@ private:
     void NextPart() {
         pipeline_->Drain(&writer_);
         counter_ = 0;
-        parts_.Finish();
         ++partNumber_;
-        StartPart();
+        pipeline_->Call([this] {
+            parts_.Finish();
+            StartPart();
+        });
         host_.Status(SliceStep{slicetext::kDividePart, partNumber_});
     }
 
@@ -194,16 +205,21 @@ private:
         const Sha256Digest whole = hashes_.HashesWhole() ? hashes_.Whole() : wholeHash_.Final();
         lines.emplace_back(FileNameOf(stem_), whole);
         const ULONGLONG size = (partNumber_ - 1) * partSize_ + counter_;
-        Stage(manifest_, ManifestPath(stem_), ManifestText(lines));
-        Stage(script_, JoinScriptPath(stem_),
-              JoinScriptText(JoinSet{FileNameOf(stem_), size, partSize_, whole}));
-        manifest_.Commit();
-        script_.Commit();
+        checkTexts_[0] = ManifestText(lines);
+        checkTexts_[1] = JoinScriptText(JoinSet{FileNameOf(stem_), size, partSize_, whole});
+        pipeline_->Call([this] {
+            Stage(manifest_, ManifestPath(stem_), checkTexts_[0]);
+            Stage(script_, JoinScriptPath(stem_), checkTexts_[1]);
+        });
+        pipeline_->Call([this] { manifest_.Commit(); });
+        pipeline_->Call([this] { script_.Commit(); });
     }
 
+    // Written and on the disk under its temporary name.
     static void Stage(StagedFile& file, const tstring& path, const std::string& text) {
         file.Create(path);
         file.File().Write(text.data(), text.size());
+        file.Close();
     }
 
     SetSize SetSizeFor(ULONGLONG size) const {
@@ -218,14 +234,12 @@ private:
     }
 
     // After a failure or a stop: the workers end first, then the files
-    // close; every file of this run not yet named goes. A worker still
-    // blocked in a write keeps its file: it goes with the run when the
-    // write returns.
+    // close; every file of this run not yet named goes. A worker or call
+    // still blocked keeps every file: they go with the run when the call
+    // returns.
     void Abandon() noexcept {
-        if (pipeline_ && !pipeline_->Stop()) {
-            source_.Abort();
+        if (pipeline_ && !pipeline_->Stop())
             return;
-        }
         parts_.Discard();
         manifest_.Discard();
         script_.Discard();
@@ -245,6 +259,7 @@ private:
     StagedSet parts_;
     StagedFile manifest_;
     StagedFile script_;
+    std::string checkTexts_[2];   // the checksum file's and the script's
     BlockWriter writer_;
     PartHashes hashes_ = PartHashesFor(partSize_);
     WholeHash wholeHash_;

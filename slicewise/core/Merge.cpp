@@ -74,18 +74,20 @@ private:
             host_.Tell(refusal, caption_);
             return SliceOutcome::kRefused;
         }
-        const tstring joinedName = FileNameOf(set_.Joined());
-        RemoveStagedLeftovers(set_.Joined(),
-                              [&joinedName](const tstring& name) { return name == joinedName; });
-        joined_.Create(set_.Joined());
-        host_.Status(SliceStep{slicetext::kMerging});
-        FlashFolderBox();
         std::vector<BlockWorker*> workers = {&writer_};
         for (BlockWorker* check : checks_.Workers())
             workers.push_back(check);
         pipeline_.reset(new BlockPipeline(workers, kCopyBlocks, kCopyBlock,
                                           [this] { return host_.KeepWaiting(); },
                                           shared_from_this()));
+        pipeline_->Call([this] {
+            const tstring joinedName = FileNameOf(set_.Joined());
+            RemoveStagedLeftovers(set_.Joined(),
+                                  [&joinedName](const tstring& name) { return name == joinedName; });
+            joined_.Create(set_.Joined());
+        });
+        host_.Status(SliceStep{slicetext::kMerging});
+        FlashFolderBox();
         writer_.SetFile(&joined_.File());
         ULONGLONG done = 0;
         for (;;) {
@@ -116,8 +118,13 @@ private:
         // Named only when joined and checked: a failing last write must not
         // follow a success either.
         CheckParts(partNumber_, done);
-        joined_.Commit();
-        part_.Close();
+        // The rename a call of its own: a stop while the close hangs lets no
+        // joined file follow.
+        pipeline_->Call([this] {
+            joined_.Close();
+            part_.Close();
+        });
+        pipeline_->Call([this] { joined_.Commit(); });
         host_.Status(SliceStep{slicetext::kEmpty});
         host_.Tell(host_.Text(slicetext::kMerged), caption_);
         return SliceOutcome::kDone;
@@ -178,9 +185,11 @@ private:
     bool NextPart() {
         counter_ = 0;
         ++partNumber_;
-        part_.Close();
         try {
-            part_.Open(set_.Part(partNumber_), BufferedFile::kRead);
+            pipeline_->Call([this] {
+                part_.Close();
+                part_.Open(set_.Part(partNumber_), BufferedFile::kRead);
+            });
         } catch (const FileError& error) {
             if (error.cause != FileError::kFileNotFound)
                 throw;
@@ -198,13 +207,11 @@ private:
     }
 
     // The workers end first, then the files close; the joined file goes. A
-    // worker still blocked in a write keeps the joined file: it goes with
-    // the run when the write returns.
+    // worker or call still blocked keeps the files: the joined one goes with
+    // the run when the call returns.
     void Abandon() noexcept {
-        if (pipeline_ && !pipeline_->Stop()) {
-            part_.Abort();
+        if (pipeline_ && !pipeline_->Stop())
             return;
-        }
         joined_.Discard();
         part_.Abort();
     }

@@ -25,8 +25,11 @@ public:
     // name is left alone.
     void Create(const tstring& finalPath);
     BufferedFile& File() { return file_; }
-    // Closes the file and gives it its final name, replacing a file of
-    // that name. Raises FileError when the last write or the rename fails.
+    // Closes the file, its bytes on the disk; it keeps its temporary name.
+    void Close() { file_.CloseDurably(); }
+    // Closes the file (unless Close did) and gives it its final name,
+    // replacing a file of that name. Raises FileError when the last write or
+    // the rename fails.
     void Commit();
     // Closes the file, its bytes on the disk, and hands its temporary name
     // over to the caller, who renames it (Rename) or deletes it.

@@ -6,9 +6,9 @@ void StagedSet::Finish() {
     finished_.back() = file_.Finish();
 }
 
-void StagedSet::Commit() {
-    for (; renamed_ < finished_.size(); ++renamed_)
-        StagedFile::Rename(finished_[renamed_]);
+void StagedSet::CommitNext() {
+    StagedFile::Rename(finished_[renamed_]);
+    ++renamed_;
 }
 
 void StagedSet::Discard() noexcept {

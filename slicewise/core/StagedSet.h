@@ -21,10 +21,13 @@ public:
     // Closes the file being written, its bytes on the disk; it keeps its
     // temporary name until Commit.
     void Finish();
-    // Gives every finished file its final name, in the order they were
-    // made. Raises FileError at the first rename that fails; the files not
-    // yet renamed stay temporary until Discard.
-    void Commit();
+    // Gives the next finished file its final name, in the order they were
+    // made; one at a time, so that the renames can be stopped between two.
+    // Raises FileError when the rename fails; the files not yet renamed stay
+    // temporary until Discard.
+    void CommitNext();
+    // Every finished file has its final name.
+    bool Committed() const { return renamed_ == finished_.size(); }
     // Closes the file being written and deletes every temporary file;
     // never raises.
     void Discard() noexcept;

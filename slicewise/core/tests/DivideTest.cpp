@@ -312,20 +312,36 @@ TEST_F(DivideTest, StopRemovesThePartsOfTheRunAndSaysSo) {
     EXPECT_TRUE(DeleteFile(Source().c_str()));   // closed
 }
 
-// The window goes on answering while a write hangs, its stop ends the run
-// at once, and the run's files go when the write returns.
+// The window goes on answering while a write, a flush to the disk or a
+// rename hangs, its stop ends the run at once, and the run's temporary files
+// go when the call returns; a rename that hung completes, and no further one
+// follows.
 TEST_F(DivideTest, AStalledWriteLetsTheWindowStopTheRun) {
+    const struct {
+        StalledWrites::Call stalled;
+        tstrings left;
+    } kStalls[] = {
+        {StalledWrites::kWrite, {}},
+        {StalledWrites::kFlush, {}},
+        {StalledWrites::kReplace, {_T("src.bin.sha256")}},
+    };
     files::Write(Source(), TestBytes(3 * kCopyBlock));
-    {
-        StalledWrites stall;
-        host.stopAtWait = 3;
-        EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(2 * kCopyBlock), host));
-        EXPECT_EQ(3, host.keepWaitingCalls);
-        EXPECT_EQ(tstrings{_T("T170")}, Messages());
+    for (const auto& stall : kStalls) {
+        host = FakeHost();
+        ui.messages.clear();
+        {
+            StalledWrites writes(stall.stalled);
+            host.stopAtWait = 3;
+            EXPECT_EQ(SliceOutcome::kStopped, Divide(UserDefined(2 * kCopyBlock), host));
+            EXPECT_EQ(3, host.keepWaitingCalls);
+            EXPECT_EQ(tstrings{_T("T170")}, Messages());
+        }
+        for (int i = 0; i < 1000 && files::List(OutFolder()) != stall.left; ++i)
+            Sleep(10);
+        EXPECT_EQ(stall.left, files::List(OutFolder())) << stall.stalled;
+        files::RemoveTree(OutFolder());
+        CreateDirectory(OutFolder().c_str(), nullptr);
     }
-    for (int i = 0; i < 1000 && !files::List(OutFolder()).empty(); ++i)
-        Sleep(10);
-    EXPECT_EQ(tstrings{}, files::List(OutFolder()));
 }
 
 TEST_F(DivideTest, FailureLeavesAnExistingSetAsItWas) {

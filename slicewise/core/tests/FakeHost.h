@@ -98,22 +98,37 @@ private:
     void (*raise_)();
 };
 
-// Every write hangs until released, as one to a stalled network share
-// does; installed while it lives.
+// Every call of one kind (write, flush to the disk, rename) hangs until
+// released, as one to a stalled network share does; installed while it lives.
 class StalledWrites : public WriteSeam {
 public:
-    StalledWrites() { SetWrites(this); }
+    enum Call { kWrite, kFlush, kReplace };
+    explicit StalledWrites(Call stalled = kWrite) : stalled_(stalled) { SetWrites(this); }
     ~StalledWrites() override {
         SetEvent(released_.Get());
         SetWrites(nullptr);
     }
     BOOL Write(HANDLE file, const tstring& path, const void* data, DWORD count,
                DWORD* written) override {
-        WaitForSingleObject(released_.Get(), INFINITE);
+        Hang(kWrite);
         return WriteSeam::Write(file, path, data, count, written);
+    }
+    BOOL Flush(HANDLE file, const tstring& path) override {
+        Hang(kFlush);
+        return WriteSeam::Flush(file, path);
+    }
+    BOOL Replace(const tstring& from, const tstring& to) override {
+        Hang(kReplace);
+        return WriteSeam::Replace(from, to);
     }
 
 private:
+    void Hang(Call call) {
+        if (call == stalled_)
+            WaitForSingleObject(released_.Get(), INFINITE);
+    }
+
+    Call stalled_;
     KernelHandle released_{CreateEvent(nullptr, TRUE, FALSE, nullptr)};
 };
 
