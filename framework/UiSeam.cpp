@@ -25,7 +25,7 @@ public:
             start.owner, NullIfEmpty(start.verb), start.file.c_str(),
             NullIfEmpty(start.parameters), NullIfEmpty(start.directory), start.show));
     }
-    bool ShellStartProcess(const ShellStart& start, HANDLE* process) override {
+    DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) override {
         SHELLEXECUTEINFO info = {};
         info.cbSize = sizeof info;
         info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
@@ -35,15 +35,21 @@ public:
         info.lpParameters = NullIfEmpty(start.parameters);
         info.lpDirectory = NullIfEmpty(start.directory);
         info.nShow = start.show;
-        const bool started = ShellExecuteEx(&info) != FALSE;
+        if (!ShellExecuteEx(&info)) {
+            if (process)
+                *process = nullptr;
+            // A failed start must never read as a started one.
+            const DWORD error = GetLastError();
+            return error != ERROR_SUCCESS ? error : ERROR_FUNCTION_FAILED;
+        }
         if (process)
-            *process = started ? info.hProcess : nullptr;
-        else if (started && info.hProcess)
+            *process = info.hProcess;
+        else if (info.hProcess)
             CloseHandle(info.hProcess);
-        return started;
+        return ERROR_SUCCESS;
     }
     DWORD ShellStartChecked(const ShellStart& start) override {
-        return ShellStartProcess(start, nullptr) ? ERROR_SUCCESS : GetLastError();
+        return ShellStartProcess(start, nullptr);
     }
     DWORD RestartExplorer() override {
         RM_UNIQUE_PROCESS explorer = {};

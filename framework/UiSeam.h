@@ -29,9 +29,10 @@ public:
     // ShellExecute: returns its result (greater than 32 on success).
     virtual INT_PTR Shell(const ShellStart& start) = 0;
     // ShellExecuteEx with SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI:
-    // false when the start failed; otherwise *process is the started process
-    // (nullptr when the shell gave none); the caller closes it.
-    virtual bool ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
+    // ERROR_SUCCESS, or the error the start failed with. After a start
+    // *process is the started process (nullptr when the shell gave none);
+    // the caller closes it.
+    [[nodiscard]] virtual DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
     // ShellExecuteEx as above, for a start whose failure matters by its kind
     // (the verb "runas" fails with ERROR_CANCELLED when the user declines the
     // elevation): ERROR_SUCCESS, or the error the start failed with.

@@ -26,8 +26,8 @@ void RecordingUi::QueueOpenFileCancel() { openFileAnswers_.push_back({false, tst
 void RecordingUi::QueueFolder(const tstring& path) { folderAnswers_.push_back({true, path}); }
 void RecordingUi::QueueFolderCancel() { folderAnswers_.push_back({false, tstring()}); }
 void RecordingUi::QueueShellResult(INT_PTR result) { shellResults_.push_back(result); }
-void RecordingUi::QueueProcess(bool started, HANDLE process) {
-    processes_.push_back({started, process});
+void RecordingUi::QueueProcess(DWORD error, HANDLE process) {
+    processes_.push_back({error, process});
 }
 
 void RecordingUi::OnNextMessage(void (*action)(void*), void* context) {
@@ -130,16 +130,16 @@ INT_PTR RecordingUi::Shell(const ShellStart& start) {
     return result;
 }
 
-bool RecordingUi::ShellStartProcess(const ShellStart& start, HANDLE* process) {
+DWORD RecordingUi::ShellStartProcess(const ShellStart& start, HANDLE* process) {
     shells.push_back({start, true});
-    ProcessAnswer answer = {true, nullptr};
+    ProcessAnswer answer = {ERROR_SUCCESS, nullptr};
     if (!processes_.empty()) {
         answer = processes_.front();
         processes_.pop_front();
     }
     if (process)
-        *process = answer.started ? answer.process : nullptr;
-    return answer.started;
+        *process = answer.error == ERROR_SUCCESS ? answer.process : nullptr;
+    return answer.error;
 }
 
 DWORD RecordingUi::ShellStartChecked(const ShellStart& start) {

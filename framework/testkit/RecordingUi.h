@@ -54,9 +54,9 @@ public:
     void QueueFolder(const tstring& path);
     void QueueFolderCancel();
     void QueueShellResult(INT_PTR result);
-    // started false: ShellStartProcess fails. The process handle is handed to
-    // the code under test, which closes it.
-    void QueueProcess(bool started, HANDLE process = nullptr);
+    // The error ShellStartProcess answers with (ERROR_SUCCESS: started). The
+    // process handle is handed to the code under test, which closes it.
+    void QueueProcess(DWORD error, HANDLE process = nullptr);
     // The command ChooseFromMenu answers with (0: the menu closed).
     void QueueMenuChoice(UINT command) { menuChoices_.push_back(command); }
     // The error ShellStartChecked answers with (ERROR_CANCELLED: declined).
@@ -87,7 +87,7 @@ public:
                         tstring& path) override;
     bool ChooseFolder(HWND owner, const tstring& title, tstring& path) override;
     INT_PTR Shell(const ShellStart& start) override;
-    bool ShellStartProcess(const ShellStart& start, HANDLE* process) override;
+    DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) override;
     DWORD ShellStartChecked(const ShellStart& start) override;
     DWORD RestartExplorer() override {
         ++explorerRestarts;
@@ -120,7 +120,7 @@ private:
         tstring path;
     };
     struct ProcessAnswer {
-        bool started;
+        DWORD error;
         HANDLE process;
     };
     std::deque<int> buttons_;

@@ -54,8 +54,8 @@ TEST(RecordingUi, RecordsCallsAndAnswersAsQueued) {
     EXPECT_EQ(2, Ui().Shell(start));
     EXPECT_EQ(42, Ui().Shell(start));
     HANDLE process = INVALID_HANDLE_VALUE;
-    ui.QueueProcess(false);
-    EXPECT_FALSE(Ui().ShellStartProcess(start, &process));
+    ui.QueueProcess(ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), Ui().ShellStartProcess(start, &process));
     EXPECT_EQ(nullptr, process);
     ASSERT_EQ(3u, ui.shells.size());
     EXPECT_EQ(_T("C:\\help.chm"), ui.shells[0].start.file);

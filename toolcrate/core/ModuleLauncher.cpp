@@ -69,24 +69,26 @@ bool ModuleLauncher::ModuleStillRunning() const {
 void ModuleLauncher::StartAndWait(const tstring& path) {
     window_.Hide();
     window_.StartLaunchTimer();
-    if (!Ui().ShellStartProcess(OpenVerb(path), process_.Receive())) {
+    const DWORD error = Ui().ShellStartProcess(OpenVerb(path), process_.Receive());
+    if (error != ERROR_SUCCESS) {
         // Nothing would ever delete the value: come back at once and say why.
         EndWait();
-        ShowStartFailure(path);
+        ShowStartFailure(path, error);
     }
 }
 
 void ModuleLauncher::StartWithoutWaiting(const SuiteModule& module, const tstring& path,
                                          DWORD markError) const {
-    if (!Ui().ShellStartProcess(OpenVerb(path), nullptr))
-        ShowStartFailure(path);
+    const DWORD error = Ui().ShellStartProcess(OpenVerb(path), nullptr);
+    if (error != ERROR_SUCCESS)
+        ShowStartFailure(path, error);
     else
         ShowMessage(FailureText(FormatText(texts_.GetText(launchertext::kNotMarked), {tstring(module.name)}),
                                 markError));
 }
 
-void ModuleLauncher::ShowStartFailure(const tstring& path) const {
-    ShowMessage(FormatText(texts_.GetText(launchertext::kStartFailed), {path}));
+void ModuleLauncher::ShowStartFailure(const tstring& path, DWORD error) const {
+    ShowMessage(FailureText(FormatText(texts_.GetText(launchertext::kStartFailed), {path}), error));
 }
 
 void ModuleLauncher::ShowMessage(const tstring& text) const {

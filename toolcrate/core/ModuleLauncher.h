@@ -45,7 +45,7 @@ private:
     // Visible, and the user told why (markError) the launcher stays.
     void StartWithoutWaiting(const SuiteModule& module, const tstring& path,
                              DWORD markError) const;
-    void ShowStartFailure(const tstring& path) const;
+    void ShowStartFailure(const tstring& path, DWORD error) const;
     void ShowMessage(const tstring& text) const;   // OK only, caption text 5
     bool ModuleStillRunning() const;
     void EndWait();

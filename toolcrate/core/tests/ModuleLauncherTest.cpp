@@ -38,7 +38,7 @@ private:
 class StartLoggingUi : public RecordingUi {
 public:
     explicit StartLoggingUi(std::vector<std::string>& log) : log_(log) {}
-    bool ShellStartProcess(const ShellStart& start, HANDLE* process) override {
+    DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) override {
         log_.push_back("start, active=" + Narrow(reg::GetText(HKEY_LOCAL_MACHINE, kKey, kValue)));
         return RecordingUi::ShellStartProcess(start, process);
     }
@@ -191,7 +191,7 @@ TEST_F(ModuleLauncherTest, DeletedOrForeignTypedValueEndsTheWait) {
 // hidden. The process handle stands in as an event: signalled is "ended".
 TEST_F(ModuleLauncherTest, ModuleThatEndedWithoutClearingBringsTheLauncherBack) {
     HANDLE running = CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    ui.QueueProcess(true, running);
+    ui.QueueProcess(ERROR_SUCCESS, running);
     LaunchThenSetValue(_T("x"));
     launcher.PollHandshake();
     EXPECT_TRUE(log.empty());
@@ -202,7 +202,7 @@ TEST_F(ModuleLauncherTest, ModuleThatEndedWithoutClearingBringsTheLauncherBack) 
 }
 
 TEST_F(ModuleLauncherTest, FailedStartComesBackAtOnceAndSaysWhich) {
-    ui.QueueProcess(false);
+    ui.QueueProcess(ERROR_FILE_NOT_FOUND);
     launcher.LaunchModule(Module(_T("Hivemop")));
     EXPECT_EQ((std::vector<std::string>{"hide", "timer on", "start, active=x", "restore",
                                         "timer off"}),
@@ -210,8 +210,9 @@ TEST_F(ModuleLauncherTest, FailedStartComesBackAtOnceAndSaysWhich) {
     EXPECT_FALSE(reg::ValueExists(HKEY_LOCAL_MACHINE, kKey, kValue));
     ASSERT_EQ(1u, ui.messages.size());
     const tstring path = folder.Path() + _T("\\Hivemop\\hivemop.exe");
-    EXPECT_NE(tstring::npos, ui.messages[0].text.find(path)) << Narrow(ui.messages[0].text);
-    EXPECT_EQ(tstring::npos, ui.messages[0].text.find(_T("%s")));
+    EXPECT_EQ(FormatText(texts.GetText(launchertext::kStartFailed), {path}) + _T("\n\n") +
+                  SystemErrorText(ERROR_FILE_NOT_FOUND),
+              ui.messages[0].text);
     EXPECT_EQ(texts.GetText(5), ui.messages[0].caption);
     EXPECT_EQ(kWindow, ui.messages[0].owner);
 }
@@ -224,8 +225,10 @@ TEST_F(ModuleLauncherTest, RefusedHandshakeWriteStartsTheModuleWithoutHiding) {
                                          {tstring(_T("Verbsmith"))}) +
                               _T("\n\n") + SystemErrorText(ERROR_ACCESS_DENIED);
     const tstring notStarted = FormatText(texts.GetText(launchertext::kStartFailed),
-                                          {folder.Path() + Module(_T("Verbsmith")).executable});
-    for (const auto& row : {std::make_pair(true, notMarked), std::make_pair(false, notStarted)}) {
+                                          {folder.Path() + Module(_T("Verbsmith")).executable}) +
+                               _T("\n\n") + SystemErrorText(ERROR_FILE_NOT_FOUND);
+    for (const auto& row : {std::make_pair(DWORD{ERROR_SUCCESS}, notMarked),
+                            std::make_pair(DWORD{ERROR_FILE_NOT_FOUND}, notStarted)}) {
         log.clear();
         ui.messages.clear();
         ui.QueueProcess(row.first);
