@@ -30,7 +30,10 @@ VolumeSeam* currentVolumes = &realVolumes;
 const struct {
     ULONGLONG factor;
     int text;
-} kUnits[] = {{1ULL << 30, 120}, {1ULL << 20, 115}, {1ULL << 10, 110}, {1, 105}};
+} kUnits[] = {{1ULL << 30, slicetext::kUnitGB},
+              {1ULL << 20, slicetext::kUnitMB},
+              {1ULL << 10, slicetext::kUnitKB},
+              {1, slicetext::kUnitBytes}};
 
 // Two sizes in one unit, the largest that leaves the first at 10 or more,
 // so that they compare at a glance; the first is rounded up, the second
