@@ -242,6 +242,6 @@ RestoreResult BackupStore::RestoreSendToFile(const Backup& backup, const std::ws
     if (rc != ERROR_SUCCESS) return Failed(RestoreStep::BackingUp, rc);
     const std::wstring path = sendToFolder + L"\\" + backup.location;
     if (backup.kind == BackupKind::File) rc = PutInPlace(path, bytes);
-    else if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) rc = GetLastError();
+    else if ((rc = DeleteSendToFile(path)) == ERROR_FILE_NOT_FOUND) rc = ERROR_SUCCESS;
     return rc == ERROR_SUCCESS ? RestoreResult() : Failed(RestoreStep::Applying, rc);
 }

@@ -1,6 +1,7 @@
 #include "verbsmith/core/KeySnapshot.h"
 #include "common/RegistryPlace.h"
 #include "framework/Handles.h"
+#include "framework/WriteSeam.h"
 #include "verbsmith/core/KeyNames.h"
 #include <algorithm>
 
@@ -51,12 +52,15 @@ DWORD ReadTree(HKEY key, const std::wstring& name, REGSAM view, std::vector<RegK
     return rc;
 }
 
+// Restore changes keys like every other change: after the write seam's check.
 DWORD DeleteIfThere(HKEY root, const std::wstring& path, REGSAM view) {
+    if (const DWORD refused = Writes().Permit(path)) return refused;
     const DWORD rc = registry::DeleteTree(root, path, view);
     return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
 }
 
 DWORD WriteKey(HKEY root, const std::wstring& path, REGSAM view, const std::vector<RegValue>& values) {
+    if (const DWORD refused = Writes().Permit(path)) return refused;
     RegKey key;
     LONG rc = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, key.Receive(), nullptr);
     for (size_t i = 0; rc == ERROR_SUCCESS && i < values.size(); ++i) {

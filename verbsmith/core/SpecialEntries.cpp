@@ -95,7 +95,7 @@ bool ReplaceSendToShortcut(EditorHost& host, const tstring& name, const tstring&
 bool DeleteSendToShortcut(EditorHost& host, const tstring& name) {
     const tstring path = SendToFilePath(host, name, false);
     return !path.empty() && ChangeSendToFile(host, BackupOperation::Remove, path, [&] {
-        const WriteResult deleted{DeleteFile(path.c_str()) ? ERROR_SUCCESS : GetLastError()};
+        const WriteResult deleted{DeleteSendToFile(path)};
         return ReportedAsDone(host, name, deleted, false);
     });
 }
