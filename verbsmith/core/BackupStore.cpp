@@ -113,14 +113,10 @@ RestoreResult Failed(RestoreStep step, DWORD error) { return {step, error, {}}; 
 
 }  // namespace
 
-SYSTEMTIME BackupSeam::Now() const {
+SYSTEMTIME BackupClock::Now() const {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return now;
-}
-
-DWORD BackupSeam::CreateNewFile(const std::wstring& path, const std::string& bytes) const {
-    return WriteWholeFile(path, bytes, CREATE_NEW);
 }
 
 std::wstring BackupStore::UserFolder() {
@@ -129,12 +125,12 @@ std::wstring BackupStore::UserFolder() {
     return std::wstring(folder) + L"\\Vantorel\\Verbsmith\\Backups";
 }
 
-const BackupSeam& BackupStore::DefaultSeam() {
-    static const BackupSeam seam;
-    return seam;
+const BackupClock& BackupStore::DefaultClock() {
+    static const BackupClock clock;
+    return clock;
 }
 
-BackupStore::BackupStore(std::wstring folder, const BackupSeam& seam) : folder_(std::move(folder)), seam_(&seam) {}
+BackupStore::BackupStore(std::wstring folder, const BackupClock& clock) : folder_(std::move(folder)), clock_(&clock) {}
 
 template <class Bytes>
 DWORD BackupStore::Save(BackupOperation operation, BackupKind kind, const std::wstring& name, Bytes bytes,
@@ -142,12 +138,12 @@ DWORD BackupStore::Save(BackupOperation operation, BackupKind kind, const std::w
     if (folder_.empty()) return ERROR_PATH_NOT_FOUND;
     // An existing folder (or a file in its way) is for the write to report.
     SHCreateDirectoryExW(nullptr, folder_.c_str(), nullptr);
-    SYSTEMTIME time = seam_->Now();
+    SYSTEMTIME time = clock_->Now();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt, time = OneMillisecondLater(time)) {
         std::string content;
         DWORD rc = bytes(time, content);
         const std::wstring path = folder_ + L"\\" + BackupFileName(time, operation, kind, name);
-        if (rc == ERROR_SUCCESS) rc = seam_->CreateNewFile(path, content);
+        if (rc == ERROR_SUCCESS) rc = WriteWholeFile(path, content, CREATE_NEW);
         if (rc == ERROR_SUCCESS && savedFile) *savedFile = path;
         if (rc != ERROR_FILE_EXISTS) return rc;
     }

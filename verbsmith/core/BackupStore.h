@@ -10,16 +10,12 @@
 #include "verbsmith/core/ClassesHalf.h"
 #include <vector>
 
-// What the store does to the disk and the clock; tests replace it to make a
-// write fail or to choose the time.
-class BackupSeam {
+// The time a backup is named after; tests choose it. Its files reach the
+// disk through Writes(), as every file the suite writes.
+class BackupClock {
 public:
-    virtual ~BackupSeam() = default;
+    virtual ~BackupClock() = default;
     virtual SYSTEMTIME Now() const;   // local time
-    // A new file with these bytes, on the disk when it returns (through
-    // Writes()); ERROR_FILE_EXISTS when the name is taken. On any
-    // failure no file is left behind.
-    virtual DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const;
 };
 
 // How far Restore got: the step that failed, and why.
@@ -42,8 +38,8 @@ public:
     // system names no such folder.
     static std::wstring UserFolder();
 
-    // The folder is created on the first backup. The seam must outlive the store.
-    explicit BackupStore(std::wstring folder, const BackupSeam& seam = DefaultSeam());
+    // The folder is created on the first backup. The clock must outlive the store.
+    explicit BackupStore(std::wstring folder, const BackupClock& clock = DefaultClock());
     const std::wstring& Folder() const { return folder_; }
 
     // Before a registry change: saves the key below HKEY_CLASSES_ROOT that it
@@ -78,7 +74,7 @@ public:
     [[nodiscard]] RestoreResult Restore(const Backup& backup, const std::wstring& sendToFolder) const;
 
 private:
-    static const BackupSeam& DefaultSeam();
+    static const BackupClock& DefaultClock();
     RestoreResult RestoreKey(const Backup& backup) const;
     RestoreResult RestoreSendToFile(const Backup& backup, const std::wstring& sendToFolder) const;
     // Writes bytes(time) under the name for that time, moving on by a
@@ -88,5 +84,5 @@ private:
                std::wstring* savedFile) const;
 
     std::wstring folder_;
-    const BackupSeam* seam_;
+    const BackupClock* clock_;
 };

@@ -19,15 +19,11 @@ SYSTEMTIME At(WORD hour, WORD minute, WORD millisecond = 0) {
     return time;
 }
 
-// The clock says what a test chooses; a write can be made to fail.
-class TestSeam : public BackupSeam {
+// The clock says what a test chooses.
+class TestClock : public BackupClock {
 public:
     SYSTEMTIME Now() const override { return now; }
-    DWORD CreateNewFile(const std::wstring& path, const std::string& bytes) const override {
-        return failure != ERROR_SUCCESS ? failure : BackupSeam::CreateNewFile(path, bytes);
-    }
     SYSTEMTIME now = At(10, 0);
-    DWORD failure = ERROR_SUCCESS;
 };
 
 class BackupStoreTest : public testing::Test {
@@ -46,8 +42,8 @@ protected:
     MachineClassesSandbox sandbox;
     TempFolder temp;
     TempFolder sendTo;
-    TestSeam seam;
-    BackupStore store{temp / L"Vantorel\\Backups", seam};
+    TestClock clock;
+    BackupStore store{temp / L"Vantorel\\Backups", clock};
 };
 
 // The two parts of HKEY_CLASSES_ROOT.
@@ -103,7 +99,7 @@ TEST_P(KeyBackupTest, RestoresTheKeyWhereItReallyLives) {
     reg::SetText(named.root, key + L"\\command", L"", L"changed");
     reg::SetText(named.root, key + L"\\later", L"", L"x");
     const std::wstring changed = named.Tree();
-    seam.now = At(11, 0);
+    clock.now = At(11, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.Restore(saved[0], sendTo.Path()).error);
     EXPECT_EQ(before, named.Tree());
     EXPECT_EQ(otherBefore, other.Tree());
@@ -122,16 +118,17 @@ INSTANTIATE_TEST_SUITE_P(Places, KeyBackupTest, testing::ValuesIn(kPlaces),
 TEST_F(BackupStoreTest, ReportsABackupThatCannotBeWrittenWithItsCode) {
     PutEntry(kMachine);
     files::Write(sendTo / L"Mail.lnk", "link");
-    seam.failure = ERROR_DISK_FULL;
-    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
-    EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
-    seam.failure = ERROR_SUCCESS;
-    RecordingWrites writes;   // a backup that does not reach the disk is none
-    writes.flushError = ERROR_IO_DEVICE;
-    EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
-    EXPECT_TRUE(files::List(temp / L"Vantorel\\Backups").empty());
+    {   // a backup that does not reach the disk is none
+        RecordingWrites writes;
+        writes.failCall = 1;   // its write: a full disk
+        EXPECT_EQ(DWORD(ERROR_DISK_FULL), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
+        writes.flushError = ERROR_IO_DEVICE;
+        EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
+        EXPECT_EQ(DWORD(ERROR_IO_DEVICE), store.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
+        EXPECT_TRUE(files::List(temp / L"Vantorel\\Backups").empty());
+    }
 
-    // Without the seam: a plain file where the folder should be.
+    // A real failure, no seam: a plain file where the folder should be.
     files::Write(temp / L"Blocked", "x");
     const BackupStore blocked(temp / L"Blocked");
     EXPECT_NE(DWORD(ERROR_SUCCESS), blocked.SaveClassesKey(BackupOperation::Edit, L"Entry", ClassesHalf::kMachine, kEntryPath));
@@ -152,11 +149,11 @@ TEST_F(BackupStoreTest, NeverReachesAboveTheKeyItNames) {
 TEST_F(BackupStoreTest, ListsNewestFirstWithTimeOperationEntryAndLocation) {
     files::Write(sendTo / L"Mail.lnk", "link");
     const std::wstring entry = L"Open <with>: \"App\" \\ / * ? | and a name that goes on and on";
-    seam.now = At(10, 0);
+    clock.now = At(10, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Edit, entry, ClassesHalf::kMachine, kEntryPath));
-    seam.now = At(9, 0);
+    clock.now = At(9, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Remove, sendTo.Path(), L"Mail.lnk"));
-    seam.now = At(11, 0);
+    clock.now = At(11, 0);
     for (int twice = 0; twice < 2; ++twice)   // the same millisecond: the second moves on by one
         ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
     files::Write(temp / L"Vantorel\\Backups\\notes.txt", "not a backup");
@@ -178,7 +175,7 @@ TEST_F(BackupStoreTest, PutsASendToFileBackOrDeletesTheOneThatWasAdded) {
     const std::string link("L\0\0\0\x01\x14\x02\0 as it was", 19);
     files::Write(sendTo / L"Mail.lnk", link);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Edit, sendTo.Path(), L"Mail.lnk"));
-    seam.now = At(11, 0);
+    clock.now = At(11, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveSendToFile(BackupOperation::Add, sendTo.Path(), L"New.lnk"));
     files::Write(sendTo / L"Mail.lnk", "replaced");
     files::Write(sendTo / L"New.lnk", "added");
@@ -206,7 +203,7 @@ TEST_F(BackupStoreTest, UndoesTheEditorsOwnWritesAndDeletes) {
     const std::wstring before = kMachine.Tree();
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Remove, L"Entry", ClassesHalf::kMachine, kEntryPath));
     ASSERT_TRUE(registry::DeleteKeyTree({HKEY_CLASSES_ROOT, L"*\\shell"}, L"Entry"));
-    seam.now = At(11, 0);
+    clock.now = At(11, 0);
     ASSERT_EQ(DWORD(ERROR_SUCCESS), store.SaveClassesKey(BackupOperation::Add, L"New", ClassesHalf::kMachine, L"*\\shell\\New"));
     ASSERT_TRUE(registry::WriteText({HKEY_CLASSES_ROOT, L"*\\shell\\New\\command"}, L"", L"notepad.exe %1"));
     ASSERT_EQ(L"<missing>", kMachine.Tree());

@@ -2,6 +2,7 @@
 // exactly what was there: for each kind of change, the state before it, the
 // change through the real code, Restore, the same state again.
 #include "CoreFixture.h"
+#include "framework/testkit/RecordingWrites.h"
 #include "tests/support/RegistryTree.h"
 #include "verbsmith/core/EntryOperations.h"
 #include "verbsmith/core/SpecialEntries.h"
@@ -52,13 +53,6 @@ public:
     }
 };
 
-class FailingSeam : public BackupSeam {
-public:
-    DWORD CreateNewFile(const std::wstring&, const std::string&) const override {
-        return ERROR_DISK_FULL;
-    }
-};
-
 }  // namespace
 
 TEST_P(ChangeBackupTest, RestoreGivesBackExactlyWhatWasThere) {
@@ -72,15 +66,14 @@ TEST_P(ChangeBackupTest, RestoreGivesBackExactlyWhatWasThere) {
 }
 
 TEST_P(ChangeBackupTest, AChangeWhoseBackupFailsIsNotMade) {
-    const FailingSeam seam;
-    const BackupStore failing(backupFolder.Path(), seam);
-    SetEditorBackups(&failing);
     const tstring before = State();
+    RecordingWrites writes;
+    writes.failCall = 1;   // the backup's write, the first of the change: a full disk
     EXPECT_FALSE(GetParam().make(*this));
     EXPECT_EQ(before, State());
     ASSERT_FALSE(host.told.empty());
     EXPECT_EQ(0u, host.told.back().find(_T("No backup in ") + backupFolder.Path()));
-    SetEditorBackups(&backups);
+    EXPECT_TRUE(backups.List().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
