@@ -139,17 +139,22 @@ HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale, Backdrop 
     const bool recolour = backdrop.drawnOn != backdrop.face;
     if (!original || (!resize && !recolour))
         return original.Release();
+    // Recoloured before it is scaled: the pixels where the picture meets its
+    // backdrop then blend with the new face, not with the grey.
     Pixels pixels, large;
     if (resize && DecodePng(instance, bitmap + kLargeArtOffset, large)) {
         const Scale fromLarge = {scale.numerator, 2 * scale.denominator};
+        if (recolour)
+            Repaint(large, backdrop);
         pixels = Resample(large, fromLarge(large.width), fromLarge(large.height));
     } else if (!ReadBitmap(original.Get(), pixels)) {
         return nullptr;
-    } else if (resize) {
-        pixels = Resample(pixels, scale(pixels.width), scale(pixels.height));
+    } else {
+        if (recolour)
+            Repaint(pixels, backdrop);
+        if (resize)
+            pixels = Resample(pixels, scale(pixels.width), scale(pixels.height));
     }
-    if (recolour)
-        Repaint(pixels, backdrop);
     return ToBitmap(pixels);
 }
 
