@@ -125,10 +125,17 @@ void MainWindow::ApplyMenuTexts() {
         SetMenuItemTextAt(menu, item.position, texts_.Has(item.text)
                                                    ? _T("  ") + texts_.GetText(item.text)
                                                    : templateItems_[i]);
-        if (menuBitmaps_[i].Get())
-            SetMenuItemBitmapAt(menu, item.position, menuBitmaps_[i].Get());
     }
+    SetMenuBitmaps();
     DrawMenuBar(Handle());
+}
+
+void MainWindow::SetMenuBitmaps() {
+    const HMENU bar = GetMenu(Handle());
+    for (size_t i = 0; bar && i < tables_.menuItems.size(); ++i)
+        if (menuBitmaps_[i].Get())
+            SetMenuItemBitmapAt(GetSubMenu(bar, tables_.menuItems[i].menu),
+                                tables_.menuItems[i].position, menuBitmaps_[i].Get());
 }
 
 // The template's font and its size, for the layout at other DPIs.
@@ -138,11 +145,30 @@ void MainWindow::RememberFont() {
         fontPoints_ = MulDiv(std::abs(font_.lfHeight), 72, Dpi());
 }
 
+// The marks are the items' check-mark bitmaps, which menus copy as they are
+// (no transparency: Wine blits them with SRCCOPY, alpha and all), so their
+// grey backdrop takes the menu's colour as the art's takes the face. A
+// classic menu, and every menu in high contrast, stands on COLOR_MENU; a
+// themed menu of Windows 10 and 11 paints its own light background whatever
+// COLOR_MENU says, but there the scheme's COLOR_MENU is the default grey the
+// marks were drawn on, so they stay as drawn. An owner-drawn or
+// HBMMENU_CALLBACK mark could be transparent on both, but it would be the
+// item's bitmap, not its check mark, and would move the item's text.
 void MainWindow::LoadMenuBitmaps(int dpi) {
+    const Backdrop backdrop{kDrawnFace, GetSysColor(COLOR_MENU)};
     menuBitmaps_.clear();
     for (const MenuItemText& item : tables_.menuItems)
         menuBitmaps_.emplace_back(
-            item.bitmap ? LoadBitmapForDpi(Program(), item.bitmap, dpi) : nullptr);
+            item.bitmap ? LoadScaledBitmap(Program(), item.bitmap, DpiScale(dpi), backdrop)
+                        : nullptr);
+}
+
+// The menus let go of the old bitmaps before they are deleted.
+void MainWindow::ReplaceMenuBitmaps(int dpi) {
+    const std::vector<Bitmap> old = std::move(menuBitmaps_);
+    LoadMenuBitmaps(dpi);
+    SetMenuBitmaps();
+    DrawMenuBar(Handle());
 }
 
 // The pictures belong to the layout: they grow as the dialog's units grow,
@@ -171,11 +197,8 @@ void MainWindow::ShowPictures(int dpi) {
     pictures_ = std::move(shown);
 }
 
-// The menus and pictures let go of the old bitmaps before they are deleted.
 void MainWindow::OnDpiChanged(int dpi) {
-    const std::vector<Bitmap> oldMenuBitmaps = std::move(menuBitmaps_);
-    LoadMenuBitmaps(dpi);
-    ApplyMenuTexts();
+    ReplaceMenuBitmaps(dpi);
     ShowPictures(dpi);
     SetIconsForDpi(dpi);
 }
@@ -234,6 +257,7 @@ COLORREF MainWindow::TextOnFace(COLORREF designed) {
 void MainWindow::FollowColourScheme() {
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessage(child, WM_SYSCOLORCHANGE, 0, 0);
+    ReplaceMenuBitmaps(Dpi());
     ShowPictures(Dpi());
     OnColoursChanged();
     RedrawWindow(Handle(), nullptr, nullptr,

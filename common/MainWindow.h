@@ -92,8 +92,8 @@ protected:
     virtual std::vector<FileError> OnLanguageStored(const tstring& /*marker*/) { return {}; }
     // Before closing (how: IDOK or IDCANCEL); false keeps the window open.
     virtual bool MayClose(int /*how*/) { return true; }
-    // The colour scheme or high contrast changed; the pictures are already
-    // new and the window is repainted after it.
+    // The colour scheme or high contrast changed; the pictures and menu
+    // marks are already new and the window is repainted after it.
     virtual void OnColoursChanged() {}
 
     void ChangeLanguage();
@@ -122,6 +122,8 @@ private:
     void SetIconsForDpi(int dpi);
     void RememberFont();
     void LoadMenuBitmaps(int dpi);
+    void SetMenuBitmaps();
+    void ReplaceMenuBitmaps(int dpi);
     void ShowPictures(int dpi);
     void ApplyMenuTexts();
     void ClearHandshake();

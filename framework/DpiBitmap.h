@@ -15,7 +15,8 @@
 constexpr UINT kLargeArtOffset = 1000;
 
 // The art is drawn on the face colour of the default scheme where it meets
-// the window; under another scheme those pixels take the window's face.
+// the window; under another scheme those pixels take the colour it stands
+// on now (the window's face, the menu's colour).
 struct Backdrop {
     COLORREF drawnOn = CLR_INVALID;
     COLORREF face = CLR_INVALID;
@@ -25,9 +26,6 @@ struct Backdrop {
 // it was drawn on: the bitmap resource as it is); nullptr when the bitmap
 // resource is missing.
 HBITMAP LoadScaledBitmap(HINSTANCE instance, UINT bitmap, Scale scale, Backdrop backdrop = {});
-inline HBITMAP LoadBitmapForDpi(HINSTANCE instance, UINT bitmap, int dpi) {
-    return LoadScaledBitmap(instance, bitmap, DpiScale(dpi));
-}
 
 // The dialog's bitmap statics (SS_BITMAP), in template order.
 std::vector<HWND> PictureControls(HWND dialog);

@@ -1,7 +1,7 @@
 // Every window of the three programs, opened as a user opens it: Tab reaches
 // each control that takes input, in the order of the layout; each edit
 // field, combo box and list is named for screen readers by the label right
-// before it; under a black scheme no area keeps the default scheme's grey.
+// before it; under a black scheme no area, nor a menu, keeps the default grey.
 // The scheme is the whole session's (SetSysColors): these tests run alone and
 // put the colours back.
 #include "framework/ComScope.h"
@@ -72,20 +72,21 @@ bool ReadsBefore(const RECT& a, const RECT& b) {
 }
 
 const COLORREF kDefaultFace = RGB(240, 240, 240);
-const int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
-const COLORREF kBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255)};
+const int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_MENU};
+const COLORREF kBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255),
+                           RGB(0, 0, 0)};
 
 class BlackScheme {
 public:
     BlackScheme() {
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             saved_[i] = GetSysColor(kElements[i]);
-        SetSysColors(4, kElements, kBlack);
+        SetSysColors(5, kElements, kBlack);
     }
-    ~BlackScheme() { SetSysColors(4, kElements, saved_); }
+    ~BlackScheme() { SetSysColors(5, kElements, saved_); }
 
 private:
-    COLORREF saved_[4] = {};
+    COLORREF saved_[5] = {};
 };
 
 // Pixels of the grey whose right and lower neighbours are grey too: an area
@@ -137,6 +138,7 @@ protected:
     StagedProgram staged{GetParam().program->exe, GetParam().program->sources,
                          GetParam().program->languageFile};
 };
+class MainWindowMenu : public EveryWindow {};
 }  // namespace
 
 TEST_P(EveryWindow, TabReachesEachControlThatTakesInputInTheOrderOfTheLayout) {
@@ -195,3 +197,18 @@ INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, testing::ValuesIn(kWindows),
                          [](const testing::TestParamInfo<Window>& info) {
                              return std::string(info.param.name);
                          });
+
+// The marks, drawn on the default grey, take the menu's colour when the scheme
+// turns black under the open window. The first menu of each main window (rows
+// 0, 5 and 8) opens as by Alt, Down.
+TEST_P(MainWindowMenu, KeepsNoDefaultGreyWhenTheSchemeTurnsBlack) {
+    const HWND main = Open();
+    const BlackScheme scheme;
+    PostMessage(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    PostMessage(main, WM_KEYDOWN, VK_DOWN, 0);
+    const HWND menu = WaitFor([] { return FindWindow(_T("#32768"), nullptr); });
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(0, GreyArea(menu));
+}
+INSTANTIATE_TEST_SUITE_P(ThreePrograms, MainWindowMenu,
+                         testing::Values(kWindows[0], kWindows[5], kWindows[8]));
