@@ -10,9 +10,10 @@
 # alternating rounds (default 5); then the peak working set
 # of a divide and a merge of a sparse source over 4 GiB (user-defined part
 # size) against the driver's idle working set, with the joined file compared
-# to the source. A numbered set of the same source ("source.bin.001", ...,
-# parts of 100 MiB by GNU split, with the .crc file that other splitters
-# write beside such a set) is merged from its part 1 against cat as well.
+# to the source. A numbered set of the same source as another splitter
+# makes it ("source.001", ..., parts of 100 MiB by GNU split, with the
+# "source.crc" file beside them that names "source.bin" and holds its
+# CRC-32) is merged from its part 1 against cat as well.
 # Times are wall times of whole processes, so ours include starting the
 # program under Wine; the driver's own time of the command is shown as well.
 set -euo pipefail
@@ -100,14 +101,16 @@ references() {   # GNU split, cat of the parts, and split with two sha256sum pas
   rm -f "$work/joined.bin"
 }
 # The numbered set, made once: 100 MiB parts by GNU split and the .crc
-# (CRC-32 as gzip's trailer holds it) naming the source.
+# (CRC-32 as gzip's trailer holds it) naming the source. The set replaces
+# the source's extension, as the splitter that writes .crc files does: the
+# merge reads "source.crc" beside "source.001" and joins to the name it gives.
 mkdir -p "$work/numbered"
-split -b 100M -d -a 3 --numeric-suffixes=1 "$src" "$work/numbered/source.bin."
+split -b 100M -d -a 3 --numeric-suffixes=1 "$src" "$work/numbered/source."
 crc=$(gzip -1 -c "$src" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' ')
 printf 'filename=source.bin\r\nsize=%s\r\ncrc32=%s\r\n' "$(stat -c %s "$src")" "${crc^^}" \
   >"$work/numbered/source.crc"
 numbered_ours() {   # merged from its part 1, the joined file compared
-  run_ours merge "$(win "$work/numbered/source.bin.001")" >>"$work/numbered.wall"
+  run_ours merge "$(win "$work/numbered/source.001")" >>"$work/numbered.wall"
   field seconds <"$work/last" >>"$work/numbered.inner"
   cmp -s "$src" "$work/numbered/source.bin" || { echo "merge (.001): joined file differs" >&2; exit 1; }
   rm -f "$work/numbered/source.bin"
@@ -115,7 +118,7 @@ numbered_ours() {   # merged from its part 1, the joined file compared
 numbered_cat() {
   local t0 t1
   t0=$(now)
-  cat "$work"/numbered/source.bin.[0-9][0-9][0-9] >"$work/joined.bin"
+  cat "$work"/numbered/source.[0-9][0-9][0-9] >"$work/joined.bin"
   t1=$(now)
   elapsed "$t0" "$t1" >>"$work/numbered.cat"
   rm -f "$work/joined.bin"
