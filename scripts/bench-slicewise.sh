@@ -56,12 +56,21 @@ head -c $((1024 * 1024 * 1024)) /dev/urandom >"$src"
 # portable SHA-256.
 variants=(plain sha portable)
 declare -A options=([plain]="--no-checksums" [sha]="" [portable]="--portable-sha")
+# The checksum files each merge must check, as the driver names them.
+declare -A checks=([plain]=none [sha]=sha256 [portable]=sha256)
 for v in "${variants[@]}"; do
   : >"$work/divide.$v"; : >"$work/divide.$v.inner"; : >"$work/merge.$v"; : >"$work/merge.$v.inner"
 done
 : >"$work/divide.split"; : >"$work/merge.cat"; : >"$work/careful"; : >"$work/idle.wall"
 : >"$work/numbered.wall"; : >"$work/numbered.inner"; : >"$work/numbered.cat"
 
+# Stops when the driver's last merge checked other files than expected: the
+# time of an unchecked merge must not pass for that of a checked one.
+expect_checks() {   # expected checks, label
+  local got
+  got=$(field checks <"$work/last")
+  [ "$got" = "$1" ] || { echo "$2: checked '$got', expected '$1'" >&2; exit 1; }
+}
 ours() {   # variant: divide, check the parts against split's, merge, compare
   local v=$1
   rm -rf "$work/ours"; mkdir -p "$work/ours"
@@ -76,6 +85,7 @@ ours() {   # variant: divide, check the parts against split's, merge, compare
   run_ours merge "$(win "$work/ours/source.bin.00001.vtrl")" ${options[$v]/--no-checksums/} \
     >>"$work/merge.$v"
   field seconds <"$work/last" >>"$work/merge.$v.inner"
+  expect_checks "${checks[$v]}" "merge ($v)"
   cmp -s "$src" "$work/ours/source.bin" || { echo "merge ($v): joined file differs" >&2; exit 1; }
   if [ "$v" = sha ]; then   # GNU sha256sum accepts our checksum file
     (cd "$work/ours" && sha256sum --quiet -c source.bin.sha256) ||
@@ -112,6 +122,7 @@ printf 'filename=source.bin\r\nsize=%s\r\ncrc32=%s\r\n' "$(stat -c %s "$src")" "
 numbered_ours() {   # merged from its part 1, the joined file compared
   run_ours merge "$(win "$work/numbered/source.001")" >>"$work/numbered.wall"
   field seconds <"$work/last" >>"$work/numbered.inner"
+  expect_checks crc "merge (.001)"
   cmp -s "$src" "$work/numbered/source.bin" || { echo "merge (.001): joined file differs" >&2; exit 1; }
   rm -f "$work/numbered/source.bin"
 }

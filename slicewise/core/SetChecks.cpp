@@ -48,7 +48,9 @@ tstring SetChecks::Load(PartSet& set, SliceHost& host) {
         });
         if (!sums.pathName.empty())
             return FormatText(host.Text(slicetext::kChecksumPathName), {path, sums.pathName});
-        if (!AddSums(path, sums, set) && own)
+        if (AddSums(path, sums, set))
+            host.Checking(path);
+        else if (own)
             return FormatText(host.Text(slicetext::kForeignChecksums), {path});
     }
     return tstring();
@@ -70,6 +72,7 @@ tstring SetChecks::LoadCrcFile(PartSet& set, SliceHost& host) {
     set.SetJoinedName(read.info.fileName);
     crcPath_ = path;
     crc_ = read.info;
+    host.Checking(path);
     return tstring();
 }
 

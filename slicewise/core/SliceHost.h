@@ -59,6 +59,9 @@ public:
         (void)done;
         (void)total;
     }
+    // Each checksum file a merge will check the set against, as it is read
+    // before the copy (the console driver names them in its line).
+    virtual void Checking(const tstring& path) { (void)path; }
     // The output folder value, and setting it (with the controls updated):
     // Merge flashes "<x>" in the folder box at its start.
     virtual tstring FolderBox() = 0;

@@ -6,8 +6,9 @@
 // processor has SHA instructions; --no-checksums divides without writing
 // the checksum file (a merge without one is a set without it).
 // Prints one line: outcome, seconds spent in the command, status steps seen,
-// the SHA-256 path and the process's peak working set in bytes. Messages go
-// to stderr.
+// the checksum files a merge checked (by extension, such as "crc+sha256",
+// or "none"), the SHA-256 path and the process's peak working set in bytes.
+// Messages go to stderr.
 #include "framework/SafeFormat.h"
 #include "framework/SystemError.h"
 #include "slicewise/core/Divide.h"
@@ -43,11 +44,16 @@ public:
     }
     tstring Text(int number) override { return FormatText(_T("text %d"), {number}); }
     void Status(const SliceStep&) override { ++steps; }
+    void Checking(const tstring& path) override {
+        const tstring name = path.substr(path.find_last_of(_T("\\")) + 1);
+        checks += (checks.empty() ? "" : "+") + Narrow(name.substr(name.find_last_of(_T('.')) + 1));
+    }
     bool KeepGoing() override { return true; }
     tstring FolderBox() override { return folder_; }
     void SetFolderBox(const tstring& text) override { folder_ = text; }
 
     unsigned long long steps = 0;
+    std::string checks;
 
 private:
     tstring chosen_;
@@ -121,8 +127,9 @@ int main() {
     QueryPerformanceCounter(&end);
     const double seconds =
         static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    std::printf("outcome=%s seconds=%.3f steps=%llu sha=%s peak_working_set=%llu\n",
-                OutcomeName(outcome), seconds, host.steps, Sha256PathName(), PeakWorkingSet());
+    std::printf("outcome=%s seconds=%.3f steps=%llu checks=%s sha=%s peak_working_set=%llu\n",
+                OutcomeName(outcome), seconds, host.steps,
+                host.checks.empty() ? "none" : host.checks.c_str(), Sha256PathName(), PeakWorkingSet());
     LocalFree(args);
     return outcome == SliceOutcome::kDone ? 0 : 1;
 }
