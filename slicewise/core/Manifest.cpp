@@ -100,7 +100,7 @@ SumFile ManifestReader::Finish() {
 
 template <class Digest>
 void ManifestReader::Keep(const tstring& name, bool escaped, const Digest& digest,
-                          std::map<tstring, Digest>& digests) {
+                          DigestsByName<Digest>& digests) {
     if (escaped || !IsBareFileName(name)) {
         if (sums_.pathName.empty())
             sums_.pathName = name;

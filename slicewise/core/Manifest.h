@@ -7,6 +7,7 @@
 // sha256sum and md5sum files that sets made elsewhere come with.
 #include "framework/TString.h"
 #include "slicewise/core/Md5.h"
+#include "slicewise/core/PartNames.h"
 #include "slicewise/core/Sha256.h"
 #include <functional>
 #include <map>
@@ -14,15 +15,18 @@
 #include <vector>
 
 using ManifestLines = std::vector<std::pair<tstring, Sha256Digest>>;
-// Digests by file name, as read back.
-using ManifestDigests = std::map<tstring, Sha256Digest>;
+// Digests by file name, as read back: found as Windows finds the files, in
+// any letter case.
+template <class Digest>
+using DigestsByName = std::map<tstring, Digest, FileNameLess>;
+using ManifestDigests = DigestsByName<Sha256Digest>;
 // Whether a file name's line is kept.
 using ManifestFilter = std::function<bool(const tstring&)>;
 
 // What a checksum file holds, by the length of its digests.
 struct SumFile {
     ManifestDigests sha256;
-    std::map<tstring, Md5Digest> md5;
+    DigestsByName<Md5Digest> md5;
     // The first name that is not a bare file name: when there is one, the
     // file cannot vouch for the files beside it, and is not used at all.
     tstring pathName;
@@ -63,7 +67,7 @@ private:
     void EndLine();
     template <class Digest>
     void Keep(const tstring& name, bool escaped, const Digest& digest,
-              std::map<tstring, Digest>& digests);
+              DigestsByName<Digest>& digests);
 
     ManifestFilter keep_;
     SumFile sums_;

@@ -38,6 +38,14 @@ tstring FileNameOf(const tstring& path) {
     return slash == tstring::npos ? path : path.substr(slash + 1);
 }
 
+int CompareFileNames(const tstring& a, const tstring& b) {
+    // CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN; names are far
+    // shorter than INT_MAX.
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) -
+           CSTR_EQUAL;
+}
+
 tstring PartName(const tstring& stem, ULONGLONG number) {
     const tstring digits = FormatText(_T("%d"), {number});
     return stem + _T(".") + PowerClass::PadWithZeros(digits, kNumberWidth) + kExtension;

@@ -13,6 +13,14 @@ tstring NameTail(const tstring& sourcePath);
 // name after it (the whole path without one).
 tstring FolderOf(const tstring& path);
 tstring FileNameOf(const tstring& path);
+// File names as Windows compares them: code unit by code unit, without
+// regard to letter case (the file systems take "A.BIN" for "a.bin").
+// Negative, zero or positive as a sorts before, with or after b.
+[[nodiscard]] int CompareFileNames(const tstring& a, const tstring& b);
+[[nodiscard]] inline bool SameFileName(const tstring& a, const tstring& b) { return CompareFileNames(a, b) == 0; }
+struct FileNameLess {
+    bool operator()(const tstring& a, const tstring& b) const { return CompareFileNames(a, b) < 0; }
+};
 // stem + "." + number text + ".vtrl"; stem is folder base + name tail when
 // dividing and the base name when merging.
 tstring PartName(const tstring& stem, ULONGLONG number);

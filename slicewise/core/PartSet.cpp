@@ -14,15 +14,13 @@ const size_t kLongestNumber = 18;   // any number of 18 digits fits 64 bits
 
 bool IsDigit(TCHAR c) { return c >= _T('0') && c <= _T('9'); }
 
-bool SameNoCase(const tstring& a, const tstring& b) { return lstrcmpi(a.c_str(), b.c_str()) == 0; }
-
 // How many digits end text right after lead (in any letter case); 0 when
 // text does not end so.
 size_t DigitsAfter(const tstring& text, const tstring& lead) {
     size_t start = text.size();
     while (start > 0 && IsDigit(text[start - 1]))
         --start;
-    if (start < lead.size() || !SameNoCase(text.substr(start - lead.size(), lead.size()), lead))
+    if (start < lead.size() || !SameFileName(text.substr(start - lead.size(), lead.size()), lead))
         return 0;
     return text.size() - start;
 }
@@ -38,7 +36,7 @@ ULONGLONG Value(const tstring& digits) {
 // and "name.z01" of archives split by their archive program.
 bool IsArchiveVolume(const tstring& name) {
     const tstring rar = _T(".rar");
-    if (name.size() > rar.size() && SameNoCase(name.substr(name.size() - rar.size()), rar) &&
+    if (name.size() > rar.size() && SameFileName(name.substr(name.size() - rar.size()), rar) &&
         DigitsAfter(name.substr(0, name.size() - rar.size()), _T(".part")) > 0)
         return true;
     return DigitsAfter(name, _T(".r")) >= 2 || DigitsAfter(name, _T(".z")) >= 2;
@@ -95,7 +93,7 @@ ULONGLONG PartSet::NumberOf(const tstring& fileName) const {
     if (digits.size() > kLongestNumber)
         return 0;
     const ULONGLONG number = Value(digits);
-    return number != 0 && SameNoCase(fileName, FileNameOf(Part(number))) ? number : 0;
+    return number != 0 && SameFileName(fileName, FileNameOf(Part(number))) ? number : 0;
 }
 
 PartCount PartSet::CountParts() const {

@@ -44,7 +44,7 @@ tstring SetChecks::Load(PartSet& set, SliceHost& host) {
         if (!PowerClass::FileExists(path))
             continue;
         const SumFile sums = ReadSumFile(path, [&](const tstring& name) {
-            return name == joinedName || set.NumberOf(name) != 0;
+            return SameFileName(name, joinedName) || set.NumberOf(name) != 0;
         });
         if (!sums.pathName.empty())
             return FormatText(host.Text(slicetext::kChecksumPathName), {path, sums.pathName});

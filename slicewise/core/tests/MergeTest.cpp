@@ -200,7 +200,7 @@ TEST_F(MergeTest, NumberedSetsJoinOrNameTheirFault) {
     const std::string full = TestBytes(100), longer = TestBytes(150, 2);
     Sha256 hash;
     hash.Update((full + full + longer).data(), 350);
-    const std::string sums = HexDigest(hash.Final()) + "  a.bin\n";
+    const std::string digest = HexDigest(hash.Final()), sums = digest + "  a.bin\n";
     const tstring part2 = temp / _T("a.bin.002");
     // Another splitter's set "a.001", ... with its ".crc" naming the joined file.
     Crc32 crc;
@@ -230,6 +230,10 @@ TEST_F(MergeTest, NumberedSetsJoinOrNameTheirFault) {
         {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full}, {_T("a.bin.003"), longer},
           {_T("a.bin.000"), "info"}, {_T("a.bin.sha256"), sums}},
          _T("a.bin.002"), full + full + longer, _T("")},
+        // Windows takes a name in another letter case for the same file.
+        {{{_T("a.bin.001"), full}, {_T("a.bin.002"), full}, {_T("a.bin.003"), longer},
+          {_T("a.bin.sha256"), digest + "  A.Bin\n"}},
+         _T("a.bin.001"), full + full + longer, _T("")},
         {{{_T("a.bin.0001"), full}, {_T("a.bin.0002"), full}}, _T("a.bin.0002"), full + full, _T("")},
         {{{_T("a.bin.001"), full}, {_T("a.bin.003"), full}}, _T("a.bin.001"), "", _T("missing ") + part2},
         {{{_T("a.bin.001"), full}, {_T("a.bin.002"), "12"}, {_T("a.bin.003"), full}}, _T("a.bin.003"), "",
