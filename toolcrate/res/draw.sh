@@ -2,7 +2,9 @@
 # Draws the launcher's icon and bitmaps with ImageMagick. The results are
 # committed beside this script; run it again only to redraw them.
 # Bitmaps are 24-bit BMP3 (what the resource compiler takes), drawn on the
-# colour they stand on: the window's RGB(240,240,240) or the white menu.
+# colour they stand on: the window's RGB(240,240,240) or the menu's, the same
+# grey. The program gives that grey the scheme's face or menu colour, exact
+# matches only, so a backdrop must stay exactly 240,240,240.
 set -euo pipefail
 cd "$(dirname "$0")"
 tmp=$(mktemp -d)
@@ -17,11 +19,13 @@ face='rgb(240,240,240)'
 sans=DejaVu-Sans
 sansBold=DejaVu-Sans-Bold
 
-bmp() { convert "$1" -background white -alpha remove -alpha off -type TrueColor "BMP3:$2"; }
+# bmp/png PICTURE FILE [BACKDROP]: transparent parts flattened on white, or
+# on BACKDROP.
+bmp() { convert "$1" -background "${3:-white}" -alpha remove -alpha off -type TrueColor "BMP3:$2"; }
 # The same picture drawn at twice the size, for 200 %: the program scales it
 # to the DPIs between and beyond.
 png() {
-  convert "$1" -background white -alpha remove -alpha off -strip \
+  convert "$1" -background "${3:-white}" -alpha remove -alpha off -strip \
     -define png:exclude-chunks=date,time -type TrueColor "PNG24:$2"
 }
 # z ARGS: the numbers of a drawing at the scale $s (1 or 2).
@@ -86,15 +90,21 @@ art() {
 art 1 bmp .bmp 437
 art 2 png -2x.png 480
 
-# Menu marks, 12 x 12, on the menu's white; at 24 x 24 for 200 %, the same
-# drawing through an affine transform (pixel centres stay pixel centres).
+# Menu marks, 12 x 12, drawn on a transparent square and flattened on the
+# default menu's grey, so that their smoothed edges blend with it; at 24 x 24
+# for 200 %, the same drawing through an affine transform (pixel centres stay
+# pixel centres). The program turns only that exact grey into the scheme's
+# menu colour, so coverage under 8 % is dropped: on the grey it would be a
+# pixel a few steps off it, hardly seen, but a light speck around the mark
+# when the grey turns dark.
 marks() {
   local s=$1 save=$2 suffix=$3
-  mark() { convert -size "$(z 12x12)" xc:white -affine "$s,0,0,$s,$(((s - 1) * 5))e-1,$(((s - 1) * 5))e-1" "$@"; }
-  # 143 language: a globe.
+  mark() { convert -size "$(z 12x12)" xc:none -affine "$s,0,0,$s,$(((s - 1) * 5))e-1,$(((s - 1) * 5))e-1" "$@"; }
+  # 143 language: a globe; its outline drawn again over the white meridian,
+  # which would otherwise break it with a light notch on the menu's colour.
   mark -fill '#2a7fb8' -stroke "$navy" -draw "circle 5.5,5.5 5.5,0.5" \
     -fill none -stroke white -draw "ellipse 5.5,5.5 2,5 0,360" -draw "line 1,5.5 10,5.5" \
-    "$tmp/m143.png"
+    -stroke "$navy" -draw "circle 5.5,5.5 5.5,0.5" "$tmp/m143.png"
   # 147 exit: a door with an arrow.
   mark -fill '#c8d8ec' -stroke "$navy" -draw "rectangle 1,0 7,11" \
     -stroke '#c03020' -strokewidth 1.5 -draw "line 4,6 11,6" \
@@ -110,7 +120,10 @@ marks() {
   # 144 about: an "i" in a circle.
   mark -fill "$navy" -stroke none -draw "circle 5.5,5.5 5.5,0" \
     -fill white -draw "rectangle 5,5 6,9" -draw "rectangle 5,2 6,3" "$tmp/m144.png"
-  for n in 143 144 147 149 150; do "$save" "$tmp/m$n.png" "menu$n$suffix"; done
+  for n in 143 144 147 149 150; do
+    convert "$tmp/m$n.png" -channel A -fx 'u<0.08?0:u' +channel "$tmp/m$n.png"
+    "$save" "$tmp/m$n.png" "menu$n$suffix" "$face"
+  done
 }
 marks 1 bmp .bmp
 marks 2 png -2x.png
