@@ -48,9 +48,6 @@ public:
             CloseHandle(info.hProcess);
         return ERROR_SUCCESS;
     }
-    DWORD ShellStartChecked(const ShellStart& start) override {
-        return ShellStartProcess(start, nullptr);
-    }
     DWORD RestartExplorer() override {
         RM_UNIQUE_PROCESS explorer = {};
         if (!ShellProcess(explorer))

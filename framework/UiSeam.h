@@ -29,14 +29,11 @@ public:
     // ShellExecute: returns its result (greater than 32 on success).
     virtual INT_PTR Shell(const ShellStart& start) = 0;
     // ShellExecuteEx with SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI:
-    // ERROR_SUCCESS, or the error the start failed with. After a start
-    // *process is the started process (nullptr when the shell gave none);
-    // the caller closes it.
+    // ERROR_SUCCESS, or the error the start failed with (the verb "runas"
+    // fails with ERROR_CANCELLED when the user declines the elevation).
+    // After a start *process, unless null, is the started process (nullptr
+    // when the shell gave none); the caller closes it.
     [[nodiscard]] virtual DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) = 0;
-    // ShellExecuteEx as above, for a start whose failure matters by its kind
-    // (the verb "runas" fails with ERROR_CANCELLED when the user declines the
-    // elevation): ERROR_SUCCESS, or the error the start failed with.
-    [[nodiscard]] virtual DWORD ShellStartChecked(const ShellStart& start) = 0;
     // Restarts the Explorer, the process of the shell's window, through the
     // Restart Manager, which lets it close its windows as at a sign-out and
     // starts it again: ERROR_SUCCESS, or the error it stopped with.

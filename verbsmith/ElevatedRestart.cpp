@@ -11,7 +11,7 @@ Handover RestartElevated(EditorHost& host, HWND owner) {
     start.owner = owner;
     start.verb = _T("runas");
     start.file = ModuleFilePath();
-    const DWORD error = Ui().ShellStartChecked(start);
+    const DWORD error = Ui().ShellStartProcess(start, nullptr);
     if (error == ERROR_SUCCESS)
         return Handover::kRestarted;
     if (error != ERROR_CANCELLED)

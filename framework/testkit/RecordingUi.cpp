@@ -142,11 +142,3 @@ DWORD RecordingUi::ShellStartProcess(const ShellStart& start, HANDLE* process) {
     return answer.error;
 }
 
-DWORD RecordingUi::ShellStartChecked(const ShellStart& start) {
-    shells.push_back({start, false});
-    if (startErrors_.empty())
-        return ERROR_SUCCESS;
-    const DWORD error = startErrors_.front();
-    startErrors_.pop_front();
-    return error;
-}

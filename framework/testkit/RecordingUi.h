@@ -10,7 +10,6 @@
 //   ChooseFolder       cancel (false)
 //   Shell              42 (success)
 //   ShellStartProcess  started, no process handle
-//   ShellStartChecked  ERROR_SUCCESS
 //
 //   RecordingUi ui;
 //   ui.QueueButton(IDYES);
@@ -39,7 +38,7 @@ public:
     };
     struct ShellCall {
         ShellStart start;
-        bool withProcess;   // true: ShellStartProcess, false: Shell or ShellStartChecked
+        bool withProcess;   // true: ShellStartProcess, false: Shell
     };
 
     RecordingUi();
@@ -59,8 +58,6 @@ public:
     void QueueProcess(DWORD error, HANDLE process = nullptr);
     // The command ChooseFromMenu answers with (0: the menu closed).
     void QueueMenuChoice(UINT command) { menuChoices_.push_back(command); }
-    // The error ShellStartChecked answers with (ERROR_CANCELLED: declined).
-    void QueueStartError(DWORD error) { startErrors_.push_back(error); }
     // Runs while the next message box is "shown" (before it answers), for
     // tests that act while the owner is blocked.
     void OnNextMessage(void (*action)(void* context), void* context);
@@ -88,7 +85,6 @@ public:
     bool ChooseFolder(HWND owner, const tstring& title, tstring& path) override;
     INT_PTR Shell(const ShellStart& start) override;
     DWORD ShellStartProcess(const ShellStart& start, HANDLE* process) override;
-    DWORD ShellStartChecked(const ShellStart& start) override;
     DWORD RestartExplorer() override {
         ++explorerRestarts;
         return explorerRestartError;
@@ -129,7 +125,6 @@ private:
     std::deque<PathAnswer> folderAnswers_;
     std::deque<INT_PTR> shellResults_;
     std::deque<ProcessAnswer> processes_;
-    std::deque<DWORD> startErrors_;
     void (*messageAction_)(void*) = nullptr;
     void* messageContext_ = nullptr;
 };

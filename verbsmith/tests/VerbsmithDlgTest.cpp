@@ -656,7 +656,7 @@ TEST_F(MainWindowTest, AMachineWideBackupIsRestoredByAnElevatedVerbsmith) {
     const ForcedElevation filtered(Elevation::kFilteredAdministrator);
     ui_.messages.clear();
     ui_.QueueButton(IDYES);
-    ui_.QueueStartError(ERROR_SUCCESS);
+    ui_.QueueProcess(ERROR_SUCCESS);
     ModalDialogHandler modal;
     modal.Expect([](HWND dialog) { DialogDriver(dialog).Click(IDC_RESTORE_BACKUP); });
     main_.MenuCommand(ID_FUNCTIONS_RESTORE);
@@ -757,7 +757,7 @@ TEST_F(MainWindowTest, ChangingAMachineRowFollowsTheRights) {
         EXPECT_EQ(c.elevation != Elevation::kElevated, window.ShieldsShown());
         ui_.QueueButton(c.answer);
         if (c.answer == IDYES)
-            ui_.QueueStartError(c.startError);
+            ui_.QueueProcess(c.startError);
         ModalDialogHandler noEditor;
         main.Click(c.command);
         ExpectBoxes(owner, c.boxes);
